@@ -1,0 +1,183 @@
+#include "records/roof_record_steps.h"
+
+#include <cmath>
+
+#include "run/number_format.h"
+#include "source/c_numbers.h"
+
+namespace peltarix {
+
+namespace {
+
+constexpr std::string_view kSection = "YANEFUSE";
+constexpr std::string_view kGroup = "/YANE";
+
+std::string LookupRoofValue(const RunContext& context, std::string_view index_text,
+                            std::string_view key) {
+  return context.LookupValue(kSection, kGroup, key, index_text);
+}
+
+// Numbered keys: "//X" and 3 give "//X3".
+std::string NumberedKey(std::string_view key, std::int64_t number) {
+  std::string text(key);
+  text += FormatInt(number);
+  return text;
+}
+
+RoofOutlinePoint ReadOutlinePoint(const RunContext& context, std::string_view index_text,
+                                  std::int64_t number) {
+  RoofOutlinePoint point;
+  point.x_text = LookupRoofValue(context, index_text, NumberedKey("//X", number));
+  point.y_text = LookupRoofValue(context, index_text, NumberedKey("//Y", number));
+  point.plan = {Atof(point.x_text), Atof(point.y_text)};
+  point.starts_eave_edge =
+      LookupRoofValue(context, index_text, NumberedKey("//YANE_LINEATTR", number)) == "1";
+  return point;
+}
+
+// The point that the edge leaving outline[position] ends at: the next one,
+// or point 1 for the closing edge.
+const RoofOutlinePoint& OutlinePointAfter(const std::vector<RoofOutlinePoint>& outline,
+                                          std::size_t position) {
+  return outline[(position + 1) % outline.size()];
+}
+
+void AppendField(std::string& line, std::string_view text) {
+  line += text;
+  line += ',';
+}
+
+}  // namespace
+
+RoofRegionSource ReadRoofRegionHead(const RunContext& context, std::string_view index_text) {
+  RoofRegionSource region;
+  region.kai = LookupRoofValue(context, index_text, "//KAI");
+  // The pitch is the rise per 10 units of run; a fraction is dropped before
+  // it is scaled ("4.5" gives 40). Wide, so that no pitch text overflows.
+  region.pitch_value =
+      static_cast<std::int64_t>(Atoi(LookupRoofValue(context, index_text, "//KOBAI"))) * 10;
+  const double x1 = Atof(LookupRoofValue(context, index_text, "//YANE_KX1"));
+  const double x2 = Atof(LookupRoofValue(context, index_text, "//YANE_KX2"));
+  const double y1 = Atof(LookupRoofValue(context, index_text, "//YANE_KY1"));
+  const double y2 = Atof(LookupRoofValue(context, index_text, "//YANE_KY2"));
+  region.reference_point = {(x1 + x2) * 0.5, (y1 + y2) * 0.5};
+  region.point_count = Atoi(LookupRoofValue(context, index_text, "//PNUM"));
+  return region;
+}
+
+void ReadRoofOutline(const RunContext& context, std::string_view index_text,
+                     RoofRegionSource& region) {
+  region.outline.clear();
+  for (std::int64_t number = 1; number <= region.point_count; ++number) {
+    region.outline.push_back(ReadOutlinePoint(context, index_text, number));
+  }
+  // Point 1 also serves a roof without outline points, as the reference
+  // vertex and the end of its missing eave edge.
+  region.first_point = region.outline.empty() ? ReadOutlinePoint(context, index_text, 1).plan
+                                              : region.outline.front().plan;
+}
+
+double EaveLine::DistanceOf(RoofPoint point) const {
+  if (!usable) {
+    return 0.0;
+  }
+  return DistanceToEaveLine(a, b, point, kEaveTolerance).value_or(0.0);
+}
+
+EaveLine FindEaveLine(const RoofRegionSource& region) {
+  EaveLine eave;
+  const std::vector<RoofOutlinePoint>& outline = region.outline;
+  for (std::size_t position = 0; position < outline.size(); ++position) {
+    if (outline[position].starts_eave_edge) {
+      const RoofPoint a = outline[position].plan;
+      const RoofPoint b = OutlinePointAfter(outline, position).plan;
+      if (!EavePointsCoincide(a, b, kEaveTolerance)) {
+        eave.a = a;
+        eave.b = b;
+        eave.usable = true;
+        return eave;
+      }
+      break;  // only the first eave edge counts, even when it has no length
+    }
+  }
+  eave.a = region.first_point;
+  eave.b = region.first_point;
+  return eave;
+}
+
+RoofPoint FindReferenceVertex(const RoofRegionSource& region) {
+  const std::vector<RoofOutlinePoint>& outline = region.outline;
+  if (outline.empty()) {
+    return region.first_point;
+  }
+  bool previous_is_eave = outline.back().starts_eave_edge;
+  for (std::size_t position = 0; position < outline.size(); ++position) {
+    if (outline[position].starts_eave_edge) {
+      previous_is_eave = true;
+      continue;
+    }
+    // A vertex between two eaves lies on the eave line; the end of the first
+    // edge that is not an eave lies off it.
+    return previous_is_eave ? OutlinePointAfter(outline, position).plan : outline[position].plan;
+  }
+  return region.first_point;
+}
+
+std::string_view FallDirectionText(const EaveLine& eave, RoofPoint reference_vertex) {
+  const double dx = std::fabs(eave.a.x - eave.b.x);
+  const double dy = std::fabs(eave.a.y - eave.b.y);
+  // The roof falls from the reference vertex's side towards the eave. Ties
+  // go to the negative direction, and an eave at 45 degrees counts as
+  // running along y.
+  if (dx > dy) {
+    return reference_vertex.y >= (eave.a.y + eave.b.y) * 0.5 ? "0.0, -1.0, 0.0," : "0.0, 1.0, 0.0,";
+  }
+  return reference_vertex.x >= (eave.a.x + eave.b.x) * 0.5 ? "-1.0, 0.0, 0.0," : "1.0, 0.0, 0.0,";
+}
+
+void AppendOutlinePoints(std::string& line, const RoofRegionSource& region, const EaveLine& eave,
+                         double eave_height) {
+  // The count includes the repeated first point; wide, so that the largest
+  // "//PNUM" does not overflow. A negative count is written as it comes,
+  // with no point after it.
+  line += FormatInt(region.point_count + 1);
+  if (region.point_count < 0) {
+    return;
+  }
+  line += ',';
+  const double pitch = static_cast<double>(region.pitch_value);
+  // The point that ends an eave edge lies on the eave line too. The flag is
+  // flipped rather than set, so after two eave edges in a row the next point
+  // is measured again; on a straight eave that still gives the eave height.
+  bool after_eave = false;
+  std::string first_height_text;  // saved for the repetition of point 1
+  for (const RoofOutlinePoint& point : region.outline) {
+    double height = eave_height;
+    if (point.starts_eave_edge || after_eave) {
+      after_eave = !after_eave;
+    } else {
+      height = (eave.DistanceOf(point.plan) * pitch) * 0.01 + eave_height;
+    }
+    const std::string height_text = FormatFixed(height, 6);
+    if (&point == &region.outline.front()) {
+      first_height_text = height_text;
+    } else {
+      line += ',';
+    }
+    AppendField(line, point.x_text);
+    AppendField(line, point.y_text);
+    line += height_text;
+  }
+  // The outline closes on point 1. Without outline points this is a point of
+  // three empty fields.
+  if (!region.outline.empty()) {
+    line += ',';
+    AppendField(line, region.outline.front().x_text);
+    AppendField(line, region.outline.front().y_text);
+    line += first_height_text;
+  } else {
+    line += ",,";
+  }
+}
+
+}  // namespace peltarix

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/roof_outline.h"
+#include "run/run_context.h"
+
+namespace peltarix {
+
+// Within this distance the two end points of an eave edge count as one point.
+inline constexpr double kEaveTolerance = 0.01;
+
+// One point of a roof outline together with the edge that leaves it.
+struct RoofOutlinePoint {
+  std::string x_text;  // as the source holds it, written to the record unchanged
+  std::string y_text;
+  RoofPoint plan;                 // the texts read as numbers
+  bool starts_eave_edge = false;  // the edge to the next point is an eave
+};
+
+// The values of one wooden roof region ("/YANE" record) that its record
+// is computed from.
+struct RoofRegionSource {
+  std::string kai;                        // "//KAI" as held
+  std::int64_t pitch_value = 0;           // "//KOBAI" read as an integer, times 10
+  RoofPoint reference_point;              // midpoint of the reference line
+  std::int64_t point_count = 0;           // "//PNUM" as read; may be 0 or negative
+  RoofPoint first_point;                  // point 1, read whatever the point count
+  std::vector<RoofOutlinePoint> outline;  // points 1 .. point count; empty unless positive
+};
+
+// Reads the "//KAI", pitch, reference line and point count of roof region
+// `index_text`. The outline stays empty: see ReadRoofOutline.
+RoofRegionSource ReadRoofRegionHead(const RunContext& context, std::string_view index_text);
+
+// Reads points 1 .. region.point_count (none unless positive) with their
+// edge attributes.
+void ReadRoofOutline(const RunContext& context, std::string_view index_text,
+                     RoofRegionSource& region);
+
+// The line through the roof's first eave edge, from which the heights rise.
+struct EaveLine {
+  // End points of the eave edge; both point 1 when the roof has no usable
+  // eave edge.
+  RoofPoint a;
+  RoofPoint b;
+  // False when no edge is an eave or its end points coincide: every
+  // distance is then 0 and every height the floor level.
+  bool usable = false;
+
+  double DistanceOf(RoofPoint point) const;
+};
+
+// The first edge (in outline order, the closing edge from the last point
+// to point 1 included) whose attribute marks an eave.
+EaveLine FindEaveLine(const RoofRegionSource& region);
+
+// The outline point that tells on which side of the eave the roof rises:
+// the start of the first edge that is not an eave, or its end when the edge
+// before it is an eave. Point 1 when every edge is an eave.
+RoofPoint FindReferenceVertex(const RoofRegionSource& region);
+
+// The direction in which the roof falls, as the record's three fields with
+// their blanks, e.g. "0.0, -1.0, 0.0,".
+std::string_view FallDirectionText(const EaveLine& eave, RoofPoint reference_vertex);
+
+// Appends the point count field and the outline points with their heights,
+// the first point repeated at the end, without the line end.
+void AppendOutlinePoints(std::string& line, const RoofRegionSource& region, const EaveLine& eave,
+                         double eave_height);
+
+}  // namespace peltarix

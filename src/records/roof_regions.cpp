@@ -1,0 +1,82 @@
+#include "records/roof_regions.h"
+
+#include <cstdint>
+#include <string>
+
+#include "records/floor_text.h"
+#include "records/roof_record_steps.h"
+#include "run/number_format.h"
+#include "run/record_head.h"
+
+namespace peltarix {
+
+namespace {
+
+// An outline cannot have more points than the source has lines: each point
+// needs lines of its own. A larger "//PNUM" is corrupt, and writing its
+// points (all empty) would exhaust memory long before the record was done.
+bool PointCountFitsSource(const RunContext& context, const RoofRegionSource& region) {
+  return region.point_count <= static_cast<std::int64_t>(context.source().line_count());
+}
+
+void AppendRoofRecord(RunContext& context, const RoofRegionSource& region) {
+  const double floor_level = TopLevelOfKai(context.floors, region.kai);
+  const EaveLine eave = FindEaveLine(region);
+  const double pitch = static_cast<double>(region.pitch_value);
+  // The roof face passes through the reference point at the floor level
+  // and falls towards the eave line at pitch / 100 per unit of run.
+  const double reference_distance = eave.DistanceOf(region.reference_point);
+  const double eave_height = floor_level - (pitch * reference_distance) * 0.01;
+  const double reference_height = (reference_distance * pitch) * 0.01 + eave_height;
+
+  std::string& line =
+      StartRecord(context, "AB010101", FloorFieldFromKai(region.kai), RecordFamily::kPerFloor);
+  line += "0,";
+  line += FormatInt(region.pitch_value);
+  line += ",1,";
+  line += FormatFixed(region.reference_point.x, 6);
+  line += ',';
+  line += FormatFixed(region.reference_point.y, 6);
+  line += ',';
+  line += FormatFixed(reference_height, 6);
+  line += ',';
+  line += FallDirectionText(eave, FindReferenceVertex(region));
+  AppendOutlinePoints(line, region, eave, eave_height);
+  line += '\n';
+}
+
+}  // namespace
+
+int ConvertRoofRegions(RunContext& context) {
+  context.LogMessage(kInformation, "屋根領域（自身情報）を処理しています・・・");
+  const int roof_count = context.LookupCount("YANEFUSE", "/YANE");
+  if (roof_count == 0) {
+    context.LogMessage(kWarning, "変換元QVファイルに屋根領域（自身情報）が存在しません");
+    return 0;
+  }
+  // A negative count means that the source could not be read; nothing to say.
+  std::int64_t skipped_roofs = 0;
+  for (std::int64_t roof = 1; roof <= roof_count; ++roof) {
+    const std::string index_text = FormatInt(roof);
+    if (context.LookupValue("YANEFUSE", "/YANE", "//YANE_KOZO", index_text) != "0") {
+      ++skipped_roofs;  // only wooden roofs ("0") are converted
+      continue;
+    }
+    RoofRegionSource region = ReadRoofRegionHead(context, index_text);
+    if (!PointCountFitsSource(context, region)) {
+      context.LogMessage(kWarning, "屋根領域" + index_text + "の頂点数" +
+                                       FormatInt(region.point_count) +
+                                       "が多すぎるのでコンバートできません");
+      continue;
+    }
+    ReadRoofOutline(context, index_text, region);
+    AppendRoofRecord(context, region);
+  }
+  if (skipped_roofs > 0) {
+    context.LogMessage(
+        kWarning, "非木造のコンバートできない屋根が" + FormatInt(skipped_roofs) + "つありました");
+  }
+  return 0;
+}
+
+}  // namespace peltarix
