@@ -1,0 +1,7 @@
+#include <iostream>
+
+#include "cli/convert_command.h"
+
+int main(int argc, char** argv) {
+  return peltarix::cli::RunConvertCommand(argc, argv, std::cout, std::cerr);
+}

@@ -1,0 +1,51 @@
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "run/conversion_run.h"
+
+namespace peltarix {
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// The CSV bytes: the lines as built, each "\n" written as CR LF.
+std::string CsvBytes(const std::vector<std::string>& lines) {
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 1;
+  std::string bytes;
+  bytes.reserve(size);
+  for (const std::string& line : lines) {
+    for (const char c : line) {
+      if (c == '\n') bytes += '\r';
+      bytes += c;
+    }
+  }
+  return bytes;
+}
+
+}  // namespace
+
+int WriteCsvFile(RunContext& context) {
+  const std::string& path = context.destination_file_path;
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) {
+    context.LogMessage(kError, "CSVファイルを開けません");
+    return -1;
+  }
+  const std::string bytes = CsvBytes(context.output_lines);
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  written = std::fflush(file) == 0 && written;
+  written = std::fclose(file) == 0 && written;
+  if (!written) {
+    // Leave no partial file that could pass for a complete one.
+    std::unique_ptr<std::FILE, FileCloser> emptied(std::fopen(path.c_str(), "wb"));
+    context.LogMessage(kError, "CSVファイルの書き込みに失敗しました");
+    return -1;
+  }
+  return 0;
+}
+
+}  // namespace peltarix

@@ -1,0 +1,19 @@
+#include "run/progress_log.h"
+
+namespace peltarix {
+
+void ProgressLog::LogMessage(int severity, std::string_view text) {
+  std::string line;
+  if (severity == kError) {
+    line = kErrorPrefix;
+    ++error_count_;
+  } else if (severity == kWarning) {
+    line = kWarningPrefix;
+    ++warning_count_;
+  }
+  line += text;
+  view_.AppendLine(line);
+  view_.ShowNow();
+}
+
+}  // namespace peltarix

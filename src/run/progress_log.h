@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace peltarix {
+
+// Where the progress log's lines go: the window's list, the terminal, or a
+// test's vector. Lines are UTF-8.
+class LogView {
+ public:
+  virtual ~LogView() = default;
+  virtual void AppendLine(const std::string& line) = 0;
+  // Makes the lines appended so far visible at once: a run blocks the
+  // window's thread, so a view that waits for its event loop shows nothing.
+  virtual void ShowNow() = 0;
+  virtual void Clear() = 0;
+};
+
+enum Severity : int { kInformation = 0, kError = 1, kWarning = 2 };
+
+inline constexpr std::string_view kErrorPrefix = "ERROR！ ";
+inline constexpr std::string_view kWarningPrefix = "WARNING！ ";
+
+// The run's only reporting channel: prefixes errors and warnings, counts
+// them and hands every line to the view at once.
+class ProgressLog {
+ public:
+  explicit ProgressLog(LogView& view) : view_(view) {}
+
+  // Severity 1 is an error, 2 a warning; any other value is information.
+  void LogMessage(int severity, std::string_view text);
+
+  void Clear() { view_.Clear(); }
+  void ResetCounts() {
+    error_count_ = 0;
+    warning_count_ = 0;
+  }
+  int error_count() const { return error_count_; }
+  int warning_count() const { return warning_count_; }
+
+ private:
+  LogView& view_;
+  int error_count_ = 0;
+  int warning_count_ = 0;
+};
+
+}  // namespace peltarix

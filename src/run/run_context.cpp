@@ -1,0 +1,21 @@
+#include "run/run_context.h"
+
+#include "source/lookup.h"
+
+namespace peltarix {
+
+std::string RunContext::LookupValue(std::string_view section, std::string_view group,
+                                    std::string_view key, std::string_view index) const {
+  return peltarix::LookupValue(source_, section, group, key, index);
+}
+
+int RunContext::LookupCount(std::string_view section, std::string_view key) const {
+  return peltarix::LookupCount(source_, section, key);
+}
+
+std::string& RunContext::StartLine() {
+  output_lines.emplace_back();
+  return output_lines.back();
+}
+
+}  // namespace peltarix

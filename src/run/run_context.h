@@ -1,0 +1,58 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "run/floor_values.h"
+#include "run/progress_log.h"
+#include "run/timestamp.h"
+#include "source/source_index.h"
+
+namespace peltarix {
+
+// Everything one conversion run reads and writes. Every converter receives
+// it; nothing of a run lives anywhere else, so runs can go on side by side.
+class RunContext {
+ public:
+  explicit RunContext(LogView& view, LocalClock clock = SystemLocalTime)
+      : log(view), clock(std::move(clock)) {}
+
+  std::string source_file_path;
+  std::string destination_file_path;
+
+  // Line 0 is the header, lines 1 .. last_line_index() the records in file
+  // order. Every line is one complete CSV line ending in "\n".
+  std::vector<std::string> output_lines{std::string()};
+
+  FloorValues floors;
+  ProgressLog log;
+  LocalClock clock;
+
+  // The source file read once at validation; every lookup of the run answers
+  // from this snapshot.
+  void SetSource(SourceIndex source) { source_ = std::move(source); }
+  const SourceIndex& source() const { return source_; }
+
+  std::string LookupValue(std::string_view section, std::string_view group, std::string_view key,
+                          std::string_view index) const;
+  int LookupCount(std::string_view section, std::string_view key) const;
+
+  void LogMessage(int severity, std::string_view text) { log.LogMessage(severity, text); }
+
+  // The index of the last record line; 0 when only the header slot is used.
+  int last_line_index() const { return static_cast<int>(output_lines.size()) - 1; }
+
+  // Starts the next record line and returns it; its index is the record's
+  // serial number.
+  std::string& StartLine();
+
+  // Forgets the records of an earlier run.
+  void ResetOutput() { output_lines.assign(1, std::string()); }
+
+ private:
+  SourceIndex source_;
+};
+
+}  // namespace peltarix

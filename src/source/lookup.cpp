@@ -1,0 +1,113 @@
+#include "source/lookup.h"
+
+#include <string>
+
+#include "source/c_numbers.h"
+#include "source/group_chain.h"
+#include "source/line_cursor.h"
+
+// Both lookups replay the line scan of a reader that opens the file, walks it
+// from the first line with a small state machine and stops at the value. The
+// states are kept as they are, quirks included (the key scan running on into
+// later records, a section end sending the search to a later copy of the
+// section); only the walking is done by jumps between matching lines.
+
+namespace peltarix {
+namespace {
+
+constexpr std::string_view kInfoSection = "QVINFO";
+constexpr std::string_view kSummaryStart = "QVDTSMR";
+constexpr std::string_view kSummaryEnd = "QVDTSMREND";
+constexpr std::string_view kDetailStart = "QVDTDTL";
+constexpr std::string_view kDetailEnd = "QVDTDTLEND";
+constexpr std::string_view kRecordEnd = "ENDSEC";
+
+// Moves the cursor to the first line of the section's records: after the
+// section line for "QVINFO", after "QVDTDTL" for every other section (its
+// summary block names the groups too, and must not be taken for records).
+bool SeekFirstRecords(const SourceIndex& source, LineCursor& cursor, std::string_view section,
+                      std::string_view section_end) {
+  if (ReadUntil(source, cursor, {section}) < 0) return false;
+  if (section == kInfoSection) return true;
+  return ReadUntil(source, cursor, {section_end, kDetailStart}) == 1;
+}
+
+// Scans a record for the key: true with the cursor on the value line, false
+// at a record terminator (the search for a record goes on after it) or at
+// the end of the file (cursor.at_eof). A further group line does not end
+// the scan, so a key the record lacks is taken from a later record.
+bool ScanRecordForKey(const SourceIndex& source, LineCursor& cursor,
+                      std::string_view section_end, std::string_view key) {
+  return ReadUntil(source, cursor, {section_end, kRecordEnd, kDetailEnd, key}) == 3;
+}
+
+// The record search with an empty index: the first group line starts the key
+// scan. Used for the few lookups of the groups without numbered records.
+std::string LookupUnnumbered(const SourceIndex& source, LineCursor cursor,
+                             std::string_view section, std::string_view section_end,
+                             std::string_view group, std::string_view key) {
+  for (;;) {
+    const int found = ReadUntil(source, cursor, {section_end, group});
+    if (found < 0) return {};
+    if (found == 0) {
+      // Past the section's end: on to a later line holding the section name.
+      if (ReadUntil(source, cursor, {section}) < 0) return {};
+      continue;
+    }
+    if (ScanRecordForKey(source, cursor, section_end, key)) {
+      return std::string(ReadLine(source, cursor));
+    }
+    if (cursor.at_eof) return {};
+  }
+}
+
+// The record search with an index, answered from the group's chain.
+std::string LookupNumbered(const SourceIndex& source, LineCursor cursor, std::string_view section,
+                           std::string_view section_end, std::string_view group,
+                           std::string_view key, std::string_view index) {
+  const SourceIndex::GroupChain& chain = source.Chain(section, group);
+  for (;;) {
+    const std::uint32_t first = chain.FirstNodeFrom(cursor);
+    if (first == SourceIndex::GroupChain::kNone) return {};
+    const std::uint32_t match = chain.FirstMatch(first, index);
+    if (match == SourceIndex::GroupChain::kNone) return {};
+    cursor = LineCursor::After(source, chain.position(match) + 1);  // past the index line
+    if (ScanRecordForKey(source, cursor, section_end, key)) {
+      return std::string(ReadLine(source, cursor));
+    }
+    if (cursor.at_eof) return {};
+  }
+}
+
+}  // namespace
+
+std::string LookupValue(const SourceIndex& source, std::string_view section,
+                        std::string_view group, std::string_view key, std::string_view index) {
+  const std::string section_end = std::string(section) + "END";
+  LineCursor cursor;
+  if (!SeekFirstRecords(source, cursor, section, section_end)) return {};
+  if (index.empty()) return LookupUnnumbered(source, cursor, section, section_end, group, key);
+  return LookupNumbered(source, cursor, section, section_end, group, key, index);
+}
+
+int LookupCount(const SourceIndex& source, std::string_view section, std::string_view key) {
+  const std::string section_end = std::string(section) + "END";
+  LineCursor cursor;
+  // Section, then its summary block, then the key inside it. A section end
+  // inside the summary block only sends the scan back to looking for a
+  // summary block, which may then be found after the section's end.
+  while (ReadUntil(source, cursor, {section}) >= 0) {
+    for (;;) {
+      const int block = ReadUntil(source, cursor, {section_end, kSummaryStart});
+      if (block < 0) return 0;
+      if (block == 0) break;  // on to a later copy of the section
+      const int entry = ReadUntil(source, cursor, {section_end, kSummaryEnd, key});
+      if (entry < 0) return 0;
+      if (entry == 2) return Atoi(ReadLine(source, cursor));
+      // Otherwise back to looking for a summary block.
+    }
+  }
+  return 0;
+}
+
+}  // namespace peltarix
