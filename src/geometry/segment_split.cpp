@@ -1,0 +1,77 @@
+#include "geometry/segment_split.h"
+
+#include <cmath>
+#include <utility>
+
+#include "geometry/point_location.h"
+#include "geometry/point_sort.h"
+#include "geometry/segment_intersection.h"
+
+namespace peltarix {
+
+namespace {
+
+// The segment is cut where it meets an edge within this distance, whatever
+// tolerance the caller compares with: the outlines of one plan meet within
+// it, and the cut points then agree with the ones the other polygon's edges
+// get.
+constexpr double kCutTolerance = 0.1;
+
+PointList SwapAxes(PointList points) {
+  for (Point& point : points) std::swap(point.x, point.y);
+  return points;
+}
+
+// The cut points followed by the segment's ends, sorted along the segment's
+// main axis in its direction when there is any cut point.
+PointList CutPoints(std::span<const Point> polygon, const Segment& segment, double tolerance) {
+  PointList points;
+  for (std::size_t k = 0; k + 1 < polygon.size(); ++k) {
+    if (const std::optional<Point> crossing =
+            IntersectSegments({polygon[k], polygon[k + 1]}, segment, kCutTolerance)) {
+      points.push_back(*crossing);
+    }
+  }
+  const bool any_cut = !points.empty();
+  points.push_back(segment.start);
+  points.push_back(segment.end);
+  if (!any_cut) return points;
+
+  const Point start = segment.start;
+  const Point end = segment.end;
+  if (std::fabs(start.x - end.x) < std::fabs(start.y - end.y)) {
+    return SwapAxes(SortPointsAlongLine(SwapAxes(std::move(points)), end.y < start.y, tolerance));
+  }
+  return SortPointsAlongLine(std::move(points), end.x < start.x, tolerance);
+}
+
+PieceClass ClassOf(Location location) {
+  switch (location) {
+    case Location::kOutside:
+      return PieceClass::kOutside;
+    case Location::kInside:
+      return PieceClass::kInside;
+    case Location::kOnEdge:
+    case Location::kAtVertex:
+      break;
+  }
+  return PieceClass::kBoundary;
+}
+
+}  // namespace
+
+std::vector<Piece> SplitSegmentByPolygon(std::span<const Point> polygon, const Segment& segment,
+                                         double tolerance, Orientation region) {
+  const PointList points = CutPoints(polygon, segment, tolerance);
+  std::vector<Piece> pieces;
+  for (std::size_t k = 0; k + 1 < points.size(); ++k) {
+    const Point from = points[k];
+    const Point to = points[k + 1];
+    if (std::fabs(from.x - to.x) <= tolerance && std::fabs(from.y - to.y) <= tolerance) continue;
+    const Point middle{(from.x + to.x) / 2.0, (from.y + to.y) / 2.0};
+    pieces.push_back({{from, to}, ClassOf(LocatePoint(region, polygon, middle, tolerance))});
+  }
+  return pieces;
+}
+
+}  // namespace peltarix
