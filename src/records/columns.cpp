@@ -1,0 +1,146 @@
+#include "records/columns.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "records/floor_text.h"
+#include "run/number_format.h"
+#include "run/record_head.h"
+#include "source/c_numbers.h"
+
+namespace peltarix {
+namespace {
+
+constexpr std::string_view kSection = "HEIMENZU";
+constexpr std::string_view kGroup = "/HASIRA";
+
+// Column kinds as the CAD system numbers them; 0 to 4 are the ones the
+// target program knows.
+enum ColumnKind : int {
+  kStoreyColumn = 0,
+  kThroughColumn = 1,
+  kRoundColumn = 2,
+  kHalfColumn = 3,
+  kQuarterColumn = 4,
+};
+
+bool IsConvertibleKind(int kind) { return kind >= kStoreyColumn && kind <= kQuarterColumn; }
+
+// Field 17: 1 for the full square and round columns, 0 for the others.
+std::string_view KindFlagField(int kind) {
+  return (kind == kStoreyColumn || kind == kRoundColumn) ? "1," : "0,";
+}
+
+// Field 18: a through column is told apart by whether it starts on the
+// ground floor; round, half and quarter columns share one code.
+std::string_view KindAndFloorField(int kind, std::string_view kai) {
+  switch (kind) {
+    case kStoreyColumn:
+      return "0,";
+    case kThroughColumn:
+      return kai == "1F" ? "1," : "2,";
+    default:
+      return "3,";
+  }
+}
+
+// The numbers and texts of one column's position and section.
+struct ColumnPlacement {
+  std::string width_x_text;
+  std::string width_y_text;
+  std::string position_x_text;
+  std::string position_y_text;
+  double width_x = 0.0;
+  double width_y = 0.0;
+  double position_x = 0.0;
+  double position_y = 0.0;
+};
+
+// Fields 24 and 25: the first point of a half or quarter column is moved by
+// half a width (along X for both, and back along Y for a quarter column) and
+// computed; every other kind keeps the source's texts as they stand, so that
+// "1000" stays "1000".
+void AppendFirstPoint(std::string& line, int kind, const ColumnPlacement& placement) {
+  if (kind == kHalfColumn || kind == kQuarterColumn) {
+    line += FormatFixed(placement.position_x + placement.width_x * 0.5, 6);
+  } else {
+    line += placement.position_x_text;
+  }
+  line += ',';
+  if (kind == kQuarterColumn) {
+    line += FormatFixed(placement.position_y - placement.width_y * 0.5, 6);
+  } else {
+    line += placement.position_y_text;
+  }
+  line += ',';
+}
+
+// Builds the record of column `index` of kind `kind` (0 to 4).
+void AppendColumnRecord(RunContext& context, std::string_view index, int kind) {
+  const std::string kai = context.LookupValue(kSection, kGroup, "//KAI", index);
+  std::string& line =
+      StartRecord(context, "AD020101", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
+  line += "0,0,";
+
+  ColumnPlacement placement;
+  placement.width_x_text = context.LookupValue(kSection, kGroup, "//WDTX", index);
+  placement.width_x = Atof(placement.width_x_text);
+  line += placement.width_x_text;
+  line += ',';
+  placement.width_y_text = context.LookupValue(kSection, kGroup, "//WDTY", index);
+  placement.width_y = Atof(placement.width_y_text);
+  line += placement.width_y_text;
+  line += ',';
+
+  line += KindFlagField(kind);
+  line += KindAndFloorField(kind, kai);
+  line += ",,,,,";
+
+  placement.position_x_text = context.LookupValue(kSection, kGroup, "//POSX", index);
+  placement.position_x = Atof(placement.position_x_text);
+  placement.position_y_text = context.LookupValue(kSection, kGroup, "//POSY", index);
+  placement.position_y = Atof(placement.position_y_text);
+  AppendFirstPoint(line, kind, placement);
+
+  // The second point always takes the unshifted position.
+  line += FormatFixed(BottomLevelOfKai(context.floors, kai), 6);
+  line += ',';
+  line += FormatFixed(placement.position_x + placement.width_x, 6);
+  line += ',';
+  line += FormatFixed(placement.position_y + placement.width_y, 6);
+  line += ',';
+  line += FormatFixed(TopLevelOfKai(context.floors, kai), 6);
+  line += '\n';
+}
+
+}  // namespace
+
+int ConvertColumns(RunContext& context) {
+  context.LogMessage(kInformation, "柱（自身情報）を処理しています・・・");
+  const int count = context.LookupCount(kSection, kGroup);
+  if (count == 0) {
+    context.LogMessage(kWarning, "柱（自身情報）が存在しません");
+    return 0;
+  }
+
+  // A skipped column costs one lookup and no output line.
+  int skipped_count = 0;
+  for (std::int64_t number = 1; number <= count; ++number) {
+    const std::string index = FormatInt(number);
+    const int kind = Atoi(context.LookupValue(kSection, kGroup, "//KIND", index));
+    if (!IsConvertibleKind(kind)) {
+      ++skipped_count;
+      continue;
+    }
+    AppendColumnRecord(context, index, kind);
+  }
+
+  if (skipped_count > 0) {
+    context.LogMessage(kWarning, "管柱・通し柱・丸柱・半柱・1/4柱以外のコンバートできない柱が" +
+                                     FormatInt(skipped_count) + "つありました");
+  }
+  return 0;
+}
+
+}  // namespace peltarix
