@@ -1,0 +1,120 @@
+#include "records/rooms_and_storage.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "records/floor_text.h"
+#include "records/room_kinds.h"
+#include "run/number_format.h"
+#include "run/record_head.h"
+#include "source/c_numbers.h"
+
+namespace peltarix {
+namespace {
+
+constexpr std::string_view kSection = "HEIMENZU";
+constexpr std::string_view kGroup = "/HEYA";
+
+// Every room record ends in nineteen empty fields after its outline.
+constexpr std::string_view kTrailingEmptyFields = ",,,,,,,,,,,,,,,,,,,";
+
+// Fields 13 and 14: the room kind code and the quoted display name. An empty
+// name is treated as a name that is not in the table: code 0 and "()".
+void AppendRoomKind(std::string& line, std::string_view name) {
+  int kind_code = 0;
+  std::string display_name = "()";
+  ClassifyRoomName(name, kind_code, display_name);
+  line += FormatInt(kind_code);
+  line += ",\"";
+  line += display_name;
+  line += "\",";
+}
+
+// Appends the outline points 1 to `point_total` of room `index`, closed by a
+// repeat of the texts of point 1, each point followed by `level`. The
+// coordinates are copied as the source writes them, so the closing point
+// equals the first byte for byte. A count of 0 writes the closing point
+// alone, with the empty texts of a first point that does not exist; a
+// negative count writes no point.
+void AppendOutline(const RunContext& context, std::string& line, std::string_view index,
+                   std::int64_t point_total, double level) {
+  const std::string level_field = FormatFixed(level, 6) + ",";
+  std::string first_x;
+  std::string first_y;
+  for (std::int64_t k = 1; k <= point_total; ++k) {
+    const std::string number = FormatInt(k);
+    const std::string x = context.LookupValue(kSection, kGroup, "//X" + number, index);
+    const std::string y = context.LookupValue(kSection, kGroup, "//Y" + number, index);
+    if (k == 1) {
+      first_x = x;
+      first_y = y;
+    }
+    line += x;
+    line += ',';
+    line += y;
+    line += ',';
+    line += level_field;
+  }
+  if (point_total >= 0) {
+    line += first_x;
+    line += ',';
+    line += first_y;
+    line += ',';
+    line += level_field;
+  }
+}
+
+// Builds the record of room `index`, or logs a warning and writes nothing
+// when its point count cannot be true.
+void AppendRoomRecord(RunContext& context, std::string_view index) {
+  const std::string kai = context.LookupValue(kSection, kGroup, "//KAI", index);
+  const std::string name = context.LookupValue(kSection, kGroup, "//NAME", index);
+  const std::string kind = context.LookupValue(kSection, kGroup, "//KIND", index);
+  const std::string floor_height = context.LookupValue(kSection, kGroup, "//KIJUNH_YUKA", index);
+  const std::string ceiling_height = context.LookupValue(kSection, kGroup, "//HEYA_TENJOH", index);
+  const std::int64_t point_total = Atoi(context.LookupValue(kSection, kGroup, "//PNUM", index));
+
+  // Every stored point needs lines of its own in the source; a larger count
+  // comes from a damaged file and would make a record of gigabytes.
+  if (point_total > static_cast<std::int64_t>(context.source().line_count())) {
+    context.LogMessage(kWarning,
+                       "部屋収納" + std::string(index) +
+                           "の頂点数が変換元QVファイルの行数を超えるためコンバートしません");
+    return;
+  }
+
+  std::string& line =
+      StartRecord(context, "DC020100", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
+  AppendRoomKind(line, name);
+  line += kind == "1" ? "1," : "0,";
+  line += floor_height;
+  line += ',';
+  line += ceiling_height;
+  line += ',';
+  line += "0.0,0.0,,";
+  // The closing point is counted too; an int64 keeps PNUM + 1 exact at the
+  // top of the int range.
+  line += FormatInt(point_total + 1);
+  line += ',';
+  AppendOutline(context, line, index, point_total, BottomLevelOfKai(context.floors, kai));
+  line += kTrailingEmptyFields;
+  line += '\n';
+}
+
+}  // namespace
+
+int ConvertRoomsAndStorage(RunContext& context) {
+  context.LogMessage(kInformation, "部屋収納（自身情報）を処理しています・・・");
+  const int count = context.LookupCount(kSection, kGroup);
+  if (count == 0) {
+    context.LogMessage(kWarning, "変換元QVファイルに部屋収納（自身情報）が存在しません");
+    return 0;
+  }
+  for (std::int64_t number = 1; number <= count; ++number) {
+    AppendRoomRecord(context, FormatInt(number));
+  }
+  return 0;
+}
+
+}  // namespace peltarix
