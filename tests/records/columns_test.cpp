@@ -1,0 +1,273 @@
+#include "records/columns.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "run/progress_log.h"
+#include "support/test_run.h"
+
+namespace peltarix {
+namespace {
+
+using testing::TestRun;
+
+using Column = std::vector<std::pair<std::string, std::string>>;
+
+// Section HEIMENZU with a summary count `count` for "/HASIRA" and the given
+// columns, numbered from 1, each closed by ENDSEC.
+std::string ColumnSource(const std::string& count, const std::vector<Column>& columns) {
+  std::string text = "HEIMENZU\nQVDTSMR\n/HASIRA\n" + count + "\nQVDTSMREND\nQVDTDTL\n";
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    text += "/HASIRA\n" + std::to_string(i + 1) + "\n";
+    for (const auto& [key, value] : columns[i]) text += key + "\n" + value + "\n";
+    text += "ENDSEC\n";
+  }
+  return text + "QVDTDTLEND\nHEIMENZUEND\n";
+}
+
+std::string ColumnSource(const std::vector<Column>& columns) {
+  return ColumnSource(std::to_string(columns.size()), columns);
+}
+
+Column MakeColumn(const std::string& kind, const std::string& kai, const std::string& posx = "1000",
+                  const std::string& posy = "2000", const std::string& wdtx = "105",
+                  const std::string& wdty = "105") {
+  return {{"//KIND", kind}, {"//KAI", kai},   {"//WDTX", wdtx},
+          {"//WDTY", wdty}, {"//POSX", posx}, {"//POSY", posy}};
+}
+
+void SetLevels(TestRun& run) {
+  run.context.floors.floor_count = 3;
+  run.context.floors.foundation_height = 500;
+  run.context.floors.level = {0.0, 500.0, 3300.0, 6100.0, 8900.0};
+}
+
+// The fields of one CSV line without its line end (no field holds a comma).
+std::vector<std::string> Fields(std::string line) {
+  if (!line.empty() && line.back() == '\n') line.pop_back();
+  std::vector<std::string> fields(1);
+  for (char c : line) {
+    if (c == ',') {
+      fields.emplace_back();
+    } else {
+      fields.back() += c;
+    }
+  }
+  return fields;
+}
+
+// Field `number` (counted from 1, as the record layout counts) of a line.
+std::string Field(const std::string& line, std::size_t number) {
+  const std::vector<std::string> fields = Fields(line);
+  return number <= fields.size() ? fields[number - 1] : "<missing>";
+}
+
+const std::string kProgressLine = "柱（自身情報）を処理しています・・・";
+
+TEST(ConvertColumns, StoreyColumnMatchesTheWorkedExample) {
+  TestRun run(ColumnSource({MakeColumn("0", "1F")}));
+  SetLevels(run);
+  // Lines 1 to 4 belong to the converters that ran before.
+  run.context.output_lines.resize(5, "earlier record\n");
+
+  EXPECT_EQ(ConvertColumns(run.context), 0);
+
+  ASSERT_EQ(run.context.last_line_index(), 5);
+  EXPECT_EQ(run.context.output_lines[5],
+            "\"AD020101\",1,5,0,0,30,\"\",0,\"\",0,\"\",0,0,0,105,105,1,0,,,,,,1000,2000,"
+            "500.000000,1105.000000,2105.000000,3300.000000\n");
+  EXPECT_EQ(run.context.output_lines[4], "earlier record\n");
+  EXPECT_EQ(run.log_lines(), std::vector<std::string>{kProgressLine});
+}
+
+TEST(ConvertColumns, ConvertsKindsZeroToFourAndReportsTheOthersOnce) {
+  struct Case {
+    std::string kind_text;
+    bool converted;
+    std::string kind_flag;       // field 17
+    std::string kind_and_floor;  // field 18, on 2F
+  };
+  const std::vector<Case> cases = {
+      {"-1", false, "", ""},  {"0", true, "1", "0"},          {"1", true, "0", "2"},
+      {"2", true, "1", "3"},  {"3", true, "0", "3"},          {"4", true, "0", "3"},
+      {"5", false, "", ""},   {"7", false, "", ""},           {"", true, "1", "0"},
+      {"4x", true, "0", "3"}, {"99999999999", false, "", ""},
+  };
+  std::vector<Column> columns;
+  for (const Case& c : cases) columns.push_back(MakeColumn(c.kind_text, "2F"));
+  TestRun run(ColumnSource(columns));
+  SetLevels(run);
+
+  ConvertColumns(run.context);
+
+  std::size_t line = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE("kind text \"" + c.kind_text + "\"");
+    if (!c.converted) continue;
+    ASSERT_LE(line, static_cast<std::size_t>(run.context.last_line_index()));
+    const std::string& record = run.context.output_lines[line];
+    EXPECT_EQ(Field(record, 3), std::to_string(line));
+    EXPECT_EQ(Field(record, 17), c.kind_flag);
+    EXPECT_EQ(Field(record, 18), c.kind_and_floor);
+    ++line;
+  }
+  EXPECT_EQ(run.context.last_line_index(), 7);
+  EXPECT_EQ(run.log_lines(),
+            (std::vector<std::string>{
+                kProgressLine, std::string(kWarningPrefix) +
+                                   "管柱・通し柱・丸柱・半柱・1/4柱以外のコンバートできない柱が"
+                                   "4つありました"}));
+}
+
+TEST(ConvertColumns, SkippedColumnsUseNoLineBetweenRecords) {
+  TestRun run(ColumnSource({MakeColumn("0", "1F"), MakeColumn("7", "1F"), MakeColumn("4", "1F")}));
+  SetLevels(run);
+
+  ConvertColumns(run.context);
+
+  ASSERT_EQ(run.context.last_line_index(), 2);
+  EXPECT_EQ(Field(run.context.output_lines[1], 3), "1");
+  EXPECT_EQ(Field(run.context.output_lines[2], 3), "2");
+  EXPECT_EQ(Field(run.context.output_lines[2], 17), "0");
+  ASSERT_EQ(run.log_lines().size(), 2u);
+  EXPECT_EQ(run.log_lines()[1], std::string(kWarningPrefix) +
+                                    "管柱・通し柱・丸柱・半柱・1/4柱以外のコンバートできない柱が"
+                                    "1つありました");
+}
+
+TEST(ConvertColumns, ThroughColumnCodeTellsTheGroundFloorApart) {
+  TestRun run(ColumnSource({MakeColumn("1", "1F"), MakeColumn("1", "2F"), MakeColumn("1", "3F"),
+                            MakeColumn("2", "1F"), MakeColumn("3", "1F")}));
+  SetLevels(run);
+
+  ConvertColumns(run.context);
+
+  ASSERT_EQ(run.context.last_line_index(), 5);
+  const char* expected_codes[] = {"1", "2", "2", "3", "3"};
+  for (int line = 1; line <= 5; ++line) {
+    SCOPED_TRACE(line);
+    EXPECT_EQ(Field(run.context.output_lines[line], 18), expected_codes[line - 1]);
+  }
+  EXPECT_EQ(Field(run.context.output_lines[2], 2), "2");
+}
+
+TEST(ConvertColumns, HalfColumnShiftsItsFirstXByHalfTheWidth) {
+  TestRun run(ColumnSource({MakeColumn("3", "1F", "1000", "2000", "120", "105")}));
+  SetLevels(run);
+
+  ConvertColumns(run.context);
+
+  ASSERT_EQ(run.context.last_line_index(), 1);
+  const std::vector<std::string> fields = Fields(run.context.output_lines[1]);
+  ASSERT_EQ(fields.size(), 29u);
+  EXPECT_EQ(fields[23], "1060.000000");
+  EXPECT_EQ(fields[24], "2000");
+  EXPECT_EQ(fields[26], "1120.000000");
+  EXPECT_EQ(fields[27], "2105.000000");
+}
+
+TEST(ConvertColumns, QuarterColumnShiftsItsFirstPointAlongBothAxes) {
+  TestRun run(ColumnSource({MakeColumn("4", "1F", "1000", "2000", "120", "120")}));
+  SetLevels(run);
+
+  ConvertColumns(run.context);
+
+  ASSERT_EQ(run.context.last_line_index(), 1);
+  const std::vector<std::string> fields = Fields(run.context.output_lines[1]);
+  ASSERT_EQ(fields.size(), 29u);
+  EXPECT_EQ(fields[23], "1060.000000");
+  EXPECT_EQ(fields[24], "1940.000000");
+  EXPECT_EQ(fields[26], "1120.000000");
+  EXPECT_EQ(fields[27], "2120.000000");
+}
+
+TEST(ConvertColumns, SourceTextsAreCopiedUnformatted) {
+  TestRun run(ColumnSource({MakeColumn("2", "1F", "1000", "0.0", "105.0", " 90")}));
+  SetLevels(run);
+
+  ConvertColumns(run.context);
+
+  ASSERT_EQ(run.context.last_line_index(), 1);
+  const std::vector<std::string> fields = Fields(run.context.output_lines[1]);
+  ASSERT_EQ(fields.size(), 29u);
+  EXPECT_EQ(fields[14], "105.0");
+  EXPECT_EQ(fields[15], " 90");
+  EXPECT_EQ(fields[23], "1000");
+  EXPECT_EQ(fields[24], "0.0");
+  EXPECT_EQ(fields[26], "1105.000000");
+  EXPECT_EQ(fields[27], "90.000000");
+}
+
+TEST(ConvertColumns, LevelsFollowTheColumnsStorey) {
+  struct Case {
+    std::string kai;
+    std::string floor_field;
+    std::string bottom;
+    std::string top;
+  };
+  const std::vector<Case> cases = {
+      {"1F", "1", "500.000000", "3300.000000"},
+      {"2F", "2", "3300.000000", "6100.000000"},
+      {"3F", "3", "6100.000000", "8900.000000"},
+      // Any other floor text belongs to no storey and takes level 0.
+      {"4F", "4", "0.000000", "0.000000"},
+      {"1f", "1", "0.000000", "0.000000"},
+      {"", "", "0.000000", "0.000000"},
+  };
+  std::vector<Column> columns;
+  for (const Case& c : cases) columns.push_back(MakeColumn("0", c.kai));
+  TestRun run(ColumnSource(columns));
+  SetLevels(run);
+
+  ConvertColumns(run.context);
+
+  ASSERT_EQ(run.context.last_line_index(), static_cast<int>(cases.size()));
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    SCOPED_TRACE("//KAI \"" + cases[i].kai + "\"");
+    const std::vector<std::string> fields = Fields(run.context.output_lines[i + 1]);
+    ASSERT_EQ(fields.size(), 29u);
+    EXPECT_EQ(fields[1], cases[i].floor_field);
+    EXPECT_EQ(fields[25], cases[i].bottom);
+    EXPECT_EQ(fields[28], cases[i].top);
+  }
+}
+
+TEST(ConvertColumns, MissingValuesAreEmptyFieldsAndCountAsZero) {
+  TestRun run(ColumnSource({Column{{"//KAI", "1F"}}}));
+  SetLevels(run);
+
+  ConvertColumns(run.context);
+
+  ASSERT_EQ(run.context.last_line_index(), 1);
+  EXPECT_EQ(run.context.output_lines[1],
+            "\"AD020101\",1,1,0,0,30,\"\",0,\"\",0,\"\",0,0,0,,,1,0,,,,,,,,"
+            "500.000000,0.000000,0.000000,3300.000000\n");
+}
+
+TEST(ConvertColumns, NoColumnsIsAWarning) {
+  TestRun run(ColumnSource({}));
+  SetLevels(run);
+
+  EXPECT_EQ(ConvertColumns(run.context), 0);
+
+  EXPECT_EQ(run.context.last_line_index(), 0);
+  EXPECT_EQ(run.log_lines(),
+            (std::vector<std::string>{
+                kProgressLine, std::string(kWarningPrefix) + "柱（自身情報）が存在しません"}));
+}
+
+TEST(ConvertColumns, NegativeCountEndsSilently) {
+  TestRun run(ColumnSource("-2", {MakeColumn("0", "1F")}));
+  SetLevels(run);
+
+  EXPECT_EQ(ConvertColumns(run.context), 0);
+
+  EXPECT_EQ(run.context.last_line_index(), 0);
+  EXPECT_EQ(run.log_lines(), std::vector<std::string>{kProgressLine});
+}
+
+}  // namespace
+}  // namespace peltarix
