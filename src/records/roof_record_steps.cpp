@@ -138,13 +138,12 @@ std::string_view FallDirectionText(const EaveLine& eave, RoofPoint reference_ver
 void AppendOutlinePoints(std::string& line, const RoofRegionSource& region, const EaveLine& eave,
                          double eave_height) {
   // The count includes the repeated first point; wide, so that the largest
-  // "//PNUM" does not overflow. A negative count is written as it comes,
-  // with no point after it.
+  // "//PNUM" does not overflow. A negative count is followed by no point.
   line += FormatInt(region.point_count + 1);
+  line += ',';
   if (region.point_count < 0) {
     return;
   }
-  line += ',';
   const double pitch = static_cast<double>(region.pitch_value);
   // The point that ends an eave edge lies on the eave line too. The flag is
   // flipped rather than set, so after two eave edges in a row the next point
