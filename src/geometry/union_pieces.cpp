@@ -1,0 +1,85 @@
+#include <algorithm>
+#include <cmath>
+
+#include "geometry/segment_intersection.h"
+#include "geometry/segment_split.h"
+#include "geometry/union_steps.h"
+
+namespace peltarix::union_steps {
+
+Box BoxOf(std::span<const Point> points) {
+  if (points.empty()) return {};
+  Box box{points[0].x, points[0].x, points[0].y, points[0].y};
+  for (const Point& point : points) {
+    box.min_x = std::min(box.min_x, point.x);
+    box.max_x = std::max(box.max_x, point.x);
+    box.min_y = std::min(box.min_y, point.y);
+    box.max_y = std::max(box.max_y, point.y);
+  }
+  return box;
+}
+
+bool BoxesMeet(const Box& a, const Box& b, double tolerance) {
+  return a.min_x <= b.max_x + tolerance && b.min_x <= a.max_x + tolerance &&
+         a.min_y <= b.max_y + tolerance && b.min_y <= a.max_y + tolerance;
+}
+
+PieceTable CutEdges(std::span<const Point> polygon, std::span<const Point> other,
+                    Orientation other_region, double tolerance) {
+  const Box other_box = BoxOf(other);
+  const int away_class = other_region == Orientation::kClockwise ? kOutside : kInside;
+  PieceTable pieces;
+  for (std::size_t k = 0; k + 1 < polygon.size(); ++k) {
+    const Segment edge{polygon[k], polygon[k + 1]};
+    const std::span<const Point> edge_points = polygon.subspan(k, 2);
+    if (!BoxesMeet(BoxOf(edge_points), other_box, tolerance)) {
+      pieces.push_back({edge, away_class});
+      continue;
+    }
+    for (const Piece& piece : SplitSegmentByPolygon(other, edge, tolerance, other_region)) {
+      pieces.push_back({piece.segment, static_cast<int>(piece.piece_class)});
+    }
+  }
+  return pieces;
+}
+
+namespace {
+
+bool SharesAStretch(const Segment& s, const Segment& t, double tolerance) {
+  const std::optional<Overlap> overlap = OverlapSegments(s, t, tolerance);
+  return overlap && overlap->code == OverlapCode::kShared;
+}
+
+// Along both axes the two pieces run against each other, or one of them is
+// flat on that axis within the tolerance.
+bool RunOpposite(const Segment& s, const Segment& t, double tolerance) {
+  const double d1 = (t.start.x - t.end.x) * (s.start.x - s.end.x);
+  const double d2 = (t.start.y - t.end.y) * (s.start.y - s.end.y);
+  return (std::fabs(d1) <= tolerance || d1 <= 0.0) && (std::fabs(d2) <= tolerance || d2 <= 0.0);
+}
+
+}  // namespace
+
+void MarkOppositeBoundaryPieces(PieceTable& first, PieceTable& second, double tolerance) {
+  for (UnionPiece& mine : first) {
+    // Tested once: a piece already marked by one opposite twin goes on
+    // marking every further one.
+    if (mine.piece_class != kBoundary) continue;
+    for (UnionPiece& theirs : second) {
+      if (std::abs(theirs.piece_class) != kBoundary) continue;
+      if (SharesAStretch(mine.segment, theirs.segment, tolerance) &&
+          RunOpposite(mine.segment, theirs.segment, tolerance)) {
+        mine.piece_class = -kBoundary;
+        theirs.piece_class = -kBoundary;
+      }
+    }
+  }
+}
+
+void DropInsidePieces(PieceTable& pieces) {
+  for (UnionPiece& piece : pieces) {
+    if (piece.piece_class == kInside) piece.piece_class = -kInside;
+  }
+}
+
+}  // namespace peltarix::union_steps
