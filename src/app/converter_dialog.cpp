@@ -1,0 +1,104 @@
+#include "app/converter_dialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <string>
+#include <utility>
+
+#include "app/about_dialog.h"
+#include "app/app_icon.h"
+#include "app/log_list_view.h"
+#include "run/run_context.h"
+#include "run/transcript.h"
+
+namespace peltarix {
+namespace {
+
+// Paths go to the core as the file system spells them.
+std::string FileSystemPath(const QString& text) { return QFile::encodeName(text).toStdString(); }
+
+}  // namespace
+
+ConverterDialog::ConverterDialog(DialogSeams seams, QWidget* parent)
+    : QDialog(parent), seams_(std::move(seams)) {
+  setWindowTitle(QStringLiteral("PELTARIX"));
+  // A caption only: no close, minimise or window-menu buttons. The window is
+  // left with "終了" or Escape.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  BuildControls();
+
+  connect(browse_source_button_, &QPushButton::clicked, this, &ConverterDialog::OnBrowseSource);
+  connect(browse_destination_button_, &QPushButton::clicked, this,
+          &ConverterDialog::OnBrowseDestination);
+  connect(execute_button_, &QPushButton::clicked, this, &ConverterDialog::OnExecute);
+  connect(close_button_, &QPushButton::clicked, this, &QDialog::accept);
+
+  OnInitDialog();
+}
+
+void ConverterDialog::OnInitDialog() {
+  // The About item. Qt gives no access to the title bar's window menu, so
+  // it sits in the window's context menu.
+  about_action_ = new QAction(QStringLiteral("PELTARIX のﾊﾞｰｼﾞｮﾝ情報(&A)..."), this);
+  connect(about_action_, &QAction::triggered, this, &ConverterDialog::OnAbout);
+  addAction(about_action_);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  setWindowIcon(AppIcon());
+  for (QCheckBox* box : kind_boxes_) box->setChecked(true);
+  source_edit_->setFocus();
+}
+
+DataKinds ConverterDialog::CheckedKinds() const {
+  DataKinds kinds;
+  kinds.basic_info = kind_boxes_[0]->isChecked();
+  kinds.building_outline = kind_boxes_[1]->isChecked();
+  kinds.columns = kind_boxes_[2]->isChecked();
+  kinds.perimeter = kind_boxes_[3]->isChecked();
+  kinds.rooms = kind_boxes_[4]->isChecked();
+  kinds.roofs = kind_boxes_[5]->isChecked();
+  return kinds;
+}
+
+void ConverterDialog::OnBrowseSource() {
+  const FileRequest request{QStringLiteral("変換元QVファイル指定"),
+                            {QStringLiteral("QVﾌｧｲﾙ(*.QV)"), QStringLiteral("すべて(*.*)")},
+                            true};
+  if (const auto chosen = seams_.choose_file(this, request)) source_edit_->setText(*chosen);
+}
+
+void ConverterDialog::OnBrowseDestination() {
+  const FileRequest request{QStringLiteral("変換先CSVファイル指定"),
+                            {QStringLiteral("CSVﾌｧｲﾙ(*.CSV)"), QStringLiteral("すべて(*.*)")},
+                            false};
+  if (const auto chosen = seams_.choose_file(this, request)) {
+    destination_edit_->setText(*chosen);
+  }
+}
+
+void ConverterDialog::OnExecute() {
+  const std::string source_path = FileSystemPath(source_edit_->text());
+  const std::string destination_path = FileSystemPath(destination_edit_->text());
+  if (const auto message = EmptyNameMessage(source_path, destination_path)) {
+    // The only messages that bypass the log; the log keeps the last run.
+    seams_.notice(this,
+                  QString::fromUtf8(message->data(), static_cast<qsizetype>(message->size())));
+    return;
+  }
+  // Runs here, on the window's thread: the window takes no input until the
+  // run is over, and the log list paints each line as it comes.
+  RunContext context(*log_list_);
+  context.source_file_path = source_path;
+  context.destination_file_path = destination_path;
+  RunWithTranscript(context, CheckedKinds());
+}
+
+void ConverterDialog::OnAbout() {
+  AboutDialog about(this);
+  about.exec();
+}
+
+}  // namespace peltarix

@@ -1,0 +1,8 @@
+#include <QApplication>
+
+#include "app/converter_app.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  return peltarix::ConverterApp().InitInstance();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "app/seams.h"
+
+namespace peltarix::testing {
+
+// Stands in for the person at the window: records every notice and every
+// file request, and answers file requests from a queue (nothing = cancel).
+class ScriptedUser {
+ public:
+  DialogSeams Seams();
+
+  QStringList notices;
+  std::vector<FileRequest> file_requests;
+  std::vector<std::optional<QString>> file_answers;
+};
+
+// A one-storey wooden house the run accepts: a CP932 project name
+// (\x83\x65\x83\x58\x83\x67\x93\x40), designer, remark, foundation and
+// storey heights, and no plan sections, so the plan converters only warn.
+QByteArray OneStoreyHouseSource();
+
+// The same house built in reinforced concrete, which validation rejects.
+QByteArray ConcreteHouseSource();
+
+void WriteFileBytes(const QString& path, const QByteArray& bytes);
+QByteArray ReadFileBytes(const QString& path);
+
+}  // namespace peltarix::testing

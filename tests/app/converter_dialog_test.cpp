@@ -1,0 +1,238 @@
+// The window's own behaviour: its starting state, the empty-name notices,
+// the browse buttons, the keys that close it and the About box. The person
+// at the window is a ScriptedUser.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/about_dialog.h"
+#include "app/converter_dialog.h"
+#include "app/log_list_view.h"
+#include "app_test_support.h"
+
+namespace peltarix {
+namespace {
+
+const QString kEmptySourceNotice = QStringLiteral("変換元QVﾌｧｲﾙ名を指定してください。");
+const QString kEmptyDestinationNotice = QStringLiteral("変換先CSVﾌｧｲﾙ名を指定してください。");
+
+}  // namespace
+
+class ConverterDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void StartsWithAllKindsTickedAndBothFieldsEmpty() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    for (int kind = 0; kind < ConverterDialog::kKindCount; ++kind) {
+      QVERIFY2(dialog.kind_box(kind)->isChecked(), qPrintable(dialog.kind_box(kind)->text()));
+    }
+    QVERIFY(dialog.source_edit()->text().isEmpty());
+    QVERIFY(dialog.destination_edit()->text().isEmpty());
+    QCOMPARE(dialog.log_list()->count(), 0);
+  }
+
+  void CheckBoxesMapToTheRunsDataKindsInOrder() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    const QStringList captions{QStringLiteral("基本情報"), QStringLiteral("建物概要"),
+                               QStringLiteral("柱"),       QStringLiteral("外周"),
+                               QStringLiteral("部屋"),     QStringLiteral("屋根")};
+    for (int kind = 0; kind < ConverterDialog::kKindCount; ++kind) {
+      QCOMPARE(dialog.kind_box(kind)->text(), captions[kind]);
+      for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) box->setChecked(false);
+      dialog.kind_box(kind)->setChecked(true);
+      const DataKinds kinds = dialog.CheckedKinds();
+      const bool flags[] = {kinds.basic_info, kinds.building_outline,
+                            kinds.columns,    kinds.perimeter,
+                            kinds.rooms,      kinds.roofs};
+      for (int flag = 0; flag < ConverterDialog::kKindCount; ++flag) {
+        QCOMPARE(flags[flag], flag == kind);
+      }
+    }
+  }
+
+  void TitleIconAndCaptionOnlyFrame() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("PELTARIX"));
+    QVERIFY(!dialog.windowIcon().isNull());
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(dialog.close_button()->isDefault());
+    QVERIFY(!dialog.execute_button()->isDefault());
+  }
+
+  void BothNamesEmptyShowsOnlyTheSourceNoticeAndKeepsTheLog() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    dialog.log_list()->AppendLine("line of an earlier run");
+    dialog.execute_button()->click();
+    QCOMPARE(user.notices, QStringList{kEmptySourceNotice});
+    QCOMPARE(dialog.log_list()->Lines(), QStringList{QStringLiteral("line of an earlier run")});
+  }
+
+  void SourceGivenAndDestinationEmptyShowsTheDestinationNotice() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    dialog.source_edit()->setText(QStringLiteral("/nowhere/house.QV"));
+    dialog.execute_button()->click();
+    QCOMPARE(user.notices, QStringList{kEmptyDestinationNotice});
+    QCOMPARE(dialog.log_list()->count(), 0);
+  }
+
+  void DestinationGivenAndSourceEmptyShowsTheSourceNotice() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    dialog.destination_edit()->setText(QStringLiteral("/nowhere/house.CSV"));
+    dialog.execute_button()->click();
+    QCOMPARE(user.notices, QStringList{kEmptySourceNotice});
+  }
+
+  // Spaces are a name: the run is started and its validation reports that
+  // the file does not open.
+  void SourceOfSpacesIsRunAndReportedAsNotOpening() {
+    testing::ScriptedUser user;
+    QTemporaryDir directory;
+    ConverterDialog dialog(user.Seams());
+    dialog.source_edit()->setText(QStringLiteral("   "));
+    dialog.destination_edit()->setText(directory.filePath(QStringLiteral("out.CSV")));
+    dialog.execute_button()->click();
+    QVERIFY(user.notices.isEmpty());
+    QVERIFY(dialog.log_list()->Lines().contains(QStringLiteral("ERROR！ QVファイルを開けません")));
+  }
+
+  void BrowseSourceAsksForAnExistingQvFileAndFillsTheField() {
+    testing::ScriptedUser user;
+    user.file_answers.push_back(QStringLiteral("/data/plans/house.QV"));
+    ConverterDialog dialog(user.Seams());
+    dialog.source_edit()->setText(QStringLiteral("old text"));
+    dialog.browse_source_button()->click();
+    QCOMPARE(dialog.source_edit()->text(), QStringLiteral("/data/plans/house.QV"));
+    QCOMPARE(user.file_requests.size(), std::size_t{1});
+    const FileRequest& request = user.file_requests.front();
+    QCOMPARE(request.title, QStringLiteral("変換元QVファイル指定"));
+    QCOMPARE(request.filters,
+             (QStringList{QStringLiteral("QVﾌｧｲﾙ(*.QV)"), QStringLiteral("すべて(*.*)")}));
+    QVERIFY(request.must_exist);
+  }
+
+  // The destination usually does not exist yet; the chooser must take a new
+  // name as typed.
+  void BrowseDestinationTakesANameThatDoesNotExistYet() {
+    testing::ScriptedUser user;
+    user.file_answers.push_back(QStringLiteral("/data/out/new_name"));
+    ConverterDialog dialog(user.Seams());
+    dialog.browse_destination_button()->click();
+    QCOMPARE(dialog.destination_edit()->text(), QStringLiteral("/data/out/new_name"));
+    const FileRequest& request = user.file_requests.front();
+    QCOMPARE(request.title, QStringLiteral("変換先CSVファイル指定"));
+    QCOMPARE(request.filters,
+             (QStringList{QStringLiteral("CSVﾌｧｲﾙ(*.CSV)"), QStringLiteral("すべて(*.*)")}));
+    QVERIFY(!request.must_exist);
+  }
+
+  void CancelledBrowseLeavesTheFieldAsItWas() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    dialog.source_edit()->setText(QStringLiteral("typed.QV"));
+    dialog.destination_edit()->setText(QStringLiteral("typed.CSV"));
+    dialog.browse_source_button()->click();
+    dialog.browse_destination_button()->click();
+    QCOMPARE(user.file_requests.size(), std::size_t{2});
+    QCOMPARE(dialog.source_edit()->text(), QStringLiteral("typed.QV"));
+    QCOMPARE(dialog.destination_edit()->text(), QStringLiteral("typed.CSV"));
+  }
+
+  // "終了" is the default button, so Enter in a field ends the window; a
+  // run must not start, and the destination must not even be created.
+  void EnterInAPathFieldClosesTheWindowWithoutARun() {
+    QTemporaryDir directory;
+    const QString source = directory.filePath(QStringLiteral("house.QV"));
+    const QString destination = directory.filePath(QStringLiteral("house.CSV"));
+    testing::WriteFileBytes(source, testing::OneStoreyHouseSource());
+    for (const bool in_source_field : {true, false}) {
+      testing::ScriptedUser user;
+      ConverterDialog dialog(user.Seams());
+      dialog.source_edit()->setText(source);
+      dialog.destination_edit()->setText(destination);
+      dialog.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      QLineEdit* field = in_source_field ? dialog.source_edit() : dialog.destination_edit();
+      field->setFocus();
+      QTest::keyClick(field, Qt::Key_Return);
+      QVERIFY(!dialog.isVisible());
+      QCOMPARE(dialog.result(), int(QDialog::Accepted));
+      QCOMPARE(dialog.log_list()->count(), 0);
+      QVERIFY(!QFile::exists(destination));
+      QVERIFY(user.notices.isEmpty());
+    }
+  }
+
+  void EscapeClosesTheWindow() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(dialog.source_edit(), Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+  }
+
+  void CloseButtonClosesTheWindow() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.close_button()->click();
+    QVERIFY(!dialog.isVisible());
+  }
+
+  void ContextMenuItemOpensTheAboutBox() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    QCOMPARE(dialog.contextMenuPolicy(), Qt::ActionsContextMenu);
+    QVERIFY(dialog.actions().contains(dialog.about_action()));
+    QCOMPARE(dialog.about_action()->text(), QStringLiteral("PELTARIX のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+
+    QString title;
+    QString version;
+    QTimer::singleShot(0, [&] {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* about = qobject_cast<AboutDialog*>(window);
+        if (about == nullptr || !about->isVisible()) continue;
+        title = about->windowTitle();
+        version = about->version_label()->text();
+        about->ok_button()->click();
+      }
+    });
+    dialog.about_action()->trigger();
+    QCOMPARE(title, QStringLiteral("PELTARIXのﾊﾞｰｼﾞｮﾝ情報"));
+    QCOMPARE(version, QStringLiteral("PELTARIX Version 1.0"));
+  }
+
+  void AboutBoxShowsItsTextsAsTheyStand() {
+    AboutDialog about;
+    QCOMPARE(about.version_label()->textFormat(), Qt::PlainText);
+    QVERIFY(!about.purpose_label()->text().isEmpty());
+    QVERIFY(about.icon_label()->pixmap().size() == QSize(32, 32));
+    QVERIFY(about.ok_button()->isDefault());
+  }
+};
+
+}  // namespace peltarix
+
+QTEST_MAIN(peltarix::ConverterDialogTest)
+#include "converter_dialog_test.moc"
