@@ -7,7 +7,7 @@ ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-PACKAGES := cmake g++ make ninja-build libgtest-dev libgmock-dev libbenchmark-dev \
+PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenchmark-dev \
             libcli11-dev libboost-dev qt6-base-dev fonts-ipafont-gothic
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -26,6 +26,8 @@ deps:
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+	@# The tests check that numbers keep "." as decimal separator under a German locale.
+	@locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)

@@ -1,0 +1,84 @@
+#include "source/c_numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <clocale>
+#include <string>
+
+#include "run/number_format.h"
+
+namespace peltarix {
+namespace {
+
+TEST(AtoiTest, ReadsLikeTheCLibrary) {
+  const struct {
+    std::string_view text;
+    int value;
+  } cases[] = {
+      {"", 0},          {"12", 12},      {" 7", 7},        {"\t-3", -3},        {"+4", 4},
+      {"3x", 3},        {"2F", 2},       {"x3", 0},        {"- 3", 0},          {"4.5", 4},
+      {"007", 7},       {"\n\v\f\r 9", 9},
+      {"99999999999", INT_MAX},          {"-99999999999", INT_MIN},
+      {"2147483647", INT_MAX},           {"-2147483648", INT_MIN},
+      {std::string_view("1\0" "2", 3), 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Atoi(c.text), c.value) << "[" << c.text << "]";
+}
+
+TEST(AtofTest, ReadsLikeTheCLibrary) {
+  const struct {
+    std::string_view text;
+    double value;
+  } cases[] = {
+      {"", 0.0},       {"2900", 2900.0}, {" 150.5", 150.5}, {"-0.25mm", -0.25}, {"1e3", 1000.0},
+      {".5", 0.5},     {"abc", 0.0},     {"0x10", 16.0},    {"1,5", 1.0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Atof(c.text), c.value) << "[" << c.text << "]";
+}
+
+TEST(FormatFixedTest, MatchesPrintfConversions) {
+  EXPECT_EQ(FormatFixed(1105, 6), "1105.000000");
+  EXPECT_EQ(FormatFixed(-0.5, 6), "-0.500000");
+  EXPECT_EQ(FormatFixed(3300.125, 2), "3300.12");  // exact tie rounds to even, as printf
+  EXPECT_EQ(FormatFixed(0.0078125, 6), "0.007812");
+  EXPECT_EQ(FormatFixed(2.675, 2), "2.67");  // 2.675 is stored slightly below
+  EXPECT_EQ(FormatFixed(1e20, 2), "100000000000000000000.00");
+  EXPECT_EQ(FormatFixed(-0.0, 6), "-0.000000");
+  EXPECT_EQ(FormatInt(-2147483649LL), "-2147483649");
+}
+
+TEST(FormatFixedTest, MatchesPrintfOnRandomValues) {
+  // The test process runs in the "C" locale, where printf is the reference.
+  const unsigned seed = std::random_device{}();
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937_64 random(seed);
+  std::uniform_real_distribution<double> length(-20000.0, 20000.0);
+  char expected[512];
+  for (int i = 0; i < 20000; ++i) {
+    // Values on a fine grid produce exact ties; random ones do not.
+    const double value = i % 2 == 0 ? length(random) : std::round(length(random) * 128) / 128;
+    for (const int decimals : {2, 6}) {
+      std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
+      ASSERT_EQ(FormatFixed(value, decimals), expected) << value;
+    }
+  }
+}
+
+TEST(FormatFixedTest, DecimalSeparatorIgnoresTheProcessLocale) {
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+    GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+  }
+  const std::string formatted = FormatFixed(1105, 6);
+  const double read = Atof("2.5");
+  std::setlocale(LC_ALL, previous.c_str());
+  EXPECT_EQ(formatted, "1105.000000");
+  EXPECT_EQ(read, 2.5);
+}
+
+}  // namespace
+}  // namespace peltarix
