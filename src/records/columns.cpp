@@ -57,9 +57,9 @@ struct ColumnPlacement {
   double position_y = 0.0;
 };
 
-// Fields 24 and 25: the first point of a half or quarter column is moved by
-// half a width (along X for both, and back along Y for a quarter column) and
-// computed; every other kind keeps the source's texts as they stand, so that
+// Fields 24 and 25: the first point of a half or quarter column is computed,
+// moved by half a width (along X for both, back along Y for a quarter
+// column); every other kind keeps the source's texts as they stand, so that
 // "1000" stays "1000".
 void AppendFirstPoint(std::string& line, int kind, const ColumnPlacement& placement) {
   if (kind == kHalfColumn || kind == kQuarterColumn) {
@@ -103,9 +103,9 @@ void AppendColumnRecord(RunContext& context, std::string_view index, int kind) {
   placement.position_y = Atof(placement.position_y_text);
   AppendFirstPoint(line, kind, placement);
 
-  // The second point always takes the unshifted position.
   line += FormatFixed(BottomLevelOfKai(context.floors, kai), 6);
   line += ',';
+  // The second point always takes the unshifted position.
   line += FormatFixed(placement.position_x + placement.width_x, 6);
   line += ',';
   line += FormatFixed(placement.position_y + placement.width_y, 6);

@@ -122,22 +122,6 @@ TEST(ConvertColumns, ConvertsKindsZeroToFourAndReportsTheOthersOnce) {
                                    "4つありました"}));
 }
 
-TEST(ConvertColumns, SkippedColumnsUseNoLineBetweenRecords) {
-  TestRun run(ColumnSource({MakeColumn("0", "1F"), MakeColumn("7", "1F"), MakeColumn("4", "1F")}));
-  SetLevels(run);
-
-  ConvertColumns(run.context);
-
-  ASSERT_EQ(run.context.last_line_index(), 2);
-  EXPECT_EQ(Field(run.context.output_lines[1], 3), "1");
-  EXPECT_EQ(Field(run.context.output_lines[2], 3), "2");
-  EXPECT_EQ(Field(run.context.output_lines[2], 17), "0");
-  ASSERT_EQ(run.log_lines().size(), 2u);
-  EXPECT_EQ(run.log_lines()[1], std::string(kWarningPrefix) +
-                                    "管柱・通し柱・丸柱・半柱・1/4柱以外のコンバートできない柱が"
-                                    "1つありました");
-}
-
 TEST(ConvertColumns, ThroughColumnCodeTellsTheGroundFloorApart) {
   TestRun run(ColumnSource({MakeColumn("1", "1F"), MakeColumn("1", "2F"), MakeColumn("1", "3F"),
                             MakeColumn("2", "1F"), MakeColumn("3", "1F")}));
@@ -154,51 +138,40 @@ TEST(ConvertColumns, ThroughColumnCodeTellsTheGroundFloorApart) {
   EXPECT_EQ(Field(run.context.output_lines[2], 2), "2");
 }
 
-TEST(ConvertColumns, HalfColumnShiftsItsFirstXByHalfTheWidth) {
-  TestRun run(ColumnSource({MakeColumn("3", "1F", "1000", "2000", "120", "105")}));
+TEST(ConvertColumns, OnlyHalfAndQuarterColumnsComputeTheirFirstPoint) {
+  struct Case {
+    const char* what;
+    Column column;
+    // Fields 15, 16, 24, 25, 27 and 28.
+    std::vector<std::string> fields;
+  };
+  const std::vector<Case> cases = {
+      {"half column: X moved by half the width",
+       MakeColumn("3", "1F", "1000", "2000", "120", "105"),
+       {"120", "105", "1060.000000", "2000", "1120.000000", "2105.000000"}},
+      {"quarter column: X and Y moved by half the widths",
+       MakeColumn("4", "1F", "1000", "2000", "120", "120"),
+       {"120", "120", "1060.000000", "1940.000000", "1120.000000", "2120.000000"}},
+      {"round column: texts copied as they stand",
+       MakeColumn("2", "1F", "1000", "0.0", "105.0", " 90"),
+       {"105.0", " 90", "1000", "0.0", "1105.000000", "90.000000"}},
+  };
+  std::vector<Column> columns;
+  for (const Case& c : cases) columns.push_back(c.column);
+  TestRun run(ColumnSource(columns));
   SetLevels(run);
 
   ConvertColumns(run.context);
 
-  ASSERT_EQ(run.context.last_line_index(), 1);
-  const std::vector<std::string> fields = Fields(run.context.output_lines[1]);
-  ASSERT_EQ(fields.size(), 29u);
-  EXPECT_EQ(fields[23], "1060.000000");
-  EXPECT_EQ(fields[24], "2000");
-  EXPECT_EQ(fields[26], "1120.000000");
-  EXPECT_EQ(fields[27], "2105.000000");
-}
-
-TEST(ConvertColumns, QuarterColumnShiftsItsFirstPointAlongBothAxes) {
-  TestRun run(ColumnSource({MakeColumn("4", "1F", "1000", "2000", "120", "120")}));
-  SetLevels(run);
-
-  ConvertColumns(run.context);
-
-  ASSERT_EQ(run.context.last_line_index(), 1);
-  const std::vector<std::string> fields = Fields(run.context.output_lines[1]);
-  ASSERT_EQ(fields.size(), 29u);
-  EXPECT_EQ(fields[23], "1060.000000");
-  EXPECT_EQ(fields[24], "1940.000000");
-  EXPECT_EQ(fields[26], "1120.000000");
-  EXPECT_EQ(fields[27], "2120.000000");
-}
-
-TEST(ConvertColumns, SourceTextsAreCopiedUnformatted) {
-  TestRun run(ColumnSource({MakeColumn("2", "1F", "1000", "0.0", "105.0", " 90")}));
-  SetLevels(run);
-
-  ConvertColumns(run.context);
-
-  ASSERT_EQ(run.context.last_line_index(), 1);
-  const std::vector<std::string> fields = Fields(run.context.output_lines[1]);
-  ASSERT_EQ(fields.size(), 29u);
-  EXPECT_EQ(fields[14], "105.0");
-  EXPECT_EQ(fields[15], " 90");
-  EXPECT_EQ(fields[23], "1000");
-  EXPECT_EQ(fields[24], "0.0");
-  EXPECT_EQ(fields[26], "1105.000000");
-  EXPECT_EQ(fields[27], "90.000000");
+  ASSERT_EQ(run.context.last_line_index(), static_cast<int>(cases.size()));
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    SCOPED_TRACE(cases[i].what);
+    const std::vector<std::string> fields = Fields(run.context.output_lines[i + 1]);
+    ASSERT_EQ(fields.size(), 29u);
+    EXPECT_EQ((std::vector<std::string>{fields[14], fields[15], fields[23], fields[24], fields[26],
+                                        fields[27]}),
+              cases[i].fields);
+  }
 }
 
 TEST(ConvertColumns, LevelsFollowTheColumnsStorey) {
