@@ -1,0 +1,172 @@
+#include "records/perimeter_regions.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "geometry/orientation.h"
+#include "geometry/point.h"
+#include "geometry/polygon_union.h"
+#include "geometry/self_intersection.h"
+#include "run/number_format.h"
+#include "run/record_head.h"
+#include "source/c_numbers.h"
+
+namespace peltarix {
+namespace {
+
+constexpr std::string_view kSection = "HAICHI_FLOOR";
+constexpr std::string_view kGroup = "/FLOORBLK";
+
+// Coordinates of one plan that differ by no more than this are one point.
+constexpr double kCoincidence = 0.1;
+// A union that needs more loops than this (an outline with two or more holes)
+// leaves the block out; of the loops it gives, only the first (the outer
+// boundary) is used.
+constexpr int kUnionLoopLimit = 2;
+// Validation admits buildings of one to three storeys.
+constexpr int kHighestFloor = 3;
+
+enum class BlockRead {
+  kPoints,         // the block's closed point list was read
+  kNoPointCount,   // "//PNUM" is missing
+  kNoPoints,       // "//PNUM" reads as 0 or less: the block is left out
+  kTooManyPoints,  // more points than the source has lines: refused
+};
+
+struct Block {
+  BlockRead read = BlockRead::kPoints;
+  PointList points;
+};
+
+Block ReadBlock(const RunContext& context, std::string_view index) {
+  Block block;
+  const std::string point_count_text = context.LookupValue(kSection, kGroup, "//PNUM", index);
+  if (point_count_text.empty()) {
+    block.read = BlockRead::kNoPointCount;
+    return block;
+  }
+  const int point_count = Atoi(point_count_text);
+  if (point_count <= 0) {
+    block.read = BlockRead::kNoPoints;
+    return block;
+  }
+  // Every point takes four lines of the source; a count beyond its line
+  // count can only be a damaged value, and reading it would mean billions of
+  // lookups.
+  if (static_cast<std::uint64_t>(point_count) > context.source().line_count()) {
+    block.read = BlockRead::kTooManyPoints;
+    return block;
+  }
+  block.points.reserve(static_cast<std::size_t>(point_count) + 1);
+  for (int k = 1; k <= point_count; ++k) {
+    const std::string number = FormatInt(k);
+    block.points.push_back({Atof(context.LookupValue(kSection, kGroup, "//X" + number, index)),
+                            Atof(context.LookupValue(kSection, kGroup, "//Y" + number, index))});
+  }
+  block.points.push_back(block.points.front());
+  return block;
+}
+
+// Merges a clockwise block into the floor's perimeter. A union that fails
+// (too many loops) or leaves no loop keeps the perimeter as it was; a block
+// whose box is apart from the perimeter comes back as a second loop and is
+// thereby left out.
+void MergeBlock(PointList& perimeter, const PointList& block) {
+  const UnionResult merged = UnitePolygons(perimeter, block, kUnionLoopLimit, kCoincidence);
+  if (merged.status != UnionStatus::kDone || merged.loops.empty()) return;
+  perimeter = OrientPolygon(merged.loops.front(), Orientation::kClockwise);
+}
+
+struct FloorPerimeter {
+  PointList points;
+  bool point_count_missing = false;
+};
+
+// The blocks of `floor` merged one by one in the order of the source. A block
+// without a point count ends the scan: the blocks merged so far stand.
+FloorPerimeter MergeFloorBlocks(RunContext& context, int floor, int block_count) {
+  FloorPerimeter perimeter;
+  bool any_merged = false;
+  for (int number = 1; number <= block_count; ++number) {
+    const std::string index = FormatInt(number);
+    if (Atoi(context.LookupValue(kSection, kGroup, "//KAI", index)) != floor) continue;
+    const Block block = ReadBlock(context, index);
+    if (block.read == BlockRead::kNoPointCount) {
+      context.LogMessage(kWarning, "変換元QVファイルに" + FormatInt(floor) +
+                                       "階の外周領域（自身情報）が存在しません");
+      perimeter.point_count_missing = true;
+      break;
+    }
+    if (block.read == BlockRead::kTooManyPoints) {
+      context.LogMessage(kWarning, "変換元QVファイルの" + FormatInt(floor) +
+                                       "階の外周領域（自身情報）の点数が不正です");
+      continue;
+    }
+    if (block.read == BlockRead::kNoPoints) continue;
+
+    const PointList oriented = OrientPolygon(block.points, Orientation::kClockwise);
+    if (any_merged) {
+      MergeBlock(perimeter.points, oriented);
+    } else {
+      perimeter.points = oriented;
+    }
+    any_merged = true;
+  }
+  return perimeter;
+}
+
+// Floor 1 stands on the ground plane; floors 2 and 3 on the top of the storey
+// below.
+std::string HeightField(const FloorValues& floors, int floor) {
+  if (floor == 1) return "0.0";
+  return FormatFixed(floors.level[static_cast<std::size_t>(floor)], 2);
+}
+
+void AppendPerimeterRecord(RunContext& context, int floor, const PointList& perimeter) {
+  const std::string height = HeightField(context.floors, floor);
+  std::string& line = StartRecord(context, "DC010100", FormatInt(floor), RecordFamily::kPerFloor);
+  line += FormatInt(static_cast<std::int64_t>(perimeter.size()));
+  line += ',';
+  for (const Point& point : perimeter) {
+    line += FormatFixed(point.x, 2);
+    line += ',';
+    line += FormatFixed(point.y, 2);
+    line += ',';
+    line += height;
+    line += ',';
+  }
+  line += "1\n";
+}
+
+}  // namespace
+
+int ConvertPerimeterRegions(RunContext& context) {
+  context.LogMessage(kInformation, "外周領域（自身情報）を処理しています・・・");
+  // Once a block lacks its point count, the twist notices stay silent for the
+  // rest of the run: the outlines of that floor and the later ones are known
+  // to be incomplete.
+  bool point_count_missing = false;
+
+  const int block_count = context.LookupCount(kSection, kGroup);
+  if (block_count == 0) {
+    context.LogMessage(kWarning, "変換元QVファイルに外周領域（自身情報）が存在しません");
+    return 0;
+  }
+
+  const int floor_count =
+      std::min(Atoi(context.LookupValue("QVINFO", "/INIT", "//INIT_FL", "")), kHighestFloor);
+  for (int floor = 1; floor <= floor_count; ++floor) {
+    const FloorPerimeter perimeter = MergeFloorBlocks(context, floor, block_count);
+    point_count_missing = point_count_missing || perimeter.point_count_missing;
+    if (CheckSelfIntersection(perimeter.points, kCoincidence) && !point_count_missing) {
+      context.LogMessage(kInformation, "外周がねじれまたはくびれ変換されています。");
+      context.LogMessage(kInformation, "ねじれの場合は再入力が必要です。");
+    }
+    AppendPerimeterRecord(context, floor, perimeter.points);
+  }
+  return 0;
+}
+
+}  // namespace peltarix
