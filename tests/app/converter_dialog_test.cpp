@@ -15,6 +15,7 @@
 
 #include "app/about_dialog.h"
 #include "app/converter_dialog.h"
+#include "app/dialog_font.h"
 #include "app/log_list_view.h"
 #include "app_test_support.h"
 
@@ -73,6 +74,18 @@ class ConverterDialogTest : public QObject {
     QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
     QVERIFY(dialog.close_button()->isDefault());
     QVERIFY(!dialog.execute_button()->isDefault());
+  }
+
+  // Needs the Japanese Gothic face that the build installs.
+  void WindowsUseAJapaneseGothicFaceAtNinePoints() {
+    testing::ScriptedUser user;
+    ConverterDialog dialog(user.Seams());
+    AboutDialog about;
+    for (const QWidget* window : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&about)}) {
+      QCOMPARE(window->font().pointSize(), 9);
+      const QString family = QFontInfo(window->font()).family();
+      QVERIFY2(PreferredDialogFamilies().contains(family), qPrintable(family));
+    }
   }
 
   void BothNamesEmptyShowsOnlyTheSourceNoticeAndKeepsTheLog() {
