@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cli/cli_options.h"
 #include "cli/terminal_log_view.h"
@@ -48,8 +49,17 @@ int RunConvertCommand(int argc, const char* const* argv, std::ostream& out, std:
   CLI::App app("Converts a QV house design file into a CSV file of coded records.", kProgram);
   Arguments arguments;
   DefineOptions(app, arguments);
+  // CLI11 reads "--kinds=" as "--kinds" waiting for a value and would take
+  // SOURCE for it; pass the empty list explicitly instead.
+  std::vector<const char*> arguments_in(argv, argv + argc);
+  for (std::size_t i = 0; i < arguments_in.size(); ++i) {
+    if (std::string_view(arguments_in[i]) == "--kinds=") {
+      arguments_in[i] = "--kinds";
+      arguments_in.insert(arguments_in.begin() + static_cast<std::ptrdiff_t>(i) + 1, "");
+    }
+  }
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(arguments_in.size()), arguments_in.data());
   } catch (const CLI::ParseError& error) {
     // Help and version end with status 0, everything else is a usage error.
     return app.exit(error, out, err) == 0 ? kExitSuccess : kExitUsageError;

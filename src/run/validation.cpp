@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -12,6 +13,8 @@ namespace {
 constexpr std::string_view kInfo = "QVINFO";
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return false;
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
   bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
@@ -40,6 +43,12 @@ int ValidateSource(RunContext& context) {
     return Fail(context, "QVファイルを開けません");
   }
   context.SetSource(SourceIndex(SourceSnapshot(std::move(bytes))));
+  // The destination's test open empties it: were it the source, the user's
+  // design file would be lost.
+  std::error_code error;
+  if (std::filesystem::equivalent(context.source_file_path, context.destination_file_path, error)) {
+    return Fail(context, "変換元QVファイルと変換先CSVファイルが同じです");
+  }
   if (context.destination_file_path.empty() ||
       !TestOpenForWriting(context.destination_file_path)) {
     return Fail(context, "CSVファイルを開けません");

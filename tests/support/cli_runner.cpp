@@ -1,0 +1,68 @@
+#include "support/cli_runner.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "support/temp_dir.h"
+
+namespace peltarix::testing {
+namespace {
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+}  // namespace
+
+CliResult RunConvertBinary(const std::vector<std::string>& arguments) {
+  const TempDir capture;
+  const std::string out_path = capture.File("out.txt");
+  const std::string err_path = capture.File("err.txt");
+  std::string command = ShellQuoted(PELTARIX_CONVERT_BINARY);
+  for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
+  command += " >" + ShellQuoted(out_path) + " 2>" + ShellQuoted(err_path) + " </dev/null";
+  const int status = std::system(command.c_str());
+  CliResult result;
+  result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.out = ReadBytes(out_path);
+  result.err = ReadBytes(err_path);
+  return result;
+}
+
+std::string SamplePath() { return std::string(PELTARIX_SOURCE_DIR) + "/examples/sample.QV"; }
+
+std::vector<std::string> CrLfLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t lf = bytes.find('\n', start);
+    if (lf == std::string::npos) {
+      ADD_FAILURE() << "last line has no line end";
+      lines.push_back(bytes.substr(start));
+      break;
+    }
+    const bool crlf = lf > start && bytes[lf - 1] == '\r';
+    EXPECT_TRUE(crlf) << "line " << lines.size() << " ends in LF only";
+    lines.push_back(bytes.substr(start, (crlf ? lf - 1 : lf) - start));
+    start = lf + 1;
+  }
+  return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (const char c : line) {
+    if (c == ',') {
+      fields.emplace_back();
+    } else {
+      fields.back() += c;
+    }
+  }
+  return fields;
+}
+
+}  // namespace peltarix::testing

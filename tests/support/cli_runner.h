@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace peltarix::testing {
+
+// The outcome of one run of the peltarix-convert binary.
+struct CliResult {
+  int exit_status = -1;  // -1 when the process did not exit normally
+  std::string out;
+  std::string err;
+};
+
+// Runs the built peltarix-convert with `arguments` (each passed as one
+// argument, quoted for the shell), capturing standard output and error.
+CliResult RunConvertBinary(const std::vector<std::string>& arguments);
+
+// The path of examples/sample.QV in the source tree.
+std::string SamplePath();
+
+// The lines of a CSV file without their CR LF; a line end of any other form
+// fails the calling test.
+std::vector<std::string> CrLfLines(const std::string& bytes);
+
+// The comma-separated fields of a CSV line (no quoting rules: the records
+// write texts between quotes without escaping).
+std::vector<std::string> Fields(const std::string& line);
+
+}  // namespace peltarix::testing
