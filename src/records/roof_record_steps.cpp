@@ -52,8 +52,9 @@ void AppendField(std::string& line, std::string_view text) {
 RoofRegionSource ReadRoofRegionHead(const RunContext& context, std::string_view index_text) {
   RoofRegionSource region;
   region.kai = LookupRoofValue(context, index_text, "//KAI");
-  // The pitch is the rise per 10 units of run; a fraction is dropped before
-  // it is scaled ("4.5" gives 40). Wide, so that no pitch text overflows.
+  // The source gives the rise per 10 units of run, the record per 100; a
+  // fraction is dropped before scaling ("4.5" gives 40). Wide, so that no
+  // pitch text overflows.
   region.pitch_value =
       static_cast<std::int64_t>(Atoi(LookupRoofValue(context, index_text, "//KOBAI"))) * 10;
   const double x1 = Atof(LookupRoofValue(context, index_text, "//YANE_KX1"));
@@ -116,8 +117,8 @@ RoofPoint FindReferenceVertex(const RoofRegionSource& region) {
       previous_is_eave = true;
       continue;
     }
-    // A vertex between two eaves lies on the eave line; the end of the first
-    // edge that is not an eave lies off it.
+    // When the edge before this one is an eave, this edge starts on the eave
+    // line; its end is taken instead, which lies off it.
     return previous_is_eave ? OutlinePointAfter(outline, position).plan : outline[position].plan;
   }
   return region.first_point;

@@ -92,11 +92,5 @@ TEST(PerpendicularDistanceTest, IsUnsignedDistanceFromTheInfiniteLine) {
   EXPECT_NEAR(PerpendicularDistance({0, 0}, {1, 1}, {100, 0}), 100.0 / std::sqrt(2.0), 1e-9);
 }
 
-TEST(SegmentLengthTest, IsTheEuclideanDistance) {
-  EXPECT_DOUBLE_EQ(SegmentLength({1, 2}, {4, 6}), 5.0);
-  EXPECT_DOUBLE_EQ(SegmentLength({4, 6}, {1, 2}), 5.0);
-  EXPECT_DOUBLE_EQ(SegmentLength({7, 7}, {7, 7}), 0.0);
-}
-
 }  // namespace
 }  // namespace peltarix

@@ -143,15 +143,6 @@ TEST(ConvertRoofRegionsTest, NegativeRoofCountEndsSilently) {
               ElementsAre("屋根領域（自身情報）を処理しています・・・"));
 }
 
-TEST(ConvertRoofRegionsTest, RecordsOfOneRunAreNumberedInTurn) {
-  RoofConversion conversion({ExampleRoof(), ExampleRoof(), ExampleRoof()});
-  conversion.Convert();
-  ASSERT_EQ(conversion.run.context.last_line_index(), 3);
-  for (int serial = 1; serial <= 3; ++serial) {
-    EXPECT_THAT(conversion.lines()[serial], ::testing::StartsWith(Head("2", serial)));
-  }
-}
-
 // The part of the only record from the pitch value (field 14) on; the 13
 // fields before it hold no comma of their own.
 std::string ConvertedTail(const RoofRecordText& roof, double level2 = 3300, double level3 = 5800,
@@ -319,19 +310,6 @@ TEST(ConvertRoofRegionsTest, LongValueTextsAreCopiedInFull) {
 
 // --- the steps ---
 
-RoofRegionSource Outline(const std::vector<std::pair<RoofPoint, bool>>& corners) {
-  RoofRegionSource region;
-  for (const auto& [plan, starts_eave] : corners) {
-    RoofOutlinePoint point;
-    point.plan = plan;
-    point.starts_eave_edge = starts_eave;
-    region.outline.push_back(point);
-  }
-  region.point_count = static_cast<std::int64_t>(region.outline.size());
-  if (!region.outline.empty()) region.first_point = region.outline.front().plan;
-  return region;
-}
-
 struct VertexCase {
   const char* name;
   std::vector<bool> eave_edges;
@@ -349,39 +327,18 @@ TEST(FindReferenceVertexTest, TakesTheFirstPointOffTheEaveLine) {
       {"every edge an eave", {true, true, true, true}, 1},
   };
   for (const VertexCase& c : cases) {
-    std::vector<std::pair<RoofPoint, bool>> corners;
+    // Point k stands at x = k, so the vertex's x names it.
+    RoofRegionSource region;
     for (std::size_t k = 0; k < c.eave_edges.size(); ++k) {
-      corners.push_back({{static_cast<double>(k + 1), 0.0}, c.eave_edges[k]});
+      RoofOutlinePoint point;
+      point.plan = {static_cast<double>(k + 1), 0.0};
+      point.starts_eave_edge = c.eave_edges[k];
+      region.outline.push_back(point);
     }
-    EXPECT_EQ(FindReferenceVertex(Outline(corners)).x, c.expected_point) << c.name;
+    region.point_count = static_cast<std::int64_t>(region.outline.size());
+    region.first_point = region.outline.front().plan;
+    EXPECT_EQ(FindReferenceVertex(region).x, c.expected_point) << c.name;
   }
-}
-
-TEST(FindReferenceVertexTest, RoofWithoutPointsTakesPointOne) {
-  RoofRegionSource region;
-  region.point_count = 0;
-  region.first_point = {7, 8};
-  EXPECT_EQ(FindReferenceVertex(region).x, 7);
-  EXPECT_EQ(FindReferenceVertex(region).y, 8);
-}
-
-TEST(FindEaveLineTest, ClosingEdgeRunsFromTheLastPointToPointOne) {
-  const EaveLine eave = FindEaveLine(
-      Outline({{{0, 0}, false}, {{0, 10}, false}, {{10, 10}, false}, {{10, 0}, true}}));
-  ASSERT_TRUE(eave.usable);
-  EXPECT_EQ(eave.a.x, 10);
-  EXPECT_EQ(eave.b.x, 0);
-  EXPECT_EQ(eave.b.y, 0);
-  EXPECT_DOUBLE_EQ(eave.DistanceOf({3, 7}), 7.0);
-}
-
-TEST(FindEaveLineTest, WithoutAnEaveEveryDistanceIsZero) {
-  const EaveLine eave =
-      FindEaveLine(Outline({{{5, 1}, false}, {{0, 10}, false}, {{10, 10}, false}}));
-  EXPECT_FALSE(eave.usable);
-  EXPECT_EQ(eave.a.x, 5);
-  EXPECT_EQ(eave.b.x, 5);
-  EXPECT_EQ(eave.DistanceOf({300, 700}), 0.0);
 }
 
 struct DirectionCase {
