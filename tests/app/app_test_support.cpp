@@ -1,5 +1,6 @@
 #include "app_test_support.h"
 
+#include <QEvent>
 #include <QFile>
 #include <stdexcept>
 
@@ -53,6 +54,11 @@ DialogSeams ScriptedUser::Seams() {
             file_answers.erase(file_answers.begin());
             return answer;
           }};
+}
+
+bool PaintCounter::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint) ++paints;
+  return QObject::eventFilter(watched, event);
 }
 
 QByteArray OneStoreyHouseSource() { return HouseSource("WOOD"); }

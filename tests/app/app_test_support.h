@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -28,6 +29,15 @@ QByteArray OneStoreyHouseSource();
 
 // The same house built in reinforced concrete, which validation rejects.
 QByteArray ConcreteHouseSource();
+
+// Counts the paint events of the widget it is installed on.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
 QByteArray ReadFileBytes(const QString& path);

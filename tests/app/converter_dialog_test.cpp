@@ -106,14 +106,6 @@ class ConverterDialogTest : public QObject {
     QCOMPARE(dialog.log_list()->count(), 0);
   }
 
-  void DestinationGivenAndSourceEmptyShowsTheSourceNotice() {
-    testing::ScriptedUser user;
-    ConverterDialog dialog(user.Seams());
-    dialog.destination_edit()->setText(QStringLiteral("/nowhere/house.CSV"));
-    dialog.execute_button()->click();
-    QCOMPARE(user.notices, QStringList{kEmptySourceNotice});
-  }
-
   // Spaces are a name: the run is started and its validation reports that
   // the file does not open.
   void SourceOfSpacesIsRunAndReportedAsNotOpening() {
@@ -204,15 +196,6 @@ class ConverterDialogTest : public QObject {
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
   }
 
-  void CloseButtonClosesTheWindow() {
-    testing::ScriptedUser user;
-    ConverterDialog dialog(user.Seams());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.close_button()->click();
-    QVERIFY(!dialog.isVisible());
-  }
-
   void ContextMenuItemOpensTheAboutBox() {
     testing::ScriptedUser user;
     ConverterDialog dialog(user.Seams());
@@ -234,14 +217,6 @@ class ConverterDialogTest : public QObject {
     dialog.about_action()->trigger();
     QCOMPARE(title, QStringLiteral("PELTARIXのﾊﾞｰｼﾞｮﾝ情報"));
     QCOMPARE(version, QStringLiteral("PELTARIX Version 1.0"));
-  }
-
-  void AboutBoxShowsItsTextsAsTheyStand() {
-    AboutDialog about;
-    QCOMPARE(about.version_label()->textFormat(), Qt::PlainText);
-    QVERIFY(!about.purpose_label()->text().isEmpty());
-    QVERIFY(about.icon_label()->pixmap().size() == QSize(32, 32));
-    QVERIFY(about.ok_button()->isDefault());
   }
 };
 

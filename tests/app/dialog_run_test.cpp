@@ -2,7 +2,6 @@
 // list shows afterwards.
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -40,18 +39,6 @@ struct DialogOnFiles {
   QStringList Run() {
     dialog.execute_button()->click();
     return dialog.log_list()->Lines();
-  }
-};
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return QObject::eventFilter(watched, event);
   }
 };
 
@@ -147,23 +134,12 @@ class DialogRunTest : public QObject {
     DialogOnFiles window(testing::OneStoreyHouseSource());
     window.dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window.dialog));
-    PaintCounter counter;
+    testing::PaintCounter counter;
     window.dialog.log_list()->viewport()->installEventFilter(&counter);
     const QStringList lines = window.Run();
     QVERIFY2(
         counter.paints >= lines.size(),
         qPrintable(QStringLiteral("%1 paints for %2 lines").arg(counter.paints).arg(lines.size())));
-  }
-
-  // Ticks and paths stay as they were after a run, for the next one.
-  void RunLeavesFieldsAndTicksAsTheyWere() {
-    DialogOnFiles window(testing::OneStoreyHouseSource());
-    window.dialog.kind_box(2)->setChecked(false);
-    window.Run();
-    QCOMPARE(window.dialog.source_edit()->text(), window.source);
-    QCOMPARE(window.dialog.destination_edit()->text(), window.destination);
-    QVERIFY(!window.dialog.kind_box(2)->isChecked());
-    QVERIFY(window.dialog.kind_box(3)->isChecked());
   }
 };
 

@@ -42,14 +42,6 @@ class DialogUnitsTest : public QObject {
     const DialogUnits converter(7, 13);
     QCOMPARE(converter.ToPixels(11, 161, 285, 87), QRect(19, 262, 499, 141));
   }
-
-  void FontGivesPositiveBaseUnits() {
-    QFont font;
-    font.setPointSize(9);
-    const DialogUnits converter(font);
-    QVERIFY(converter.base_width() > 0);
-    QVERIFY(converter.base_height() >= converter.base_width());
-  }
 };
 
 }  // namespace peltarix
