@@ -198,5 +198,19 @@ TEST(UnitePolygons, OuterLoopComesFirstAndAHoleSecond) {
             UnionStatus::kTooManyLoops);
 }
 
+TEST(UnitePolygonsRegression, ShortBoundaryPiecesRunningTheSameWayAreNotTakenForOpposite) {
+  // A block inside an outline, sharing its boundary in the same direction in
+  // pieces of 0.25: the product of the two pieces' x extents (0.0625) is
+  // below the tolerance, which once counted them as running against each
+  // other; both were dropped and the union came back as the bump alone.
+  const PointList outline = {{0.25, 0},   {0.25, 0.5}, {0.5, 0.5}, {0.5, 0.75}, {0.75, 0.75},
+                             {0.75, 0.5}, {1, 0.5},    {1, 0},     {0.25, 0}};
+  const PointList inner = {{0.25, 0}, {0.25, 0.5}, {1, 0.5}, {1, 0}, {0.25, 0}};
+  const UnionResult result = UnitePolygons(outline, inner, 2, kTolerance);
+  EXPECT_EQ(result.status, UnionStatus::kDone);
+  ASSERT_EQ(result.loops.size(), 1u);
+  EXPECT_EQ(result.loops[0], outline);
+}
+
 }  // namespace
 }  // namespace peltarix
