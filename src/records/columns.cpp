@@ -7,6 +7,7 @@
 #include "records/floor_text.h"
 #include "run/number_format.h"
 #include "run/record_head.h"
+#include "run/source_limits.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -118,7 +119,7 @@ void AppendColumnRecord(RunContext& context, std::string_view index, int kind) {
 
 int ConvertColumns(RunContext& context) {
   context.LogMessage(kInformation, "柱（自身情報）を処理しています・・・");
-  const int count = context.LookupCount(kSection, kGroup);
+  const int count = CountRecords(context, kSection, kGroup, "柱（自身情報）");
   if (count == 0) {
     context.LogMessage(kWarning, "柱（自身情報）が存在しません");
     return 0;

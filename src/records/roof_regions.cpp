@@ -7,17 +7,11 @@
 #include "records/roof_record_steps.h"
 #include "run/number_format.h"
 #include "run/record_head.h"
+#include "run/source_limits.h"
 
 namespace peltarix {
 
 namespace {
-
-// An outline cannot have more points than the source has lines: each point
-// needs lines of its own. A larger "//PNUM" is corrupt, and writing its
-// points (all empty) would exhaust memory long before the record was done.
-bool PointCountFitsSource(const RunContext& context, const RoofRegionSource& region) {
-  return region.point_count <= static_cast<std::int64_t>(context.source().line_count());
-}
 
 void AppendRoofRecord(RunContext& context, const RoofRegionSource& region) {
   const double floor_level = TopLevelOfKai(context.floors, region.kai);
@@ -49,7 +43,7 @@ void AppendRoofRecord(RunContext& context, const RoofRegionSource& region) {
 
 int ConvertRoofRegions(RunContext& context) {
   context.LogMessage(kInformation, "屋根領域（自身情報）を処理しています・・・");
-  const int roof_count = context.LookupCount("YANEFUSE", "/YANE");
+  const int roof_count = CountRecords(context, "YANEFUSE", "/YANE", "屋根領域（自身情報）");
   if (roof_count == 0) {
     context.LogMessage(kWarning, "変換元QVファイルに屋根領域（自身情報）が存在しません");
     return 0;
@@ -63,10 +57,8 @@ int ConvertRoofRegions(RunContext& context) {
       continue;
     }
     RoofRegionSource region = ReadRoofRegionHead(context, index_text);
-    if (!PointCountFitsSource(context, region)) {
-      context.LogMessage(kWarning, "屋根領域" + index_text + "の頂点数" +
-                                       FormatInt(region.point_count) +
-                                       "が多すぎるのでコンバートできません");
+    if (ExceedsSourceLines(context, region.point_count)) {
+      ReportDamagedPointCount(context, "屋根領域（自身情報）", index_text, region.point_count);
       continue;
     }
     ReadRoofOutline(context, index_text, region);

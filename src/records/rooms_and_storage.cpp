@@ -8,6 +8,7 @@
 #include "records/room_kinds.h"
 #include "run/number_format.h"
 #include "run/record_head.h"
+#include "run/source_limits.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -75,12 +76,8 @@ void AppendRoomRecord(RunContext& context, std::string_view index) {
   const std::string ceiling_height = context.LookupValue(kSection, kGroup, "//HEYA_TENJOH", index);
   const std::int64_t point_total = Atoi(context.LookupValue(kSection, kGroup, "//PNUM", index));
 
-  // Every stored point needs lines of its own in the source; a larger count
-  // comes from a damaged file and would make a record of gigabytes.
-  if (point_total > static_cast<std::int64_t>(context.source().line_count())) {
-    context.LogMessage(kWarning,
-                       "部屋収納" + std::string(index) +
-                           "の頂点数が変換元QVファイルの行数を超えるためコンバートしません");
+  if (ExceedsSourceLines(context, point_total)) {
+    ReportDamagedPointCount(context, "部屋収納（自身情報）", index, point_total);
     return;
   }
 
@@ -106,7 +103,7 @@ void AppendRoomRecord(RunContext& context, std::string_view index) {
 
 int ConvertRoomsAndStorage(RunContext& context) {
   context.LogMessage(kInformation, "部屋収納（自身情報）を処理しています・・・");
-  const int count = context.LookupCount(kSection, kGroup);
+  const int count = CountRecords(context, kSection, kGroup, "部屋収納（自身情報）");
   if (count == 0) {
     context.LogMessage(kWarning, "変換元QVファイルに部屋収納（自身情報）が存在しません");
     return 0;

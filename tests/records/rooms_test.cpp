@@ -183,7 +183,8 @@ TEST(ConvertRoomsAndStorage, PointCountBeyondTheSourceSkipsTheRoomWithAWarning) 
   ASSERT_EQ(run.log_lines().size(), 2u);
   EXPECT_EQ(run.log_lines()[1],
             std::string(kWarningPrefix) +
-                "部屋収納1の頂点数が変換元QVファイルの行数を超えるためコンバートしません");
+                "部屋収納（自身情報）の1件目の頂点数2147483647が変換元QVファイルの行数を超える"
+                "ためコンバートしません");
 }
 
 TEST(ConvertRoomsAndStorage, KindFlagIsOneOnlyForTheTextOne) {
