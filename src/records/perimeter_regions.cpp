@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "geometry/orientation.h"
 #include "geometry/point.h"
@@ -22,8 +23,7 @@ constexpr std::string_view kGroup = "/FLOORBLK";
 // Coordinates of one plan that differ by no more than this are one point.
 constexpr double kCoincidence = 0.1;
 // A union that needs more loops than this (an outline with two or more holes)
-// leaves the block out; of the loops it gives, only the first (the outer
-// boundary) is used.
+// leaves the block out; of the loops it gives, only the outer one is used.
 constexpr int kUnionLoopLimit = 2;
 // Validation admits buildings of one to three storeys.
 constexpr int kHighestFloor = 3;
@@ -69,6 +69,19 @@ Block ReadBlock(const RunContext& context, std::string_view index) {
   return block;
 }
 
+// The loop that bounds the union from outside: the first clockwise one. The
+// loops follow the pieces of the first polygon in order, so when the union
+// encloses a hole and the floor's outline starts on the hole's edge, the hole
+// comes first (counter-clockwise); taking it would write the courtyard as the
+// floor. Loops of blocks that lie apart are all clockwise, and the first of
+// them, the floor's own outline, is kept as before.
+const PointList& OuterLoop(const std::vector<PointList>& loops) {
+  for (const PointList& loop : loops) {
+    if (PolygonOrientation(loop) == Orientation::kClockwise) return loop;
+  }
+  return loops.front();
+}
+
 // Merges a clockwise block into the floor's perimeter. A union that fails
 // (too many loops) or leaves no loop keeps the perimeter as it was; a block
 // whose box is apart from the perimeter comes back as a second loop and is
@@ -76,7 +89,7 @@ Block ReadBlock(const RunContext& context, std::string_view index) {
 void MergeBlock(PointList& perimeter, const PointList& block) {
   const UnionResult merged = UnitePolygons(perimeter, block, kUnionLoopLimit, kCoincidence);
   if (merged.status != UnionStatus::kDone || merged.loops.empty()) return;
-  perimeter = OrientPolygon(merged.loops.front(), Orientation::kClockwise);
+  perimeter = OrientPolygon(OuterLoop(merged.loops), Orientation::kClockwise);
 }
 
 struct FloorPerimeter {

@@ -289,6 +289,25 @@ TEST(ConvertPerimeterRegions, BlockWhoseUnionNeedsMoreThanTwoLoopsIsLeftOut) {
   EXPECT_EQ(WrittenPoints(run.records()[0]).size(), 13u);
 }
 
+TEST(ConvertPerimeterRegions, UnionWithAHoleWritesTheOuterOutlineNotTheHole) {
+  // A U, clockwise and starting on its notch, closed by a bar on top: the
+  // union's first loop runs round the hole, which once became the floor.
+  const Block u =
+      MakeBlock("1", {{10, 30}, {10, 10}, {20, 10}, {20, 30}, {30, 30}, {30, 0}, {0, 0}, {0, 30}});
+  TestRun run(PerimeterSource("1", {u, Rectangle("1", 0, 30, 30, 40)}));
+  SetLevels(run);
+  ConvertPerimeterRegions(run.context);
+  ASSERT_EQ(run.records().size(), 1u);
+  EXPECT_EQ(WrittenPoints(run.records()[0]),
+            (std::vector<std::pair<std::string, std::string>>{{"30.00", "30.00"},
+                                                              {"30.00", "0.00"},
+                                                              {"0.00", "0.00"},
+                                                              {"0.00", "30.00"},
+                                                              {"0.00", "40.00"},
+                                                              {"30.00", "40.00"},
+                                                              {"30.00", "30.00"}}));
+}
+
 TEST(ConvertPerimeterRegions, OutlineOfMoreThanAHundredPointsIsWhole) {
   // A comb of 40 teeth and a bar across it: 169 points, beyond the 100 that a
   // fixed output array would hold (the block would have been dropped).
