@@ -12,6 +12,7 @@
 #include "geometry/self_intersection.h"
 #include "run/number_format.h"
 #include "run/record_head.h"
+#include "run/source_limits.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -37,6 +38,7 @@ enum class BlockRead {
 
 struct Block {
   BlockRead read = BlockRead::kPoints;
+  int point_count = 0;
   PointList points;
 };
 
@@ -48,14 +50,12 @@ Block ReadBlock(const RunContext& context, std::string_view index) {
     return block;
   }
   const int point_count = Atoi(point_count_text);
+  block.point_count = point_count;
   if (point_count <= 0) {
     block.read = BlockRead::kNoPoints;
     return block;
   }
-  // Every point takes four lines of the source; a count beyond its line
-  // count can only be a damaged value, and reading it would mean billions of
-  // lookups.
-  if (static_cast<std::uint64_t>(point_count) > context.source().line_count()) {
+  if (ExceedsSourceLines(context, point_count)) {
     block.read = BlockRead::kTooManyPoints;
     return block;
   }
@@ -113,8 +113,7 @@ FloorPerimeter MergeFloorBlocks(RunContext& context, int floor, int block_count)
       break;
     }
     if (block.read == BlockRead::kTooManyPoints) {
-      context.LogMessage(kWarning, "変換元QVファイルの" + FormatInt(floor) +
-                                       "階の外周領域（自身情報）の点数が不正です");
+      ReportDamagedPointCount(context, "外周領域（自身情報）", index, block.point_count);
       continue;
     }
     if (block.read == BlockRead::kNoPoints) continue;
@@ -162,7 +161,7 @@ int ConvertPerimeterRegions(RunContext& context) {
   // to be incomplete.
   bool point_count_missing = false;
 
-  const int block_count = context.LookupCount(kSection, kGroup);
+  const int block_count = CountRecords(context, kSection, kGroup, "外周領域（自身情報）");
   if (block_count == 0) {
     context.LogMessage(kWarning, "変換元QVファイルに外周領域（自身情報）が存在しません");
     return 0;

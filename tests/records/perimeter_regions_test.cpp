@@ -255,7 +255,8 @@ TEST(ConvertPerimeterRegions, PointCountBeyondTheSourceIsRefusedWithAWarning) {
   EXPECT_EQ(run.log_lines(),
             (std::vector<std::string>{
                 kProgressLine, std::string(kWarningPrefix) +
-                                   "変換元QVファイルの1階の外周領域（自身情報）の点数が不正です"}));
+                                   "外周領域（自身情報）の1件目の頂点数2147483647が変換元QVファイルの"
+                                   "行数を超えるためコンバートしません"}));
 }
 
 TEST(ConvertPerimeterRegions, BlockApartFromTheOutlineIsLeftOut) {
