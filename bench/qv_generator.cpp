@@ -140,8 +140,7 @@ std::vector<Lookup> ConverterLookups(const std::string& source) {
   const SourceIndex index{SourceSnapshot(source)};
   std::vector<Lookup> lookups;
   const auto add_records = [&](const char* section, const char* group,
-                               std::initializer_list<const char*> keys, bool points,
-                               bool edges) {
+                               std::initializer_list<const char*> keys, bool points, bool edges) {
     const int count = LookupCount(index, section, group);
     for (int n = 1; n <= count; ++n) {
       const std::string number = std::to_string(n);
@@ -150,7 +149,8 @@ std::vector<Lookup> ConverterLookups(const std::string& source) {
       for (int k = 1; k <= 4; ++k) {
         lookups.push_back({section, group, "//X" + std::to_string(k), number});
         lookups.push_back({section, group, "//Y" + std::to_string(k), number});
-        if (edges) lookups.push_back({section, group, "//YANE_LINEATTR" + std::to_string(k), number});
+        if (edges)
+          lookups.push_back({section, group, "//YANE_LINEATTR" + std::to_string(k), number});
       }
     }
   };

@@ -6,8 +6,9 @@ namespace peltarix::cli {
 
 std::optional<DataKinds> ParseKinds(std::string_view list) {
   DataKinds kinds = DataKinds::None();
-  bool* const flags[] = {&kinds.basic_info, &kinds.building_outline, &kinds.columns,
-                         &kinds.perimeter,  &kinds.rooms,            &kinds.roofs};
+  bool* const flags[] = {&kinds.basic_info, &kinds.building_outline,
+                         &kinds.columns,    &kinds.perimeter,
+                         &kinds.rooms,      &kinds.roofs};
   if (list.empty()) return kinds;
   while (true) {
     const std::size_t comma = list.find(',');

@@ -18,12 +18,9 @@ int RunConversion(RunContext& context, const DataKinds& kinds) {
 
   using Converter = int (*)(RunContext&);
   const std::pair<bool, Converter> converters[] = {
-      {kinds.basic_info, ConvertBasicInfo},
-      {kinds.building_outline, ConvertBuildingOutline},
-      {kinds.columns, ConvertColumns},
-      {kinds.perimeter, ConvertPerimeterRegions},
-      {kinds.rooms, ConvertRoomsAndStorage},
-      {kinds.roofs, ConvertRoofRegions},
+      {kinds.basic_info, ConvertBasicInfo},  {kinds.building_outline, ConvertBuildingOutline},
+      {kinds.columns, ConvertColumns},       {kinds.perimeter, ConvertPerimeterRegions},
+      {kinds.rooms, ConvertRoomsAndStorage}, {kinds.roofs, ConvertRoofRegions},
   };
   for (const auto& [ticked, convert] : converters) {
     if (!ticked) continue;

@@ -18,8 +18,8 @@ std::string FormatFixed(double value, int decimals) {
   // to_chars is locale-free and rounds the exact binary value as glibc's
   // printf does. The largest double needs 309 integer digits.
   std::string text(400, '\0');
-  const auto result =
-      std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+                                    std::chars_format::fixed, decimals);
   text.resize(static_cast<std::size_t>(result.ptr - text.data()));
   return text;
 }

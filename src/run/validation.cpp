@@ -49,8 +49,7 @@ int ValidateSource(RunContext& context) {
   if (std::filesystem::equivalent(context.source_file_path, context.destination_file_path, error)) {
     return Fail(context, "変換元QVファイルと変換先CSVファイルが同じです");
   }
-  if (context.destination_file_path.empty() ||
-      !TestOpenForWriting(context.destination_file_path)) {
+  if (context.destination_file_path.empty() || !TestOpenForWriting(context.destination_file_path)) {
     return Fail(context, "CSVファイルを開けません");
   }
   if (context.LookupValue(kInfo, "/INIT", "//INIT_PH", "") != "0") {

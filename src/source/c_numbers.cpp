@@ -1,8 +1,8 @@
 #include "source/c_numbers.h"
 
+#include <locale.h>
 #include <climits>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace peltarix {

@@ -117,7 +117,8 @@ void SourceIndex::GroupChain::BuildEulerTour() {
   }
 }
 
-std::uint32_t SourceIndex::GroupChain::FirstMatch(std::uint32_t node, std::string_view index) const {
+std::uint32_t SourceIndex::GroupChain::FirstMatch(std::uint32_t node,
+                                                  std::string_view index) const {
   const auto found = nodes_by_index.find(index);
   if (found == nodes_by_index.end()) return kNone;
   const auto& candidates = found->second;

@@ -36,16 +36,16 @@ bool SeekFirstRecords(const SourceIndex& source, LineCursor& cursor, std::string
 // at a record terminator (the search for a record goes on after it) or at
 // the end of the file (cursor.at_eof). A further group line does not end
 // the scan, so a key the record lacks is taken from a later record.
-bool ScanRecordForKey(const SourceIndex& source, LineCursor& cursor,
-                      std::string_view section_end, std::string_view key) {
+bool ScanRecordForKey(const SourceIndex& source, LineCursor& cursor, std::string_view section_end,
+                      std::string_view key) {
   return ReadUntil(source, cursor, {section_end, kRecordEnd, kDetailEnd, key}) == 3;
 }
 
 // The record search with an empty index: the first group line starts the key
 // scan. Used for the few lookups of the groups without numbered records.
-std::string LookupUnnumbered(const SourceIndex& source, LineCursor cursor,
-                             std::string_view section, std::string_view section_end,
-                             std::string_view group, std::string_view key) {
+std::string LookupUnnumbered(const SourceIndex& source, LineCursor cursor, std::string_view section,
+                             std::string_view section_end, std::string_view group,
+                             std::string_view key) {
   for (;;) {
     const int found = ReadUntil(source, cursor, {section_end, group});
     if (found < 0) return {};
@@ -81,8 +81,8 @@ std::string LookupNumbered(const SourceIndex& source, LineCursor cursor, std::st
 
 }  // namespace
 
-std::string LookupValue(const SourceIndex& source, std::string_view section,
-                        std::string_view group, std::string_view key, std::string_view index) {
+std::string LookupValue(const SourceIndex& source, std::string_view section, std::string_view group,
+                        std::string_view key, std::string_view index) {
   const std::string section_end = std::string(section) + "END";
   LineCursor cursor;
   if (!SeekFirstRecords(source, cursor, section, section_end)) return {};

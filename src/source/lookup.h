@@ -13,8 +13,8 @@ class SourceIndex;
 // quirks included: the key scan runs on into later records until a record
 // terminator, a section end line sends the search on to a later copy of the
 // section, and so on. The empty text when nothing is found.
-std::string LookupValue(const SourceIndex& source, std::string_view section,
-                        std::string_view group, std::string_view key, std::string_view index);
+std::string LookupValue(const SourceIndex& source, std::string_view section, std::string_view group,
+                        std::string_view key, std::string_view index);
 
 // The record count that the summary block of `section` gives for `key`
 // (a group name such as "/HASIRA"), read as atoi reads it; 0 when missing.

@@ -1,94 +1,31 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
+#include "support/cli_runner.h"
+#include "support/temp_dir.h"
 
 namespace peltarix {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// The lines of a CSV file, each without its CR LF; fails the test on a line
-// end of any other form.
-std::vector<std::string> CrLfLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t lf = bytes.find('\n', start);
-    if (lf == std::string::npos) {
-      ADD_FAILURE() << "last line has no line end";
-      lines.push_back(bytes.substr(start));
-      break;
-    }
-    EXPECT_TRUE(lf > start && bytes[lf - 1] == '\r')
-        << "line " << lines.size() << " ends in LF only";
-    const std::size_t end = (lf > start && bytes[lf - 1] == '\r') ? lf - 1 : lf;
-    lines.push_back(bytes.substr(start, end - start));
-    start = lf + 1;
-  }
-  return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields(1);
-  for (char c : line) {
-    if (c == ',') {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
-    }
-  }
-  return fields;
-}
+using testing::CrLfLines;
+using testing::Fields;
 
 class ColumnsRoomsSample : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    directory_ = fs::temp_directory_path() /
-                 ("peltarix-columns-rooms-" + name + "-" +
-                  std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(directory_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(directory_, ignored);
-  }
-
   // Runs the command line on the sample with --kinds=`kinds`; returns the
   // exit status and keeps the written file's bytes and the terminal output.
   int Convert(const std::string& kinds) {
-    const fs::path source = fs::path(PELTARIX_SOURCE_DIR) / "examples" / "sample.QV";
-    const fs::path destination = directory_ / "sample.csv";
-    const fs::path output = directory_ / "output.txt";
-    const std::string command = std::string("\"") + PELTARIX_CONVERT_BINARY +
-                                "\" --kinds=" + kinds + " -y \"" + source.string() + "\" -o \"" +
-                                destination.string() + "\" > \"" + output.string() + "\" 2>&1";
-    const int status = std::system(command.c_str());
-    csv_ = ReadFile(destination);
-    output_ = ReadFile(output);
-#ifdef _WIN32
-    return status;
-#else
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
+    const std::string destination = dir_.File("sample.csv");
+    const auto result = testing::RunConvertBinary(
+        {"--kinds=" + kinds, "-y", testing::SamplePath(), "-o", destination});
+    csv_ = testing::ReadBytes(destination);
+    output_ = result.out + result.err;
+    return result.exit_status;
   }
 
-  fs::path directory_;
+  testing::TempDir dir_;
   std::string csv_;
   std::string output_;
 };

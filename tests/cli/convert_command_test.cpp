@@ -14,11 +14,11 @@
 namespace peltarix {
 namespace {
 
-using ::testing::HasSubstr;
-using ::testing::StartsWith;
 using testing::CrLfLines;
+using ::testing::HasSubstr;
 using testing::ReadBytes;
 using testing::RunConvertBinary;
+using ::testing::StartsWith;
 using testing::WriteBytes;
 
 constexpr const char* kHeaderStart = "\"MORVANTEL\",\"V11-01-000\",\"";
@@ -30,7 +30,8 @@ TEST(ConvertCommandTest, ConvertsTheSampleAndPrintsTheTranscript) {
   EXPECT_EQ(result.exit_status, 0) << result.err;
   EXPECT_EQ(result.err, "");
   EXPECT_THAT(result.out, StartsWith("☆☆☆コンバート開始["));
-  EXPECT_THAT(result.out, HasSubstr("\n基本情報を処理しています・・・\n建物概要を処理しています・・・\n"));
+  EXPECT_THAT(result.out,
+              HasSubstr("\n基本情報を処理しています・・・\n建物概要を処理しています・・・\n"));
   EXPECT_THAT(result.out, HasSubstr("\n△▼△正常終了しました△▼△\n☆☆☆コンバート終了["));
 
   const auto lines = CrLfLines(ReadBytes(destination));

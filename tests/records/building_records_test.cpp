@@ -1,8 +1,8 @@
 // The two building-wide records: basic information and building outline.
 
 #include <gmock/gmock.h>
-#include <algorithm>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include "records/basic_info.h"
 #include "records/building_outline.h"
@@ -16,21 +16,24 @@ using ::testing::ElementsAre;
 using testing::InfoSection;
 
 TEST(ConvertBasicInfoTest, WorkedExample) {
-  testing::TestRun run(InfoSection({{"//JOHO_NAME", "SAMPLE HOUSE"}, {"//JOHO_TNTO", "DESIGN DEPT"}}));
+  testing::TestRun run(
+      InfoSection({{"//JOHO_NAME", "SAMPLE HOUSE"}, {"//JOHO_TNTO", "DESIGN DEPT"}}));
   EXPECT_EQ(ConvertBasicInfo(run.context), 0);
-  EXPECT_THAT(run.records(), ElementsAre("\"AA010100\",1,1,0,0,0,\"\",0,\"\",0,\"\",0,\"\","
-                                         "\"SAMPLE HOUSE\",\"\",\"\",\"DESIGN DEPT\",\"\",\"\",1,0\n"));
+  EXPECT_THAT(run.records(),
+              ElementsAre("\"AA010100\",1,1,0,0,0,\"\",0,\"\",0,\"\",0,\"\","
+                          "\"SAMPLE HOUSE\",\"\",\"\",\"DESIGN DEPT\",\"\",\"\",1,0\n"));
   EXPECT_THAT(run.log_lines(), ElementsAre("基本情報を処理しています・・・"));
 }
 
 TEST(ConvertBasicInfoTest, TextsAreCopiedBytewiseWithoutEscaping) {
   // "さくら" in CP932, a comma, a double quote and a percent sign.
-  testing::TestRun run(InfoSection({{"//JOHO_NAME", "\x82\xb3\x82\xad\x82\xe7,\"A\" 100%"},
-                                    {"//JOHO_TNTO", "<none>"}}));
+  testing::TestRun run(InfoSection(
+      {{"//JOHO_NAME", "\x82\xb3\x82\xad\x82\xe7,\"A\" 100%"}, {"//JOHO_TNTO", "<none>"}}));
   ConvertBasicInfo(run.context);
-  EXPECT_THAT(run.records(),
-              ElementsAre("\"AA010100\",1,1,0,0,0,\"\",0,\"\",0,\"\",0,\"\","
-                          "\"\x82\xb3\x82\xad\x82\xe7,\"A\" 100%\",\"\",\"\",\"\",\"\",\"\",1,0\n"));
+  EXPECT_THAT(
+      run.records(),
+      ElementsAre("\"AA010100\",1,1,0,0,0,\"\",0,\"\",0,\"\",0,\"\","
+                  "\"\x82\xb3\x82\xad\x82\xe7,\"A\" 100%\",\"\",\"\",\"\",\"\",\"\",1,0\n"));
   EXPECT_THAT(run.log_lines(), ElementsAre("基本情報を処理しています・・・",
                                            "WARNING！ 変換元QVデータに設計者名が存在しません"));
 }
@@ -47,8 +50,8 @@ TEST(ConvertBuildingOutlineTest, WorkedExample) {
 }
 
 TEST(ConvertBuildingOutlineTest, MissingFloorHeightsWarnOnlyForExistingStoreys) {
-  testing::TestRun run(InfoSection({{"1//INIT_THKFLR", "<none>"}, {"2//INIT_THKFLR", "<none>"},
-                                    {"3//INIT_THKFLR", "150.5"}}));
+  testing::TestRun run(InfoSection(
+      {{"1//INIT_THKFLR", "<none>"}, {"2//INIT_THKFLR", "<none>"}, {"3//INIT_THKFLR", "150.5"}}));
   run.context.floors = {1, 0.0, {}};
   ConvertBuildingOutline(run.context);
   const std::string line = run.records()[0];

@@ -71,9 +71,8 @@ TEST(ValidateSourceTest, EachCheckStopsTheRunWithItsMessage) {
   for (const auto& c : cases) {
     FileRun run(InfoSection({{c.key, c.value}}));
     EXPECT_EQ(run.Execute(), -1) << c.key << "=" << c.value;
-    EXPECT_THAT(run.run.log_lines(),
-                ElementsAre(kStart, "ERROR！ " + std::string(c.message), "エラー 1、警告 0",
-                            kFailure, kEnd))
+    EXPECT_THAT(run.run.log_lines(), ElementsAre(kStart, "ERROR！ " + std::string(c.message),
+                                                 "エラー 1、警告 0", kFailure, kEnd))
         << c.key << "=" << c.value;
     EXPECT_EQ(run.Csv(), "") << "validation leaves the destination empty";
   }
@@ -114,8 +113,8 @@ TEST(ComputeFloorLevelsTest, LevelsChainFromTheFoundation) {
 }
 
 TEST(ComputeFloorLevelsTest, MissingHeightsRestartTheChain) {
-  testing::TestRun run(InfoSection({{"//INIT_KISOH", "<none>"}, {"1//INIT_HGTNOKI", "<none>"},
-                                    {"3//INIT_HGTNOKI", "abc"}}));
+  testing::TestRun run(InfoSection(
+      {{"//INIT_KISOH", "<none>"}, {"1//INIT_HGTNOKI", "<none>"}, {"3//INIT_HGTNOKI", "abc"}}));
   ASSERT_EQ(ComputeFloorLevels(run.context), 0);
   // No foundation: warned, levels from 0; no storey 1 height: level 2 is 0;
   // a height that is not a number repeats the level below it.
@@ -150,11 +149,10 @@ TEST(RunConversionTest, WarningsStillEndInSuccessWithTheirCount) {
   DataKinds kinds = DataKinds::None();
   kinds.basic_info = true;
   EXPECT_EQ(run.Execute(kinds), 0);
-  EXPECT_THAT(run.run.log_lines(),
-              ElementsAre(kStart, "基本情報を処理しています・・・",
-                          "WARNING！ 変換元QVデータに物件名が存在しません",
-                          "WARNING！ 変換元QVデータに設計者名が存在しません", "エラー 0、警告 2",
-                          kSuccess, kEnd));
+  EXPECT_THAT(run.run.log_lines(), ElementsAre(kStart, "基本情報を処理しています・・・",
+                                               "WARNING！ 変換元QVデータに物件名が存在しません",
+                                               "WARNING！ 変換元QVデータに設計者名が存在しません",
+                                               "エラー 0、警告 2", kSuccess, kEnd));
 }
 
 TEST(RunConversionTest, SecondRunNumbersFromOneAndLeavesNoStaleLines) {

@@ -14,8 +14,9 @@ using ::testing::ElementsAre;
 TEST(CountRecordsTest, CountBeyondTheSourceLinesIsReportedAndConvertsNothing) {
   // A summary that promises two thousand million columns: visiting them all
   // once ran for many minutes and wrote gigabytes of empty records.
-  testing::TestRun run("HEIMENZU\nQVDTSMR\n/HASIRA\n2000000000\nQVDTSMREND\nQVDTDTL\n"
-                       "/HASIRA\n1\n//KAI\n1F\nENDSEC\nQVDTDTLEND\nHEIMENZUEND\n");
+  testing::TestRun run(
+      "HEIMENZU\nQVDTSMR\n/HASIRA\n2000000000\nQVDTSMREND\nQVDTDTL\n"
+      "/HASIRA\n1\n//KAI\n1F\nENDSEC\nQVDTDTLEND\nHEIMENZUEND\n");
   EXPECT_EQ(ConvertColumns(run.context), 0);
   EXPECT_EQ(run.context.last_line_index(), 0);
   EXPECT_THAT(run.log_lines(),

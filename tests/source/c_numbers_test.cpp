@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <random>
-#include <clocale>
 #include <string>
 
 #include "run/number_format.h"
@@ -19,12 +19,26 @@ TEST(AtoiTest, ReadsLikeTheCLibrary) {
     std::string_view text;
     int value;
   } cases[] = {
-      {"", 0},          {"12", 12},      {" 7", 7},        {"\t-3", -3},        {"+4", 4},
-      {"3x", 3},        {"2F", 2},       {"x3", 0},        {"- 3", 0},          {"4.5", 4},
-      {"007", 7},       {"\n\v\f\r 9", 9},
-      {"99999999999", INT_MAX},          {"-99999999999", INT_MIN},
-      {"2147483647", INT_MAX},           {"-2147483648", INT_MIN},
-      {std::string_view("1\0" "2", 3), 1},
+      {"", 0},
+      {"12", 12},
+      {" 7", 7},
+      {"\t-3", -3},
+      {"+4", 4},
+      {"3x", 3},
+      {"2F", 2},
+      {"x3", 0},
+      {"- 3", 0},
+      {"4.5", 4},
+      {"007", 7},
+      {"\n\v\f\r 9", 9},
+      {"99999999999", INT_MAX},
+      {"-99999999999", INT_MIN},
+      {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN},
+      {std::string_view("1\0"
+                        "2",
+                        3),
+       1},
   };
   for (const auto& c : cases) EXPECT_EQ(Atoi(c.text), c.value) << "[" << c.text << "]";
 }
@@ -34,8 +48,8 @@ TEST(AtofTest, ReadsLikeTheCLibrary) {
     std::string_view text;
     double value;
   } cases[] = {
-      {"", 0.0},       {"2900", 2900.0}, {" 150.5", 150.5}, {"-0.25mm", -0.25}, {"1e3", 1000.0},
-      {".5", 0.5},     {"abc", 0.0},     {"0x10", 16.0},    {"1,5", 1.0},
+      {"", 0.0},   {"2900", 2900.0}, {" 150.5", 150.5}, {"-0.25mm", -0.25}, {"1e3", 1000.0},
+      {".5", 0.5}, {"abc", 0.0},     {"0x10", 16.0},    {"1,5", 1.0},
   };
   for (const auto& c : cases) EXPECT_EQ(Atof(c.text), c.value) << "[" << c.text << "]";
 }

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "source/literal_scan.h"
 #include "source/lookup.h"
 #include "source/source_index.h"
-#include "source/literal_scan.h"
 
 namespace peltarix {
 namespace {
@@ -104,8 +104,8 @@ TEST(LookupDifferentialTest, IndexedLookupsMatchTheLiteralScanOnGeneratedFiles) 
                 testing::LiteralLookupValue(file, section, group, key, record);
             values_found += !expected.empty();
             ASSERT_EQ(LookupValue(index, section, group, key, record), expected)
-                << "file " << file_number << ": " << section << " " << group << " " << key
-                << " [" << record << "]\n"
+                << "file " << file_number << ": " << section << " " << group << " " << key << " ["
+                << record << "]\n"
                 << file;
           }
         }

@@ -46,8 +46,9 @@ TEST(LookupValueTest, EmptyIndexTakesFirstRecordOfTheGroupThatHasTheKey) {
 }
 
 TEST(LookupValueTest, IndexAndSectionLinesCompareAsWholeLines) {
-  const std::string records = "QVDTSMR\nQVDTSMREND\nQVDTDTL\n/HASIRA\n01\n//KAI\nA\nENDSEC\n"
-                              "/HASIRA\n 1\n//KAI\nB\nENDSEC\nQVDTDTLEND\n";
+  const std::string records =
+      "QVDTSMR\nQVDTSMREND\nQVDTDTL\n/HASIRA\n01\n//KAI\nA\nENDSEC\n"
+      "/HASIRA\n 1\n//KAI\nB\nENDSEC\nQVDTDTLEND\n";
   EXPECT_EQ(Value("HEIMENZU\n" + records, "HEIMENZU", "/HASIRA", "//KAI", "1"), "");
   EXPECT_EQ(Value("HEIMENZU\n" + records, "HEIMENZU", "/HASIRA", "//KAI", "01"), "A");
   EXPECT_EQ(Value("HEIMENZU \n" + records, "HEIMENZU", "/HASIRA", "//KAI", "01"), "");
@@ -61,8 +62,9 @@ TEST(LookupValueTest, CrLfAndLfLineEndsReadAlike) {
 }
 
 TEST(LookupValueTest, SectionWithoutDetailBlockYieldsNothing) {
-  const std::string file = "HEIMENZU\nQVDTSMR\n/HASIRA\n1\nQVDTSMREND\n/HASIRA\n1\n//KAI\n1F\n"
-                           "HEIMENZUEND\n";
+  const std::string file =
+      "HEIMENZU\nQVDTSMR\n/HASIRA\n1\nQVDTSMREND\n/HASIRA\n1\n//KAI\n1F\n"
+      "HEIMENZUEND\n";
   EXPECT_EQ(Value(file, "HEIMENZU", "/HASIRA", "//KAI", "1"), "");
   EXPECT_EQ(Count(file, "HEIMENZU", "/HASIRA"), 1);  // the summary still counts
 }
@@ -70,8 +72,9 @@ TEST(LookupValueTest, SectionWithoutDetailBlockYieldsNothing) {
 TEST(LookupValueTest, SummaryGroupNamesAreNotTakenAsRecords) {
   // In the summary, "/HASIRA" is followed by its count "1", which looks like
   // record 1 with the key after it.
-  const std::string file = "HEIMENZU\nQVDTSMR\n/HASIRA\n1\n//KAI\nWRONG\nQVDTSMREND\nQVDTDTL\n"
-                           "/HASIRA\n1\n//KAI\nRIGHT\nENDSEC\nQVDTDTLEND\nHEIMENZUEND\n";
+  const std::string file =
+      "HEIMENZU\nQVDTSMR\n/HASIRA\n1\n//KAI\nWRONG\nQVDTSMREND\nQVDTDTL\n"
+      "/HASIRA\n1\n//KAI\nRIGHT\nENDSEC\nQVDTDTLEND\nHEIMENZUEND\n";
   EXPECT_EQ(Value(file, "HEIMENZU", "/HASIRA", "//KAI", "1"), "RIGHT");
 }
 
@@ -95,15 +98,16 @@ TEST(LookupValueTest, LongLinesAreReadIn255BytePieces) {
 }
 
 TEST(LookupValueTest, ByteOneAEndsTheFile) {
-  EXPECT_EQ(Value("QVINFO\n/INIT\n//INIT_FL\n2\x1a\n//INIT_BS\n0\n", "QVINFO", "/INIT",
-                  "//INIT_BS", ""),
-            "");
+  EXPECT_EQ(
+      Value("QVINFO\n/INIT\n//INIT_FL\n2\x1a\n//INIT_BS\n0\n", "QVINFO", "/INIT", "//INIT_BS", ""),
+      "");
   EXPECT_EQ(Value("QVINFO\n/INIT\n//INIT_FL\n2\x1a", "QVINFO", "/INIT", "//INIT_FL", ""), "2");
 }
 
 TEST(LookupValueTest, SectionEndSendsTheSearchToALaterCopyOfTheSection) {
-  const std::string file = "HEIMENZU\nQVDTSMR\nQVDTSMREND\nQVDTDTL\n/HEYA\n1\n//KAI\n1F\n"
-                           "HEIMENZUEND\nHEIMENZU\n/HASIRA\n1\n//KAI\nLATER\nHEIMENZUEND\n";
+  const std::string file =
+      "HEIMENZU\nQVDTSMR\nQVDTSMREND\nQVDTDTL\n/HEYA\n1\n//KAI\n1F\n"
+      "HEIMENZUEND\nHEIMENZU\n/HASIRA\n1\n//KAI\nLATER\nHEIMENZUEND\n";
   EXPECT_EQ(Value(file, "HEIMENZU", "/HASIRA", "//KAI", "1"), "LATER");
 }
 

@@ -7,13 +7,20 @@ namespace peltarix::testing {
 std::string InfoSection(
     std::initializer_list<std::pair<std::string_view, std::string_view>> overrides) {
   std::map<std::string, std::string, std::less<>> values = {
-      {"//JOHO_NAME", "SAMPLE HOUSE"}, {"//JOHO_TNTO", "DESIGN DEPT"},
-      {"//JOHO_KOZO", "WOOD"},         {"//INIT_FL", "2"},
-      {"//INIT_PH", "0"},              {"//INIT_BS", "0"},
-      {"//INIT_KISOH", "400"},         {"1//INIT_KOZO", "WOOD"},
-      {"2//INIT_KOZO", "WOOD"},        {"3//INIT_KOZO", "WOOD"},
-      {"1//INIT_HGTNOKI", "2900"},     {"2//INIT_HGTNOKI", "2800"},
-      {"1//INIT_THKFLR", "450"},       {"2//INIT_THKFLR", "450"},
+      {"//JOHO_NAME", "SAMPLE HOUSE"},
+      {"//JOHO_TNTO", "DESIGN DEPT"},
+      {"//JOHO_KOZO", "WOOD"},
+      {"//INIT_FL", "2"},
+      {"//INIT_PH", "0"},
+      {"//INIT_BS", "0"},
+      {"//INIT_KISOH", "400"},
+      {"1//INIT_KOZO", "WOOD"},
+      {"2//INIT_KOZO", "WOOD"},
+      {"3//INIT_KOZO", "WOOD"},
+      {"1//INIT_HGTNOKI", "2900"},
+      {"2//INIT_HGTNOKI", "2800"},
+      {"1//INIT_THKFLR", "450"},
+      {"2//INIT_THKFLR", "450"},
   };
   for (const auto& [key, value] : overrides) values[std::string(key)] = std::string(value);
   std::string text = "QVINFO\n";
@@ -23,7 +30,8 @@ std::string InfoSection(
     text += std::string(key) + "\n" + found->second + "\n";
   };
   text += "/JOHO\n";
-  for (const char* key : {"//JOHO_NAME", "//JOHO_TNTO", "//JOHO_BIKO", "//JOHO_KOZO"}) add(key, key);
+  for (const char* key : {"//JOHO_NAME", "//JOHO_TNTO", "//JOHO_BIKO", "//JOHO_KOZO"})
+    add(key, key);
   text += "ENDSEC\n/INIT\n";
   for (const char* key : {"//INIT_FL", "//INIT_PH", "//INIT_BS", "//INIT_KISOH"}) add(key, key);
   text += "ENDSEC\n";

@@ -20,7 +20,7 @@ inline std::string Lines(std::initializer_list<std::string_view> lines) {
 // A "QVINFO" section for a building that passes validation unless a test
 // replaces one of its values: `overrides` are (key, value) pairs, and a
 // value of "<none>" leaves the key out.
-std::string InfoSection(std::initializer_list<std::pair<std::string_view, std::string_view>>
-                            overrides = {});
+std::string InfoSection(
+    std::initializer_list<std::pair<std::string_view, std::string_view>> overrides = {});
 
 }  // namespace peltarix::testing
