@@ -252,11 +252,12 @@ TEST(ConvertPerimeterRegions, PointCountBeyondTheSourceIsRefusedWithAWarning) {
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(WrittenPoints(run.records()[0])[2],
             (std::pair<std::string, std::string>{"20.00", "20.00"}));
-  EXPECT_EQ(run.log_lines(),
-            (std::vector<std::string>{
-                kProgressLine, std::string(kWarningPrefix) +
-                                   "外周領域（自身情報）の1件目の頂点数2147483647が変換元QVファイルの"
-                                   "行数を超えるためコンバートしません"}));
+  EXPECT_EQ(
+      run.log_lines(),
+      (std::vector<std::string>{
+          kProgressLine, std::string(kWarningPrefix) +
+                             "外周領域（自身情報）の1件目の頂点数2147483647が変換元QVファイルの"
+                             "行数を超えるためコンバートしません"}));
 }
 
 TEST(ConvertPerimeterRegions, BlockApartFromTheOutlineIsLeftOut) {

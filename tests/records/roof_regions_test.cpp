@@ -295,9 +295,11 @@ TEST(ConvertRoofRegionsTest, PointCountBeyondTheSourceSkipsTheRoofWithAWarning) 
   EXPECT_THAT(conversion.lines()[1], ::testing::StartsWith(Head("2", 1)));
   EXPECT_THAT(
       conversion.run.log_lines(),
-      ElementsAre("屋根領域（自身情報）を処理しています・・・",
-                  "WARNING！ 屋根領域（自身情報）の1件目の頂点数2147483647が変換元QVファイルの行数を超えるため"
-                  "コンバートしません"));
+      ElementsAre(
+          "屋根領域（自身情報）を処理しています・・・",
+          "WARNING！ "
+          "屋根領域（自身情報）の1件目の頂点数2147483647が変換元QVファイルの行数を超えるため"
+          "コンバートしません"));
 }
 
 TEST(ConvertRoofRegionsTest, LongValueTextsAreCopiedInFull) {
