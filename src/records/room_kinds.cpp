@@ -152,6 +152,28 @@ std::optional<unsigned> NextFoldedCharacter(std::string_view text, std::size_t& 
   return character;
 }
 
+// The text's characters with letters folded, up to its end or a lead byte
+// that stands last.
+std::vector<unsigned> FoldedCharacters(std::string_view text) {
+  std::vector<unsigned> characters;
+  std::size_t position = 0;
+  while (const std::optional<unsigned> character = NextFoldedCharacter(text, position)) {
+    characters.push_back(*character);
+  }
+  return characters;
+}
+
+// The table's names folded once: a run classifies every room against all
+// of them.
+const std::vector<std::vector<unsigned>>& FoldedTableNames() {
+  static const std::vector<std::vector<unsigned>> folded = [] {
+    std::vector<std::vector<unsigned>> names;
+    for (const RoomKind& kind : RoomKindTable()) names.push_back(FoldedCharacters(kind.name));
+    return names;
+  }();
+  return folded;
+}
+
 }  // namespace
 
 const std::vector<RoomKind>& RoomKindTable() {
@@ -172,8 +194,11 @@ bool ShiftJisEqualIgnoringCase(std::string_view left, std::string_view right) {
 
 int ClassifyRoomName(std::string_view name, int& kind_code, std::string& display_name) {
   if (name.empty()) return -1;
-  for (const RoomKind& kind : RoomKindTable()) {
-    if (ShiftJisEqualIgnoringCase(name, kind.name)) {
+  const std::vector<unsigned> folded_name = FoldedCharacters(name);
+  const std::vector<std::vector<unsigned>>& folded_table = FoldedTableNames();
+  for (std::size_t i = 0; i < folded_table.size(); ++i) {
+    if (folded_table[i] == folded_name) {
+      const RoomKind& kind = RoomKindTable()[i];
       kind_code = kind.code;
       display_name = kind.name;
       return 0;

@@ -17,11 +17,13 @@ std::string CsvBytes(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) size += line.size() + 1;
   std::string bytes;
   bytes.reserve(size);
-  for (const std::string& line : lines) {
-    for (const char c : line) {
-      if (c == '\n') bytes += '\r';
-      bytes += c;
+  for (const std::string_view line : lines) {
+    std::size_t start = 0;
+    for (std::size_t lf = line.find('\n'); lf != std::string_view::npos;
+         start = lf + 1, lf = line.find('\n', start)) {
+      bytes.append(line.substr(start, lf - start)).append("\r\n");
     }
+    bytes.append(line.substr(start));
   }
   return bytes;
 }

@@ -4,6 +4,13 @@
 
 namespace peltarix {
 
+bool SeekFirstRecords(const SourceIndex& source, LineCursor& cursor, std::string_view section,
+                      std::string_view section_end) {
+  if (ReadUntil(source, cursor, {section}) < 0) return false;
+  if (section == "QVINFO") return true;
+  return ReadUntil(source, cursor, {section_end, "QVDTDTL"}) == 1;
+}
+
 SourceIndex::GroupChain::GroupChain(const SourceIndex& source_index, std::string section_name,
                                     std::string group_name)
     : source(source_index),
@@ -15,6 +22,8 @@ SourceIndex::GroupChain::GroupChain(const SourceIndex& source_index, std::string
       after_section_end(section_end_positions.size(), kUnknown) {
   BuildSuccessors();
   BuildEulerTour();
+  LineCursor start;
+  if (SeekFirstRecords(source, start, section, section_end)) first_node_ = FirstNodeFrom(start);
   const std::size_t count = source.line_count();
   for (std::uint32_t node = 0; node < node_positions.size(); ++node) {
     const std::size_t index_position = node_positions[node] + 1;
@@ -115,6 +124,14 @@ void SourceIndex::GroupChain::BuildEulerTour() {
     enter[visit] = clock++;
     stack.emplace_back(visit, first_child[visit]);
   }
+}
+
+std::uint32_t SourceIndex::GroupChain::FirstMatchFromStart(std::string_view index) const {
+  if (cached_match_ == kUnknown || index != cached_index_) {
+    cached_index_ = index;
+    cached_match_ = first_node_ == kNone ? kNone : FirstMatch(first_node_, index);
+  }
+  return cached_match_;
 }
 
 std::uint32_t SourceIndex::GroupChain::FirstMatch(std::uint32_t node,

@@ -37,6 +37,18 @@ struct SourceIndex::GroupChain {
 
   std::size_t position(std::uint32_t node) const { return node_positions[node]; }
 
+  // The node a lookup's record search reaches first, from the file's start:
+  // the same for every key and index, so it is found once.
+  std::uint32_t first_node() const { return first_node_; }
+
+  // FirstMatch(first_node(), index), remembered for the last index: a
+  // converter asks for every key of one record in a row.
+  std::uint32_t FirstMatchFromStart(std::string_view index) const;
+
+  const std::string& section_end_line() const { return section_end; }
+  const std::string& section_name() const { return section; }
+  const std::string& group_name() const { return group; }
+
  private:
   void BuildSuccessors();
   void BuildEulerTour();
@@ -56,6 +68,16 @@ struct SourceIndex::GroupChain {
   std::unordered_map<std::string_view, std::vector<std::uint32_t>> nodes_by_index;
   mutable std::vector<std::uint32_t> after_section_end;  // kUnknown until computed
   static constexpr std::uint32_t kUnknown = UINT32_MAX - 1;
+  std::uint32_t first_node_ = kNone;
+  mutable std::string cached_index_;
+  mutable std::uint32_t cached_match_ = kUnknown;
 };
+
+// Moves the cursor to the first line of the section's records: after the
+// section line for "QVINFO", after "QVDTDTL" for every other section (its
+// summary block names the groups too, and must not be taken for records).
+// False when the file has no such place.
+bool SeekFirstRecords(const SourceIndex& source, LineCursor& cursor, std::string_view section,
+                      std::string_view section_end);
 
 }  // namespace peltarix

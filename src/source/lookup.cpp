@@ -1,5 +1,6 @@
 #include "source/lookup.h"
 
+#include <algorithm>
 #include <string>
 
 #include "source/c_numbers.h"
@@ -15,22 +16,10 @@
 namespace peltarix {
 namespace {
 
-constexpr std::string_view kInfoSection = "QVINFO";
 constexpr std::string_view kSummaryStart = "QVDTSMR";
 constexpr std::string_view kSummaryEnd = "QVDTSMREND";
-constexpr std::string_view kDetailStart = "QVDTDTL";
 constexpr std::string_view kDetailEnd = "QVDTDTLEND";
 constexpr std::string_view kRecordEnd = "ENDSEC";
-
-// Moves the cursor to the first line of the section's records: after the
-// section line for "QVINFO", after "QVDTDTL" for every other section (its
-// summary block names the groups too, and must not be taken for records).
-bool SeekFirstRecords(const SourceIndex& source, LineCursor& cursor, std::string_view section,
-                      std::string_view section_end) {
-  if (ReadUntil(source, cursor, {section}) < 0) return false;
-  if (section == kInfoSection) return true;
-  return ReadUntil(source, cursor, {section_end, kDetailStart}) == 1;
-}
 
 // Scans a record for the key: true with the cursor on the value line, false
 // at a record terminator (the search for a record goes on after it) or at
@@ -38,6 +27,15 @@ bool SeekFirstRecords(const SourceIndex& source, LineCursor& cursor, std::string
 // the scan, so a key the record lacks is taken from a later record.
 bool ScanRecordForKey(const SourceIndex& source, LineCursor& cursor, std::string_view section_end,
                       std::string_view key) {
+  // Keys mostly stand a few lines into their record: reading those lines is
+  // cheaper than the jumps, which take over for long or keyless stretches.
+  constexpr std::size_t kProbeLines = 48;
+  const std::size_t probe_end = std::min(cursor.next + kProbeLines, source.line_count());
+  while (cursor.next < probe_end && !cursor.at_eof) {
+    const std::string_view line = ReadLine(source, cursor);
+    if (line == section_end || line == kRecordEnd || line == kDetailEnd) return false;
+    if (line == key) return true;
+  }
   return ReadUntil(source, cursor, {section_end, kRecordEnd, kDetailEnd, key}) == 3;
 }
 
@@ -62,14 +60,16 @@ std::string LookupUnnumbered(const SourceIndex& source, LineCursor cursor, std::
 }
 
 // The record search with an index, answered from the group's chain.
-std::string LookupNumbered(const SourceIndex& source, LineCursor cursor, std::string_view section,
-                           std::string_view section_end, std::string_view group,
-                           std::string_view key, std::string_view index) {
+std::string LookupNumbered(const SourceIndex& source, std::string_view section,
+                           std::string_view group, std::string_view key, std::string_view index) {
   const SourceIndex::GroupChain& chain = source.Chain(section, group);
-  for (;;) {
-    const std::uint32_t first = chain.FirstNodeFrom(cursor);
+  const std::string_view section_end = chain.section_end_line();
+  LineCursor cursor;
+  for (bool fresh = true;; fresh = false) {
+    const std::uint32_t first = fresh ? chain.first_node() : chain.FirstNodeFrom(cursor);
     if (first == SourceIndex::GroupChain::kNone) return {};
-    const std::uint32_t match = chain.FirstMatch(first, index);
+    const std::uint32_t match =
+        fresh ? chain.FirstMatchFromStart(index) : chain.FirstMatch(first, index);
     if (match == SourceIndex::GroupChain::kNone) return {};
     cursor = LineCursor::After(source, chain.position(match) + 1);  // past the index line
     if (ScanRecordForKey(source, cursor, section_end, key)) {
@@ -83,11 +83,11 @@ std::string LookupNumbered(const SourceIndex& source, LineCursor cursor, std::st
 
 std::string LookupValue(const SourceIndex& source, std::string_view section, std::string_view group,
                         std::string_view key, std::string_view index) {
+  if (!index.empty()) return LookupNumbered(source, section, group, key, index);
   const std::string section_end = std::string(section) + "END";
   LineCursor cursor;
   if (!SeekFirstRecords(source, cursor, section, section_end)) return {};
-  if (index.empty()) return LookupUnnumbered(source, cursor, section, section_end, group, key);
-  return LookupNumbered(source, cursor, section, section_end, group, key, index);
+  return LookupUnnumbered(source, cursor, section, section_end, group, key);
 }
 
 int LookupCount(const SourceIndex& source, std::string_view section, std::string_view key) {

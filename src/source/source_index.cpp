@@ -22,6 +22,7 @@ SourceIndex& SourceIndex::operator=(SourceIndex&& other) noexcept {
   snapshot_ = std::move(other.snapshot_);
   positions_ = std::move(other.positions_);
   chains_.clear();
+  last_chain_ = nullptr;
   return *this;
 }
 
@@ -35,13 +36,19 @@ const std::vector<std::uint32_t>& SourceIndex::Positions(std::string_view text) 
 
 const SourceIndex::GroupChain& SourceIndex::Chain(std::string_view section,
                                                   std::string_view group) const {
+  // A converter asks for one group many times in a row.
+  if (last_chain_ != nullptr && last_chain_->section_name() == section &&
+      last_chain_->group_name() == group) {
+    return *last_chain_;
+  }
   auto key = std::make_pair(std::string(section), std::string(group));
   auto found = chains_.find(key);
   if (found == chains_.end()) {
     auto chain = std::make_unique<GroupChain>(*this, key.first, key.second);
     found = chains_.emplace(std::move(key), std::move(chain)).first;
   }
-  return *found->second;
+  last_chain_ = found->second.get();
+  return *last_chain_;
 }
 
 }  // namespace peltarix

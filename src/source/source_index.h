@@ -46,6 +46,7 @@ class SourceIndex {
   // drops them and they are built again where the index now lives. Not
   // safe for concurrent lookups on one index (each run has its own).
   mutable std::map<std::pair<std::string, std::string>, std::unique_ptr<GroupChain>> chains_;
+  mutable const GroupChain* last_chain_ = nullptr;
 };
 
 }  // namespace peltarix

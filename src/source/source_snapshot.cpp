@@ -48,8 +48,4 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : text_(TextModeBytes(std::mov
       !line_starts_.empty() && !last_piece_ended_at_lf && last_piece_length < kMaxLineBytes;
 }
 
-std::string_view SourceSnapshot::line(std::size_t index) const {
-  return std::string_view(text_).substr(line_starts_[index], line_lengths_[index]);
-}
-
 }  // namespace peltarix

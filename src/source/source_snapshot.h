@@ -22,7 +22,9 @@ class SourceSnapshot {
 
   // Lines in reading order.
   std::size_t line_count() const { return line_starts_.size(); }
-  std::string_view line(std::size_t index) const;
+  std::string_view line(std::size_t index) const {
+    return std::string_view(text_.data() + line_starts_[index], line_lengths_[index]);
+  }
 
   // True when reading the last line also reaches the end of the file: the
   // file does not end with a line end and its last piece is shorter than
