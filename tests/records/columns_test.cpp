@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "run/progress_log.h"
+#include "support/qv_text.h"
 #include "support/test_run.h"
 
 namespace peltarix {
@@ -14,18 +15,10 @@ namespace {
 
 using testing::TestRun;
 
-using Column = std::vector<std::pair<std::string, std::string>>;
+using Column = testing::SourceRecord;
 
-// Section HEIMENZU with a summary count `count` for "/HASIRA" and the given
-// columns, numbered from 1, each closed by ENDSEC.
 std::string ColumnSource(const std::string& count, const std::vector<Column>& columns) {
-  std::string text = "HEIMENZU\nQVDTSMR\n/HASIRA\n" + count + "\nQVDTSMREND\nQVDTDTL\n";
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    text += "/HASIRA\n" + std::to_string(i + 1) + "\n";
-    for (const auto& [key, value] : columns[i]) text += key + "\n" + value + "\n";
-    text += "ENDSEC\n";
-  }
-  return text + "QVDTDTLEND\nHEIMENZUEND\n";
+  return testing::RecordSection("HEIMENZU", "/HASIRA", count, columns);
 }
 
 std::string ColumnSource(const std::vector<Column>& columns) {

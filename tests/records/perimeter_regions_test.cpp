@@ -9,6 +9,7 @@
 #include "geometry/point.h"
 #include "run/number_format.h"
 #include "run/progress_log.h"
+#include "support/qv_text.h"
 #include "support/test_run.h"
 
 namespace peltarix {
@@ -16,7 +17,7 @@ namespace {
 
 using testing::TestRun;
 
-using Block = std::vector<std::pair<std::string, std::string>>;
+using Block = testing::SourceRecord;
 
 // A perimeter block on floor `kai` with the given corners (not closed).
 Block MakeBlock(const std::string& kai, const PointList& corners) {
@@ -41,22 +42,13 @@ Block Without(Block block, const std::string& key) {
 }
 
 Block WithPointCount(Block block, const std::string& count) {
-  for (auto& [key, value] : block) {
-    if (key == "//PNUM") value = count;
-  }
-  return block;
+  return testing::WithValue(std::move(block), "//PNUM", count);
 }
 
 std::string PerimeterSource(const std::string& floor_count, const std::string& block_count,
                             const std::vector<Block>& blocks) {
   std::string text = "QVINFO\n/INIT\n//INIT_FL\n" + floor_count + "\nENDSEC\nQVINFOEND\n";
-  text += "HAICHI_FLOOR\nQVDTSMR\n/FLOORBLK\n" + block_count + "\nQVDTSMREND\nQVDTDTL\n";
-  for (std::size_t i = 0; i < blocks.size(); ++i) {
-    text += "/FLOORBLK\n" + std::to_string(i + 1) + "\n";
-    for (const auto& [key, value] : blocks[i]) text += key + "\n" + value + "\n";
-    text += "ENDSEC\n";
-  }
-  return text + "QVDTDTLEND\nHAICHI_FLOOREND\n";
+  return text + testing::RecordSection("HAICHI_FLOOR", "/FLOORBLK", block_count, blocks);
 }
 
 std::string PerimeterSource(const std::string& floor_count, const std::vector<Block>& blocks) {

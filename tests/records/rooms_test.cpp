@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "run/progress_log.h"
+#include "support/qv_text.h"
 #include "support/test_run.h"
 
 namespace peltarix {
@@ -14,18 +15,10 @@ namespace {
 
 using testing::TestRun;
 
-using Room = std::vector<std::pair<std::string, std::string>>;
+using Room = testing::SourceRecord;
 
-// Section HEIMENZU with a summary count `count` for "/HEYA" and the given
-// rooms, numbered from 1, each closed by ENDSEC.
 std::string RoomSource(const std::string& count, const std::vector<Room>& rooms) {
-  std::string text = "HEIMENZU\nQVDTSMR\n/HEYA\n" + count + "\nQVDTSMREND\nQVDTDTL\n";
-  for (std::size_t i = 0; i < rooms.size(); ++i) {
-    text += "/HEYA\n" + std::to_string(i + 1) + "\n";
-    for (const auto& [key, value] : rooms[i]) text += key + "\n" + value + "\n";
-    text += "ENDSEC\n";
-  }
-  return text + "QVDTDTLEND\nHEIMENZUEND\n";
+  return testing::RecordSection("HEIMENZU", "/HEYA", count, rooms);
 }
 
 std::string RoomSource(const std::vector<Room>& rooms) {
@@ -54,10 +47,7 @@ Room MakeRoom(const std::string& kai, const std::string& name = kYoshitsu,
 }
 
 Room WithPointCount(Room room, const std::string& pnum) {
-  for (auto& [key, value] : room) {
-    if (key == "//PNUM") value = pnum;
-  }
-  return room;
+  return testing::WithValue(std::move(room), "//PNUM", pnum);
 }
 
 void SetLevels(TestRun& run) {

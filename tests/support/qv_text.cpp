@@ -45,4 +45,23 @@ std::string InfoSection(
   return text + "QVINFOEND\n";
 }
 
+std::string RecordSection(std::string_view section, std::string_view group, std::string_view count,
+                          const std::vector<SourceRecord>& records) {
+  std::string text = std::string(section) + "\nQVDTSMR\n" + std::string(group) + "\n" +
+                     std::string(count) + "\nQVDTSMREND\nQVDTDTL\n";
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    text += std::string(group) + "\n" + std::to_string(i + 1) + "\n";
+    for (const auto& [key, value] : records[i]) text += key + "\n" + value + "\n";
+    text += "ENDSEC\n";
+  }
+  return text + "QVDTDTLEND\n" + std::string(section) + "END\n";
+}
+
+SourceRecord WithValue(SourceRecord record, std::string_view key, std::string_view value) {
+  for (auto& [record_key, record_value] : record) {
+    if (record_key == key) record_value = value;
+  }
+  return record;
+}
+
 }  // namespace peltarix::testing
