@@ -49,14 +49,25 @@ UnionResult UnitePolygons(std::span<const Point> first, std::span<const Point> s
     return CopyApartPolygons(first, first_region, second, second_region, loop_limit);
   }
 
-  union_steps::PieceTable first_pieces =
-      union_steps::CutEdges(first, second, second_region, tolerance);
-  union_steps::PieceTable second_pieces =
-      union_steps::CutEdges(second, first, first_region, tolerance);
-  union_steps::MarkOppositeBoundaryPieces(first_pieces, second_pieces, tolerance);
-  union_steps::DropInsidePieces(first_pieces);
-  union_steps::DropInsidePieces(second_pieces);
-  return union_steps::BuildLoops(first_pieces, second_pieces, loop_limit, tolerance);
+  const std::size_t piece_limit = UnionPieceLimit(first.size(), second.size());
+  std::optional<union_steps::PieceTable> first_pieces =
+      union_steps::CutEdges(first, second, second_region, tolerance, piece_limit);
+  if (!first_pieces) return {UnionStatus::kTooManyPieces, {}};
+  std::optional<union_steps::PieceTable> second_pieces =
+      union_steps::CutEdges(second, first, first_region, tolerance, piece_limit);
+  if (!second_pieces) return {UnionStatus::kTooManyPieces, {}};
+  union_steps::MarkOppositeBoundaryPieces(*first_pieces, *second_pieces, tolerance);
+  union_steps::DropInsidePieces(*first_pieces);
+  union_steps::DropInsidePieces(*second_pieces);
+  return union_steps::BuildLoops(*first_pieces, *second_pieces, loop_limit, tolerance);
+}
+
+std::size_t UnionPieceLimit(std::size_t first_size, std::size_t second_size) {
+  // Outlines drawn twice at different resolutions, the worst case of real
+  // plans, cut each edge into about three pieces.
+  constexpr std::size_t kPiecesPerPoint = 4;
+  constexpr std::size_t kPiecesAlwaysAllowed = 100;
+  return kPiecesPerPoint * (first_size + second_size) + kPiecesAlwaysAllowed;
 }
 
 }  // namespace peltarix

@@ -24,8 +24,9 @@ bool BoxesMeet(const Box& a, const Box& b, double tolerance) {
          a.min_y <= b.max_y + tolerance && b.min_y <= a.max_y + tolerance;
 }
 
-PieceTable CutEdges(std::span<const Point> polygon, std::span<const Point> other,
-                    Orientation other_region, double tolerance) {
+std::optional<PieceTable> CutEdges(std::span<const Point> polygon, std::span<const Point> other,
+                                   Orientation other_region, double tolerance,
+                                   std::size_t piece_limit) {
   const Box other_box = BoxOf(other);
   const int away_class = other_region == Orientation::kClockwise ? kOutside : kInside;
   PieceTable pieces;
@@ -39,6 +40,7 @@ PieceTable CutEdges(std::span<const Point> polygon, std::span<const Point> other
     for (const Piece& piece : SplitSegmentByPolygon(other, edge, tolerance, other_region)) {
       pieces.push_back({piece.segment, static_cast<int>(piece.piece_class)});
     }
+    if (pieces.size() > piece_limit) return std::nullopt;
   }
   return pieces;
 }

@@ -2,6 +2,7 @@
 
 // The steps of UnitePolygons, for its own units only.
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -38,9 +39,11 @@ bool BoxesMeet(const Box& a, const Box& b, double tolerance);
 
 // Cuts every edge of `polygon` at the edges of `other` and classifies the
 // pieces against the other's region. Edges whose box is away from the other's
-// are taken whole, outside a clockwise other and inside any other.
-PieceTable CutEdges(std::span<const Point> polygon, std::span<const Point> other,
-                    Orientation other_region, double tolerance);
+// are taken whole, outside a clockwise other and inside any other. Empty once
+// the pieces outnumber `piece_limit`: the edges left are not cut.
+std::optional<PieceTable> CutEdges(std::span<const Point> polygon, std::span<const Point> other,
+                                   Orientation other_region, double tolerance,
+                                   std::size_t piece_limit);
 
 // Marks both pieces of a boundary stretch that the two polygons share in
 // opposite directions: that stretch lies between their regions and is not a

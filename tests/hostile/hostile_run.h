@@ -1,0 +1,78 @@
+#pragma once
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "run/data_kinds.h"
+#include "run/transcript.h"
+#include "support/temp_dir.h"
+#include "support/test_run.h"
+
+namespace peltarix::testing {
+
+inline std::optional<std::tm> HostileRunTime() {
+  std::tm time{};
+  time.tm_year = 2008 - 1900;
+  time.tm_mon = 11;
+  time.tm_mday = 15;
+  return time;
+}
+
+// One run of the execute button on source bytes written to a temporary file,
+// with the transcript the user sees.
+struct HostileRun {
+  explicit HostileRun(const std::string& source_bytes) {
+    WriteBytes(source, source_bytes);
+    run.context.clock = HostileRunTime;
+    run.context.source_file_path = source;
+    run.context.destination_file_path = destination;
+  }
+  int Execute(const DataKinds& kinds = DataKinds()) {
+    return RunWithTranscript(run.context, kinds);
+  }
+  std::string Csv() const { return ReadBytes(destination); }
+  const std::vector<std::string>& log_lines() const { return run.log_lines(); }
+
+  TempDir dir;
+  std::string source = dir.File("house.QV");
+  std::string destination = dir.File("house.csv");
+  TestRun run;
+};
+
+inline constexpr const char* kRunSucceeded = "△▼△正常終了しました△▼△";
+inline constexpr const char* kRunFailed = "▲▽▲正常に終了できませんでした▲▽▲";
+
+// What every run must leave behind, whatever its source: a transcript that
+// ends with the counts, the result and the end banner, and either a CSV file
+// that holds every line the run built (the header counting the records) or a
+// failure that the log reports as an error.
+inline void ExpectCompleteOrReportedFailure(const HostileRun& run, int status) {
+  const std::vector<std::string>& log = run.log_lines();
+  ASSERT_GE(log.size(), 3u);
+  EXPECT_THAT(log[log.size() - 3], ::testing::StartsWith("エラー "));
+  EXPECT_THAT(log.back(), ::testing::StartsWith("☆☆☆コンバート終了["));
+  if (status != 0) {
+    EXPECT_EQ(status, -1);
+    EXPECT_EQ(log[log.size() - 2], kRunFailed);
+    EXPECT_GE(run.run.context.log.error_count(), 1);
+    return;
+  }
+  EXPECT_EQ(log[log.size() - 2], kRunSucceeded);
+  const std::vector<std::string>& lines = run.run.context.output_lines;
+  std::string expected;
+  for (const std::string& line : lines) {
+    ASSERT_FALSE(line.empty());
+    EXPECT_EQ(line.find('\n'), line.size() - 1) << "one CSV line per record: " << line;
+    expected += line.substr(0, line.size() - 1) + "\r\n";
+  }
+  EXPECT_THAT(lines[0],
+              ::testing::HasSubstr(",\"20081215\"," + std::to_string(lines.size() - 1) + ",0,0,"));
+  EXPECT_TRUE(run.Csv() == expected) << "the CSV file holds every line the run built";
+}
+
+}  // namespace peltarix::testing
