@@ -1,5 +1,6 @@
 #include "geometry/segment_split.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -62,6 +63,15 @@ PieceClass ClassOf(Location location) {
 
 std::vector<Piece> SplitSegmentByPolygon(std::span<const Point> polygon, const Segment& segment,
                                          double tolerance, Orientation region) {
+  // A segment within both tolerances of a point is cut nowhere and gives no
+  // piece longer than the tolerance: skip the pass over the polygon's edges,
+  // which made blocks of thousands of points read from empty values cost
+  // the square of their size.
+  const double shortest = std::min(tolerance, kCutTolerance);
+  if (std::fabs(segment.start.x - segment.end.x) <= shortest &&
+      std::fabs(segment.start.y - segment.end.y) <= shortest) {
+    return {};
+  }
   const PointList points = CutPoints(polygon, segment, tolerance);
   std::vector<Piece> pieces;
   for (std::size_t k = 0; k + 1 < points.size(); ++k) {
