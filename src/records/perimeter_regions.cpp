@@ -33,7 +33,7 @@ enum class BlockRead {
   kPoints,         // the block's closed point list was read
   kNoPointCount,   // "//PNUM" is missing
   kNoPoints,       // "//PNUM" reads as 0 or less: the block is left out
-  kTooManyPoints,  // more points than the source has lines: refused
+  kTooManyPoints,  // more points than the source can hold: refused, with a warning
 };
 
 struct Block {
@@ -42,7 +42,7 @@ struct Block {
   PointList points;
 };
 
-Block ReadBlock(const RunContext& context, std::string_view index) {
+Block ReadBlock(const RunContext& context, PointBudget& budget, std::string_view index) {
   Block block;
   const std::string point_count_text = context.LookupValue(kSection, kGroup, "//PNUM", index);
   if (point_count_text.empty()) {
@@ -55,7 +55,7 @@ Block ReadBlock(const RunContext& context, std::string_view index) {
     block.read = BlockRead::kNoPoints;
     return block;
   }
-  if (ExceedsSourceLines(context, point_count)) {
+  if (!budget.Claim(index, point_count)) {
     block.read = BlockRead::kTooManyPoints;
     return block;
   }
@@ -99,24 +99,21 @@ struct FloorPerimeter {
 
 // The blocks of `floor` merged one by one in the order of the source. A block
 // without a point count ends the scan: the blocks merged so far stand.
-FloorPerimeter MergeFloorBlocks(RunContext& context, int floor, int block_count) {
+FloorPerimeter MergeFloorBlocks(RunContext& context, PointBudget& budget, int floor,
+                                int block_count) {
   FloorPerimeter perimeter;
   bool any_merged = false;
   for (int number = 1; number <= block_count; ++number) {
     const std::string index = FormatInt(number);
     if (Atoi(context.LookupValue(kSection, kGroup, "//KAI", index)) != floor) continue;
-    const Block block = ReadBlock(context, index);
+    const Block block = ReadBlock(context, budget, index);
     if (block.read == BlockRead::kNoPointCount) {
       context.LogMessage(kWarning, "変換元QVファイルに" + FormatInt(floor) +
                                        "階の外周領域（自身情報）が存在しません");
       perimeter.point_count_missing = true;
       break;
     }
-    if (block.read == BlockRead::kTooManyPoints) {
-      ReportDamagedPointCount(context, "外周領域（自身情報）", index, block.point_count);
-      continue;
-    }
-    if (block.read == BlockRead::kNoPoints) continue;
+    if (block.read == BlockRead::kTooManyPoints || block.read == BlockRead::kNoPoints) continue;
 
     const PointList oriented = OrientPolygon(block.points, Orientation::kClockwise);
     if (any_merged) {
@@ -169,8 +166,11 @@ int ConvertPerimeterRegions(RunContext& context) {
 
   const int floor_count =
       std::min(Atoi(context.LookupValue("QVINFO", "/INIT", "//INIT_FL", "")), kHighestFloor);
+  // Each block is read for its own floor only, so the kind's points are
+  // counted once.
+  PointBudget budget(context, "外周領域（自身情報）");
   for (int floor = 1; floor <= floor_count; ++floor) {
-    const FloorPerimeter perimeter = MergeFloorBlocks(context, floor, block_count);
+    const FloorPerimeter perimeter = MergeFloorBlocks(context, budget, floor, block_count);
     point_count_missing = point_count_missing || perimeter.point_count_missing;
     if (CheckSelfIntersection(perimeter.points, kCoincidence) && !point_count_missing) {
       context.LogMessage(kInformation, "外周がねじれまたはくびれ変換されています。");

@@ -50,6 +50,7 @@ int ConvertRoofRegions(RunContext& context) {
   }
   // A negative count means that the source could not be read; nothing to say.
   std::int64_t skipped_roofs = 0;
+  PointBudget budget(context, "屋根領域（自身情報）");
   for (std::int64_t roof = 1; roof <= roof_count; ++roof) {
     const std::string index_text = FormatInt(roof);
     if (context.LookupValue("YANEFUSE", "/YANE", "//YANE_KOZO", index_text) != "0") {
@@ -57,10 +58,7 @@ int ConvertRoofRegions(RunContext& context) {
       continue;
     }
     RoofRegionSource region = ReadRoofRegionHead(context, index_text);
-    if (ExceedsSourceLines(context, region.point_count)) {
-      ReportDamagedPointCount(context, "屋根領域（自身情報）", index_text, region.point_count);
-      continue;
-    }
+    if (!budget.Claim(index_text, region.point_count)) continue;
     ReadRoofOutline(context, index_text, region);
     AppendRoofRecord(context, region);
   }

@@ -68,7 +68,7 @@ void AppendOutline(const RunContext& context, std::string& line, std::string_vie
 
 // Builds the record of room `index`, or logs a warning and writes nothing
 // when its point count cannot be true.
-void AppendRoomRecord(RunContext& context, std::string_view index) {
+void AppendRoomRecord(RunContext& context, PointBudget& budget, std::string_view index) {
   const std::string kai = context.LookupValue(kSection, kGroup, "//KAI", index);
   const std::string name = context.LookupValue(kSection, kGroup, "//NAME", index);
   const std::string kind = context.LookupValue(kSection, kGroup, "//KIND", index);
@@ -76,10 +76,7 @@ void AppendRoomRecord(RunContext& context, std::string_view index) {
   const std::string ceiling_height = context.LookupValue(kSection, kGroup, "//HEYA_TENJOH", index);
   const std::int64_t point_total = Atoi(context.LookupValue(kSection, kGroup, "//PNUM", index));
 
-  if (ExceedsSourceLines(context, point_total)) {
-    ReportDamagedPointCount(context, "部屋収納（自身情報）", index, point_total);
-    return;
-  }
+  if (!budget.Claim(index, point_total)) return;
 
   std::string& line =
       StartRecord(context, "DC020100", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
@@ -108,8 +105,9 @@ int ConvertRoomsAndStorage(RunContext& context) {
     context.LogMessage(kWarning, "変換元QVファイルに部屋収納（自身情報）が存在しません");
     return 0;
   }
+  PointBudget budget(context, "部屋収納（自身情報）");
   for (std::int64_t number = 1; number <= count; ++number) {
-    AppendRoomRecord(context, FormatInt(number));
+    AppendRoomRecord(context, budget, FormatInt(number));
   }
   return 0;
 }

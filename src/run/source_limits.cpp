@@ -26,4 +26,23 @@ void ReportDamagedPointCount(RunContext& context, std::string_view data_kind,
                                    "が変換元QVファイルの行数を超えるためコンバートしません");
 }
 
+PointBudget::PointBudget(RunContext& context, std::string_view data_kind)
+    : context_(context), data_kind_(data_kind) {}
+
+bool PointBudget::Claim(std::string_view record_number, std::int64_t point_count) {
+  if (point_count <= 0) return true;
+  if (ExceedsSourceLines(context_, point_count)) {
+    ReportDamagedPointCount(context_, data_kind_, record_number, point_count);
+    return false;
+  }
+  if (ExceedsSourceLines(context_, claimed_ + point_count)) {
+    context_.LogMessage(kWarning, std::string(data_kind_) + "の" + std::string(record_number) +
+                                      "件目までの頂点数の合計" + FormatInt(claimed_ + point_count) +
+                                      "が変換元QVファイルの行数を超えるためコンバートしません");
+    return false;
+  }
+  claimed_ += point_count;
+  return true;
+}
+
 }  // namespace peltarix

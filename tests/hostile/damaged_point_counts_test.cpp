@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "hostile_run.h"
@@ -57,6 +58,55 @@ TEST(DamagedPointCountTest, RecordIsLeftOutWithOneWarningAndTheRunGoesOn) {
                              "0.00,0.00,0.0,0.00,10.00,0.0,10.00,10.00,0.0,"));
   EXPECT_THAT(csv, HasSubstr("\"AB010101\",1,6,0,0,30,\"\",0,\"\",0,\"\",0,0,40,1,"));
   EXPECT_THAT(run.log_lines(), Contains("エラー 0、警告 3"));
+}
+
+// Every record of a kind claims a few points fewer than the source has lines:
+// each passes alone, but together they would have the converter look up and
+// write the square of the file's size in empty points (a few hundred
+// kilobytes made gigabytes). Once the claims of a kind pass the source's
+// lines, the further records are refused, each with one warning.
+TEST(DamagedPointCountTest, PointsOfAKindTogetherCannotOutnumberTheSourceLines) {
+  constexpr int kRecords = 300;
+  const struct {
+    const char* kind;
+    const char* section;
+    const char* group;
+    const char* record_keys;
+    bool DataKinds::*ticked;
+  } cases[] = {
+      {"部屋収納（自身情報）", "HEIMENZU", "/HEYA", "//KAI\n1F\n", &DataKinds::rooms},
+      {"屋根領域（自身情報）", "YANEFUSE", "/YANE", "//YANE_KOZO\n0\n//KAI\n1F\n",
+       &DataKinds::roofs},
+      {"外周領域（自身情報）", "HAICHI_FLOOR", "/FLOORBLK", "//KAI\n1\n", &DataKinds::perimeter},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    std::string records;
+    for (int number = 1; number <= kRecords; ++number) {
+      records += std::string(c.group) + "\n" + std::to_string(number) + "\n" + c.record_keys +
+                 "//PNUM\n3000\nENDSEC\n";
+    }
+    std::string source = testing::InfoSection({{"//INIT_FL", "1"}}) + c.section + "\nQVDTSMR\n" +
+                         c.group + "\n" + std::to_string(kRecords) + "\nQVDTSMREND\nQVDTDTL\n" +
+                         records + "QVDTDTLEND\n" + c.section + "END\n";
+    // 4 000 lines in all: room for the points of one record, not of two.
+    const auto lines = std::count(source.begin(), source.end(), '\n');
+    ASSERT_LT(lines, 4000);
+    source += std::string(static_cast<std::size_t>(4000 - lines), '\n');
+
+    HostileRun run(source);
+    DataKinds kinds = DataKinds::None();
+    kinds.*c.ticked = true;
+    const int status = run.Execute(kinds);
+    EXPECT_EQ(status, 0);
+    testing::ExpectCompleteOrReportedFailure(run, status);
+    EXPECT_EQ(run.run.context.last_line_index(), 1);
+    EXPECT_THAT(run.log_lines(),
+                Contains(std::string("WARNING！ ") + c.kind +
+                         "の2件目までの頂点数の合計6000が変換元QVファイルの行数を超えるため"
+                         "コンバートしません"));
+    EXPECT_THAT(run.log_lines(), Contains("エラー 0、警告 " + std::to_string(kRecords - 1)));
+  }
 }
 
 }  // namespace
