@@ -12,7 +12,7 @@ PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build asan run test test-fast bench clean
+.PHONY: all deps build asan run test test-fast bench fuzz clean
 
 all: build
 
@@ -51,6 +51,30 @@ test-fast: build
 
 bench: build
 	$(BUILD_DIR)/bench/peltarix_bench
+
+# Runs each libFuzzer harness for FUZZ_SECONDS (needs clang). The committed
+# seeds are copied into a working corpus under FUZZ_DIR, which keeps what the
+# fuzzers add; crashing inputs land in FUZZ_DIR/artifacts.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_HARNESSES := run geometry
+FUZZ_FLAGS ?= -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
+FUZZ_OPTIONS_run := -max_len=65536 -dict=fuzz/run.dict
+FUZZ_OPTIONS_geometry := -max_len=4096
+
+fuzz: deps
+	@command -v clang++ >/dev/null || { echo "make fuzz needs clang: apt-get install clang"; exit 1; }
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPELTARIX_FUZZ=ON -DPELTARIX_GUI=OFF -DPELTARIX_TESTS=OFF -DPELTARIX_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_HARNESSES:%=peltarix_fuzz_%)
+	@for harness in $(FUZZ_HARNESSES); do \
+	  corpus=$(FUZZ_DIR)/corpus/$$harness; artifacts=$(FUZZ_DIR)/artifacts/$$harness; \
+	  mkdir -p $$corpus $$artifacts && cp -n fuzz/corpus/$$harness/* $$corpus/ && \
+	  options=$$(case $$harness in run) echo $(FUZZ_OPTIONS_run);; *) echo $(FUZZ_OPTIONS_geometry);; esac) && \
+	  echo "== fuzzing $$harness for $(FUZZ_SECONDS) s" && \
+	  $(FUZZ_DIR)/fuzz/peltarix_fuzz_$$harness $(FUZZ_FLAGS) -max_total_time=$(FUZZ_SECONDS) \
+	    $$options -artifact_prefix=$$artifacts/ $$corpus || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
