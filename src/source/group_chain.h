@@ -45,6 +45,17 @@ struct SourceIndex::GroupChain {
   // converter asks for every key of one record in a row.
   std::uint32_t FirstMatchFromStart(std::string_view index) const;
 
+  // The position of the key line whose value answers the search from the
+  // file's start for `key` in the record numbered `index`; kPastEnd when no
+  // record yields it. The search goes on to the next record of that number
+  // each time a key scan meets a record terminator. The records it visits,
+  // and the terminators their scans stop at, are the same for every key, so
+  // they are listed once for the last index asked for, and a key is looked
+  // for among them by the positions of its lines instead of walking them:
+  // thousands of records of one number lacking the keys once made every
+  // point of a record cost a walk over them all.
+  std::size_t KeyLineFromStart(std::string_view index, std::string_view key) const;
+
   const std::string& section_end_line() const { return section_end; }
   const std::string& section_name() const { return section; }
   const std::string& group_name() const { return group; }
@@ -71,6 +82,21 @@ struct SourceIndex::GroupChain {
   std::uint32_t first_node_ = kNone;
   mutable std::string cached_index_;
   mutable std::uint32_t cached_match_ = kUnknown;
+
+  // One record visited by the search for the listed index: where its key
+  // scan starts (the line after its index line) and the terminator that
+  // stops it (the line count when the scan runs to the end of the file).
+  struct RecordScan {
+    std::size_t start = 0;
+    std::size_t end = 0;
+  };
+  // Lists the next record the search visits; false when there is none.
+  bool ListNextRecordScan() const;
+  mutable bool scans_listed_ = false;
+  mutable std::string scans_index_;
+  mutable std::vector<RecordScan> scans_;
+  mutable LineCursor scans_cursor_;
+  mutable bool scans_complete_ = false;
 };
 
 // Moves the cursor to the first line of the section's records: after the

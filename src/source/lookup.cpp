@@ -64,19 +64,19 @@ std::string LookupNumbered(const SourceIndex& source, std::string_view section,
                            std::string_view group, std::string_view key, std::string_view index) {
   const SourceIndex::GroupChain& chain = source.Chain(section, group);
   const std::string_view section_end = chain.section_end_line();
-  LineCursor cursor;
-  for (bool fresh = true;; fresh = false) {
-    const std::uint32_t first = fresh ? chain.first_node() : chain.FirstNodeFrom(cursor);
-    if (first == SourceIndex::GroupChain::kNone) return {};
-    const std::uint32_t match =
-        fresh ? chain.FirstMatchFromStart(index) : chain.FirstMatch(first, index);
-    if (match == SourceIndex::GroupChain::kNone) return {};
-    cursor = LineCursor::After(source, chain.position(match) + 1);  // past the index line
-    if (ScanRecordForKey(source, cursor, section_end, key)) {
-      return std::string(ReadLine(source, cursor));
-    }
-    if (cursor.at_eof) return {};
+  const std::uint32_t match = chain.FirstMatchFromStart(index);
+  if (match == SourceIndex::GroupChain::kNone) return {};
+  LineCursor cursor = LineCursor::After(source, chain.position(match) + 1);  // past the index line
+  if (ScanRecordForKey(source, cursor, section_end, key)) {
+    return std::string(ReadLine(source, cursor));
   }
+  if (cursor.at_eof) return {};
+  // The scan met a record terminator: the search goes on through the later
+  // records of the same number.
+  const std::size_t key_line = chain.KeyLineFromStart(index, key);
+  if (key_line == kPastEnd) return {};
+  cursor = LineCursor::After(source, key_line);
+  return std::string(ReadLine(source, cursor));
 }
 
 }  // namespace
