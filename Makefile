@@ -52,15 +52,17 @@ test-fast: build
 bench: build
 	$(BUILD_DIR)/bench/peltarix_bench
 
-# Runs each libFuzzer harness for FUZZ_SECONDS (needs clang). The committed
-# seeds are copied into a working corpus under FUZZ_DIR, which keeps what the
-# fuzzers add; crashing inputs land in FUZZ_DIR/artifacts.
+# Runs each libFuzzer harness for FUZZ_SECONDS (needs clang): the whole run,
+# the polygon union, and the lookups against the literal line scan. The
+# committed seeds are copied into working corpora under FUZZ_DIR, which keep
+# what the fuzzers add; crashing inputs land in FUZZ_DIR/artifacts.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_HARNESSES := run geometry
+FUZZ_HARNESSES := run geometry lookup
 FUZZ_FLAGS ?= -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
 FUZZ_OPTIONS_run := -max_len=65536 -dict=fuzz/run.dict
 FUZZ_OPTIONS_geometry := -max_len=4096
+FUZZ_OPTIONS_lookup := -max_len=4096 -dict=fuzz/run.dict
 
 fuzz: deps
 	@command -v clang++ >/dev/null || { echo "make fuzz needs clang: apt-get install clang"; exit 1; }
@@ -68,9 +70,13 @@ fuzz: deps
 	  -DPELTARIX_FUZZ=ON -DPELTARIX_GUI=OFF -DPELTARIX_TESTS=OFF -DPELTARIX_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_HARNESSES:%=peltarix_fuzz_%)
 	@for harness in $(FUZZ_HARNESSES); do \
+	  case $$harness in \
+	    run) options="$(FUZZ_OPTIONS_run)"; seeds=run;; \
+	    geometry) options="$(FUZZ_OPTIONS_geometry)"; seeds=geometry;; \
+	    lookup) options="$(FUZZ_OPTIONS_lookup)"; seeds=run;; \
+	  esac; \
 	  corpus=$(FUZZ_DIR)/corpus/$$harness; artifacts=$(FUZZ_DIR)/artifacts/$$harness; \
-	  mkdir -p $$corpus $$artifacts && cp -n fuzz/corpus/$$harness/* $$corpus/ && \
-	  options=$$(case $$harness in run) echo $(FUZZ_OPTIONS_run);; *) echo $(FUZZ_OPTIONS_geometry);; esac) && \
+	  mkdir -p $$corpus $$artifacts && cp -n fuzz/corpus/$$seeds/* $$corpus/ && \
 	  echo "== fuzzing $$harness for $(FUZZ_SECONDS) s" && \
 	  $(FUZZ_DIR)/fuzz/peltarix_fuzz_$$harness $(FUZZ_FLAGS) -max_total_time=$(FUZZ_SECONDS) \
 	    $$options -artifact_prefix=$$artifacts/ $$corpus || exit 1; \

@@ -59,7 +59,7 @@ TEST(RecordsOfOneNumberTest, LookupsInAnyOrderMatchTheLiteralScan) {
   SCOPED_TRACE("seed " + std::to_string(seed));
   std::mt19937 random(seed);
   int values_found = 0;
-  for (int file_number = 0; file_number < 800; ++file_number) {
+  for (int file_number = 0; file_number < 400; ++file_number) {
     const std::string file = RecordsOfFewNumbers(random);
     const SourceIndex index{SourceSnapshot(file)};
     // Record by record as the converters ask, then in a shuffled order, so
@@ -81,7 +81,7 @@ TEST(RecordsOfOneNumberTest, LookupsInAnyOrderMatchTheLiteralScan) {
           << file;
     }
   }
-  EXPECT_GT(values_found, 1000);
+  EXPECT_GT(values_found, 500);
 }
 
 // Room 1 claims 3000 points; 4000 further records of number 1 lack every key,
