@@ -85,9 +85,17 @@ const PointList& OuterLoop(const std::vector<PointList>& loops) {
 // Merges a clockwise block into the floor's perimeter. A union that fails
 // (too many loops) or leaves no loop keeps the perimeter as it was; a block
 // whose box is apart from the perimeter comes back as a second loop and is
-// thereby left out.
-void MergeBlock(PointList& perimeter, const PointList& block) {
+// thereby left out. Only a block whose edges cut the perimeter's into too
+// many pieces to unite is reported: the user would not otherwise learn that
+// it is missing from the outline.
+void MergeBlock(RunContext& context, PointList& perimeter, const PointList& block,
+                std::string_view block_number) {
   const UnionResult merged = UnitePolygons(perimeter, block, kUnionLoopLimit, kCoincidence);
+  if (merged.status == UnionStatus::kTooManyPieces) {
+    context.LogMessage(kWarning, "外周領域（自身情報）の" + std::string(block_number) +
+                                     "件目は外周と交差する箇所が多すぎるため外周に含めません");
+    return;
+  }
   if (merged.status != UnionStatus::kDone || merged.loops.empty()) return;
   perimeter = OrientPolygon(OuterLoop(merged.loops), Orientation::kClockwise);
 }
@@ -117,7 +125,7 @@ FloorPerimeter MergeFloorBlocks(RunContext& context, PointBudget& budget, int fl
 
     const PointList oriented = OrientPolygon(block.points, Orientation::kClockwise);
     if (any_merged) {
-      MergeBlock(perimeter.points, oriented);
+      MergeBlock(context, perimeter.points, oriented, index);
     } else {
       perimeter.points = oriented;
     }
