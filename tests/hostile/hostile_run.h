@@ -3,46 +3,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <ctime>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "run/data_kinds.h"
-#include "run/transcript.h"
-#include "support/temp_dir.h"
-#include "support/test_run.h"
+#include "support/file_run.h"
 
 namespace peltarix::testing {
 
-inline std::optional<std::tm> HostileRunTime() {
-  std::tm time{};
-  time.tm_year = 2008 - 1900;
-  time.tm_mon = 11;
-  time.tm_mday = 15;
-  return time;
-}
-
-// One run of the execute button on source bytes written to a temporary file,
-// with the transcript the user sees.
-struct HostileRun {
-  explicit HostileRun(const std::string& source_bytes) {
-    WriteBytes(source, source_bytes);
-    run.context.clock = HostileRunTime;
-    run.context.source_file_path = source;
-    run.context.destination_file_path = destination;
-  }
-  int Execute(const DataKinds& kinds = DataKinds()) {
-    return RunWithTranscript(run.context, kinds);
-  }
-  std::string Csv() const { return ReadBytes(destination); }
-  const std::vector<std::string>& log_lines() const { return run.log_lines(); }
-
-  TempDir dir;
-  std::string source = dir.File("house.QV");
-  std::string destination = dir.File("house.csv");
-  TestRun run;
-};
+// The hostile tests run like any other file run.
+using HostileRun = FileRun;
 
 inline constexpr const char* kRunSucceeded = "△▼△正常終了しました△▼△";
 inline constexpr const char* kRunFailed = "▲▽▲正常に終了できませんでした▲▽▲";

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "run/transcript.h"
+#include "support/file_run.h"
 #include "support/qv_text.h"
 #include "support/temp_dir.h"
 #include "support/test_run.h"
@@ -18,35 +19,8 @@ using testing::InfoSection;
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-std::optional<std::tm> FixedTime() {
-  std::tm time{};
-  time.tm_year = 2008 - 1900;
-  time.tm_mon = 11;
-  time.tm_mday = 15;
-  time.tm_hour = 9;
-  time.tm_min = 5;
-  time.tm_sec = 7;
-  return time;
-}
-
-// One press of the execute button on a source written to a temporary file.
-struct FileRun {
-  explicit FileRun(const std::string& source_text) {
-    WriteBytes(source, source_text);
-    run.context.clock = FixedTime;
-    run.context.source_file_path = source;
-    run.context.destination_file_path = destination;
-  }
-  int Execute(const DataKinds& kinds = DataKinds()) {
-    return RunWithTranscript(run.context, kinds);
-  }
-  std::string Csv() const { return ReadBytes(destination); }
-
-  testing::TempDir dir;
-  std::string source = dir.File("house.QV");
-  std::string destination = dir.File("house.csv");
-  testing::TestRun run;
-};
+using testing::FileRun;
+using testing::FixedTime;
 
 constexpr const char* kStart = "☆☆☆コンバート開始[2008/12/15,09:05:07]☆☆☆";
 constexpr const char* kEnd = "☆☆☆コンバート終了[2008/12/15,09:05:07]☆☆☆";
