@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "run/progress_log.h"
+#include "support/cli_runner.h"
 #include "support/qv_text.h"
 #include "support/test_run.h"
 
 namespace peltarix {
 namespace {
 
+using testing::Fields;
 using testing::TestRun;
 
 using Column = testing::SourceRecord;
@@ -36,20 +38,6 @@ void SetLevels(TestRun& run) {
   run.context.floors.floor_count = 3;
   run.context.floors.foundation_height = 500;
   run.context.floors.level = {0.0, 500.0, 3300.0, 6100.0, 8900.0};
-}
-
-// The fields of one CSV line without its line end (no field holds a comma).
-std::vector<std::string> Fields(std::string line) {
-  if (!line.empty() && line.back() == '\n') line.pop_back();
-  std::vector<std::string> fields(1);
-  for (char c : line) {
-    if (c == ',') {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
-    }
-  }
-  return fields;
 }
 
 // Field `number` (counted from 1, as the record layout counts) of a line.

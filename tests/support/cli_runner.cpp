@@ -53,7 +53,8 @@ std::vector<std::string> CrLfLines(const std::string& bytes) {
   return lines;
 }
 
-std::vector<std::string> Fields(const std::string& line) {
+std::vector<std::string> Fields(std::string_view line) {
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
   std::vector<std::string> fields(1);
   for (const char c : line) {
     if (c == ',') {

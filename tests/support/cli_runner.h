@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace peltarix::testing {
@@ -23,8 +24,8 @@ std::string SamplePath();
 // fails the calling test.
 std::vector<std::string> CrLfLines(const std::string& bytes);
 
-// The comma-separated fields of a CSV line (no quoting rules: the records
-// write texts between quotes without escaping).
-std::vector<std::string> Fields(const std::string& line);
+// The comma-separated fields of a CSV line, without its line end (no quoting
+// rules: the records write texts between quotes without escaping).
+std::vector<std::string> Fields(std::string_view line);
 
 }  // namespace peltarix::testing
