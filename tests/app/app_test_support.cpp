@@ -50,9 +50,11 @@ DialogSeams ScriptedUser::Seams() {
           [this](QWidget*, const FileRequest& request) -> std::optional<QString> {
             file_requests.push_back(request);
             if (file_answers.empty()) return std::nullopt;
-            std::optional<QString> answer = file_answers.front();
-            file_answers.erase(file_answers.begin());
-            return answer;
+            const bool chosen = file_answers.front().has_value();
+            const QString path = file_answers.front().value_or(QString());
+            file_answers.pop_front();
+            if (!chosen) return std::nullopt;
+            return path;
           }};
 }
 

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -19,7 +20,7 @@ class ScriptedUser {
 
   QStringList notices;
   std::vector<FileRequest> file_requests;
-  std::vector<std::optional<QString>> file_answers;
+  std::deque<std::optional<QString>> file_answers;
 };
 
 // A one-storey wooden house the run accepts: a CP932 project name
