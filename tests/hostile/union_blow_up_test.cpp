@@ -85,8 +85,7 @@ TEST(UnionBlowUpTest, BlockThatWouldCutTheOutlineIntoTooManyPiecesIsLeftOut) {
                  "HAICHI_FLOOR\nQVDTSMR\n/FLOORBLK\n2\nQVDTSMREND\nQVDTDTL\n" +
                  PerimeterBlock(1, upright) + PerimeterBlock(2, Comb(100, true)) +
                  "QVDTDTLEND\nHAICHI_FLOOREND\n");
-  DataKinds kinds = DataKinds::None();
-  kinds.perimeter = true;
+  const DataKinds kinds = testing::OnlyKind(&DataKinds::perimeter);
   const int status = run.Execute(kinds);
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);

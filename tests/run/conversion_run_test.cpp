@@ -120,8 +120,7 @@ TEST(RunConversionTest, NoBoxTickedWritesTheHeaderOnly) {
 
 TEST(RunConversionTest, WarningsStillEndInSuccessWithTheirCount) {
   FileRun run(InfoSection({{"//JOHO_NAME", "<none>"}, {"//JOHO_TNTO", "<none>"}}));
-  DataKinds kinds = DataKinds::None();
-  kinds.basic_info = true;
+  const DataKinds kinds = testing::OnlyKind(&DataKinds::basic_info);
   EXPECT_EQ(run.Execute(kinds), 0);
   EXPECT_THAT(run.run.log_lines(), ElementsAre(kStart, "基本情報を処理しています・・・",
                                                "WARNING！ 変換元QVデータに物件名が存在しません",
@@ -132,8 +131,7 @@ TEST(RunConversionTest, WarningsStillEndInSuccessWithTheirCount) {
 TEST(RunConversionTest, SecondRunNumbersFromOneAndLeavesNoStaleLines) {
   FileRun run(InfoSection({{"//JOHO_NAME", "100% WOOD"}}));
   EXPECT_EQ(run.Execute(), 0);
-  DataKinds kinds = DataKinds::None();
-  kinds.basic_info = true;
+  const DataKinds kinds = testing::OnlyKind(&DataKinds::basic_info);
   EXPECT_EQ(run.Execute(kinds), 0);
   EXPECT_EQ(run.Csv(),
             "\"MORVANTEL\",\"V11-01-000\",\"20081215\",1,0,0,\"\",\"\"\r\n"

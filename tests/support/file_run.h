@@ -24,6 +24,13 @@ inline std::optional<std::tm> FixedTime() {
   return time;
 }
 
+// The six kinds with only `kind` ticked, e.g. OnlyKind(&DataKinds::rooms).
+inline DataKinds OnlyKind(bool DataKinds::*kind) {
+  DataKinds kinds = DataKinds::None();
+  kinds.*kind = true;
+  return kinds;
+}
+
 // One press of the execute button on source bytes written to a temporary
 // file, with the transcript the user sees.
 struct FileRun {
