@@ -182,14 +182,7 @@ const std::vector<RoomKind>& RoomKindTable() {
 }
 
 bool ShiftJisEqualIgnoringCase(std::string_view left, std::string_view right) {
-  std::size_t left_position = 0;
-  std::size_t right_position = 0;
-  while (true) {
-    const std::optional<unsigned> left_character = NextFoldedCharacter(left, left_position);
-    const std::optional<unsigned> right_character = NextFoldedCharacter(right, right_position);
-    if (left_character != right_character) return false;
-    if (!left_character) return true;
-  }
+  return FoldedCharacters(left) == FoldedCharacters(right);
 }
 
 int ClassifyRoomName(std::string_view name, int& kind_code, std::string& display_name) {
