@@ -2,14 +2,28 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QUrl>
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "app/about_dialog.h"
 #include "app/app_icon.h"
+#include "app/dialog_font.h"
+#include "app/file_names.h"
 #include "app/log_list_view.h"
 #include "run/run_context.h"
 #include "run/transcript.h"
@@ -17,26 +31,141 @@
 namespace peltarix {
 namespace {
 
+// The window's template: its client size and each control's place, in
+// dialog units. The controls are created in the template's order, which is
+// also their tab order and stacking order: the check boxes come after their
+// group box and so lie on top of its frame.
+constexpr QSize kClientSize(303, 277);
+constexpr TemplatePlace kSourceLabel{13, 21, 62, 15};
+constexpr TemplatePlace kSourceEdit{82, 17, 170, 15};
+constexpr TemplatePlace kBrowseSource{258, 17, 24, 15};
+constexpr TemplatePlace kDestinationLabel{13, 41, 65, 9};
+constexpr TemplatePlace kDestinationEdit{82, 37, 170, 15};
+constexpr TemplatePlace kBrowseDestination{258, 38, 24, 15};
+constexpr TemplatePlace kKindsGroup{11, 63, 230, 87};
+constexpr TemplatePlace kExecute{244, 134, 52, 16};
+constexpr TemplatePlace kLogList{11, 161, 285, 87};
+constexpr TemplatePlace kClose{244, 254, 52, 16};
+
+// The check boxes stand in columns of three inside the group box, in the
+// run's order down each column.
+TemplatePlace KindBoxPlace(int kind) {
+  return {30 + 63 * (kind / 3), 82 + 17 * (kind % 3), 60, 11};
+}
+
+struct KindBox {
+  const char* word;
+  const char* caption;
+  bool DataKinds::*flag;
+};
+
+constexpr KindBox kKindBoxes[ConverterDialog::kKindCount] = {
+    {"basic", "基本情報", &DataKinds::basic_info}, {"outline", "建物概要", &DataKinds::building_outline},
+    {"columns", "柱", &DataKinds::columns},       {"perimeter", "外周", &DataKinds::perimeter},
+    {"rooms", "部屋", &DataKinds::rooms},         {"roofs", "屋根", &DataKinds::roofs},
+};
+
 // Paths go to the core as the file system spells them.
 std::string FileSystemPath(const QString& text) { return QFile::encodeName(text).toStdString(); }
+
+// A static text of the template: left-aligned from the top, wrapping at the
+// control's edge.
+QLabel* StaticText(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
+  return label;
+}
+
+// The folder a chooser starts in: that of the path in the field when there
+// is one, else the one remembered.
+QString StartFolder(const QString& field_text, const QString& remembered) {
+  if (!field_text.trimmed().isEmpty()) {
+    const QFileInfo folder(QFileInfo(field_text).absolutePath());
+    if (folder.isDir()) return folder.absoluteFilePath();
+  }
+  return remembered;
+}
+
+// The one local .QV file of a drag, if that is what it carries.
+std::optional<QString> DraggedQvFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+  const QUrl& url = data->urls().front();
+  if (!url.isLocalFile() || !IsQvFileName(url.toLocalFile())) return std::nullopt;
+  return url.toLocalFile();
+}
 
 }  // namespace
 
 ConverterDialog::ConverterDialog(DialogSeams seams, QWidget* parent)
     : QDialog(parent), seams_(std::move(seams)) {
   setWindowTitle(QStringLiteral("PELTARIX"));
-  // A caption only: no close, minimise or window-menu buttons. The window is
-  // left with "終了" or Escape.
+  // A caption only: no close, minimise or window-menu buttons (a maximise
+  // button would bring the window menu and its close item with it). The
+  // window is left with "終了" or Escape; it is resized at its edges.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setAcceptDrops(true);
   BuildControls();
 
+  connect(source_edit_, &QLineEdit::textChanged, this, &ConverterDialog::ProposeDestination);
   connect(browse_source_button_, &QPushButton::clicked, this, &ConverterDialog::OnBrowseSource);
   connect(browse_destination_button_, &QPushButton::clicked, this,
           &ConverterDialog::OnBrowseDestination);
   connect(execute_button_, &QPushButton::clicked, this, &ConverterDialog::OnExecute);
+  connect(log_list_->save_action(), &QAction::triggered, this, &ConverterDialog::OnSaveLog);
   connect(close_button_, &QPushButton::clicked, this, &QDialog::accept);
 
   OnInitDialog();
+  RestoreSettings();
+}
+
+void ConverterDialog::BuildControls() {
+  setFont(DialogFont());
+  layout_ = std::make_unique<DialogLayout>(DialogUnits(font()), kClientSize);
+  auto place = [this](QWidget* control, TemplatePlace at, unsigned follow) {
+    layout_->Add(control, at, follow);
+    return control;
+  };
+
+  source_label_ = StaticText(QStringLiteral("変換元QVファイル名"), this);
+  place(source_label_, kSourceLabel, kFixed);
+  source_edit_ = new QLineEdit(this);
+  place(source_edit_, kSourceEdit, kWiden);
+  browse_source_button_ = new QPushButton(QStringLiteral("参照"), this);
+  place(browse_source_button_, kBrowseSource, kMoveRight);
+
+  destination_label_ = StaticText(QStringLiteral("出力先CSVファイル名"), this);
+  place(destination_label_, kDestinationLabel, kFixed);
+  destination_edit_ = new QLineEdit(this);
+  place(destination_edit_, kDestinationEdit, kWiden);
+  browse_destination_button_ = new QPushButton(QStringLiteral("参照"), this);
+  place(browse_destination_button_, kBrowseDestination, kMoveRight);
+  // A file dropped on a field fills the source like one dropped anywhere
+  // else, instead of pasting its address into the field.
+  source_edit_->setAcceptDrops(false);
+  destination_edit_->setAcceptDrops(false);
+
+  kinds_group_ = new QGroupBox(QStringLiteral("コンバート対象データ"), this);
+  place(kinds_group_, kKindsGroup, kFixed);
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    auto* box = new QCheckBox(QString::fromUtf8(kKindBoxes[kind].caption), this);
+    place(box, KindBoxPlace(kind), kFixed);
+    kind_boxes_[static_cast<std::size_t>(kind)] = box;
+  }
+
+  execute_button_ = new QPushButton(QStringLiteral("実行"), this);
+  place(execute_button_, kExecute, kMoveRight);
+  log_list_ = new LogListView(this);
+  place(log_list_, kLogList, kWiden | kHeighten);
+  close_button_ = new QPushButton(QStringLiteral("終了"), this);
+  place(close_button_, kClose, kMoveRight | kMoveDown);
+  // The default button: Enter in a field closes the window, it starts no run.
+  close_button_->setDefault(true);
+
+  setMinimumSize(layout_->TemplateSize());
+  resize(layout_->TemplateSize());
+  layout_->Apply(size());
 }
 
 void ConverterDialog::OnInitDialog() {
@@ -52,42 +181,90 @@ void ConverterDialog::OnInitDialog() {
   source_edit_->setFocus();
 }
 
+void ConverterDialog::RestoreSettings() {
+  settings_ = LoadDialogSettings();
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    const auto tick = settings_.ticks.constFind(QString::fromUtf8(kKindBoxes[kind].word));
+    if (tick != settings_.ticks.cend()) kind_boxes_[static_cast<std::size_t>(kind)]->setChecked(*tick);
+  }
+  if (!settings_.geometry.isEmpty()) restoreGeometry(settings_.geometry);
+}
+
+void ConverterDialog::SaveSettings() {
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    settings_.ticks[QString::fromUtf8(kKindBoxes[kind].word)] =
+        kind_boxes_[static_cast<std::size_t>(kind)]->isChecked();
+  }
+  settings_.geometry = saveGeometry();
+  SaveDialogSettings(settings_);
+}
+
+void ConverterDialog::done(int result) {
+  SaveSettings();
+  QDialog::done(result);
+}
+
 DataKinds ConverterDialog::CheckedKinds() const {
-  DataKinds kinds;
-  kinds.basic_info = kind_boxes_[0]->isChecked();
-  kinds.building_outline = kind_boxes_[1]->isChecked();
-  kinds.columns = kind_boxes_[2]->isChecked();
-  kinds.perimeter = kind_boxes_[3]->isChecked();
-  kinds.rooms = kind_boxes_[4]->isChecked();
-  kinds.roofs = kind_boxes_[5]->isChecked();
+  DataKinds kinds = DataKinds::None();
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    kinds.*(kKindBoxes[kind].flag) = kind_boxes_[static_cast<std::size_t>(kind)]->isChecked();
+  }
   return kinds;
 }
 
+void ConverterDialog::SetSourcePath(const QString& path) { source_edit_->setText(path); }
+
+void ConverterDialog::ProposeDestination() {
+  const QString current = destination_edit_->text();
+  // A path the user typed or chose stays until they empty the field.
+  if (!current.isEmpty() && current != proposed_destination_) return;
+  proposed_destination_ = ProposedCsvPath(source_edit_->text());
+  destination_edit_->setText(proposed_destination_);
+}
+
 void ConverterDialog::OnBrowseSource() {
-  const FileRequest request{QStringLiteral("変換元QVファイル指定"),
-                            {QStringLiteral("QVﾌｧｲﾙ(*.QV)"), QStringLiteral("すべて(*.*)")},
-                            true};
-  if (const auto chosen = seams_.choose_file(this, request)) source_edit_->setText(*chosen);
+  const FileRequest request{
+      .title = QStringLiteral("変換元QVファイル指定"),
+      .filters = {QStringLiteral("QVﾌｧｲﾙ(*.QV)"), QStringLiteral("すべて(*.*)")},
+      .must_exist = true,
+      .directory = StartFolder(source_edit_->text(), settings_.source_folder),
+      .proposed_name = {},
+      .default_suffix = {}};
+  if (const auto chosen = seams_.choose_file(this, request)) {
+    settings_.source_folder = QFileInfo(*chosen).absolutePath();
+    SetSourcePath(*chosen);
+  }
 }
 
 void ConverterDialog::OnBrowseDestination() {
-  const FileRequest request{QStringLiteral("変換先CSVファイル指定"),
-                            {QStringLiteral("CSVﾌｧｲﾙ(*.CSV)"), QStringLiteral("すべて(*.*)")},
-                            false};
+  // A save dialog: a new name may be typed, ".csv" is added to a name
+  // without an extension, and an existing file is replaced only when the
+  // user confirms.
+  const FileRequest request{
+      .title = QStringLiteral("変換先CSVファイル指定"),
+      .filters = {QStringLiteral("CSVﾌｧｲﾙ(*.CSV)"), QStringLiteral("すべて(*.*)")},
+      .must_exist = false,
+      .directory = StartFolder(destination_edit_->text(), settings_.destination_folder),
+      .proposed_name = QFileInfo(destination_edit_->text()).fileName(),
+      .default_suffix = QStringLiteral("csv")};
   if (const auto chosen = seams_.choose_file(this, request)) {
+    settings_.destination_folder = QFileInfo(*chosen).absolutePath();
     destination_edit_->setText(*chosen);
   }
 }
 
 void ConverterDialog::OnExecute() {
-  const std::string source_path = FileSystemPath(source_edit_->text());
-  const std::string destination_path = FileSystemPath(destination_edit_->text());
+  const QString source_text = source_edit_->text();
+  const QString destination_text = destination_edit_->text();
+  const std::string source_path = FileSystemPath(source_text);
+  const std::string destination_path = FileSystemPath(destination_text);
   if (const auto message = EmptyNameMessage(source_path, destination_path)) {
     // The only messages that bypass the log; the log keeps the last run.
-    seams_.notice(this,
-                  QString::fromUtf8(message->data(), static_cast<qsizetype>(message->size())));
+    seams_.notice(this, QString::fromUtf8(message->data(), static_cast<qsizetype>(message->size())),
+                  NoticeIcon::kWarning);
     return;
   }
+  logged_source_ = source_text;
   // Runs here, on the window's thread: the window takes no input until the
   // run is over, and the log list paints each line as it comes.
   RunContext context(*log_list_);
@@ -96,9 +273,89 @@ void ConverterDialog::OnExecute() {
   RunWithTranscript(context, CheckedKinds());
 }
 
+void ConverterDialog::OnSaveLog() {
+  const QString source = logged_source_.isEmpty() ? source_edit_->text() : logged_source_;
+  const FileRequest request{
+      .title = QStringLiteral("ログを保存"),
+      .filters = {QStringLiteral("テキストﾌｧｲﾙ(*.txt)"), QStringLiteral("すべて(*.*)")},
+      .must_exist = false,
+      .directory = StartFolder(source, settings_.destination_folder),
+      .proposed_name = LogFileName(source),
+      .default_suffix = QStringLiteral("txt")};
+  const auto chosen = seams_.choose_file(this, request);
+  if (!chosen) return;
+  QString reason;
+  if (!log_list_->SaveTo(*chosen, reason)) {
+    seams_.notice(this, QStringLiteral("ログを保存できません：%1\n%2").arg(*chosen, reason),
+                  NoticeIcon::kCritical);
+  }
+}
+
 void ConverterDialog::OnAbout() {
   AboutDialog about(this);
   about.exec();
+}
+
+void ConverterDialog::FitInto(const QRect& available) {
+  // The frame's margins are known once the window manager has framed the
+  // window; before that, allow for a title bar.
+  const QRect outer = frameGeometry();
+  const QRect inner = geometry();
+  QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                 outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  if (frame.isNull() && isWindow()) {
+    frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+  }
+  const QSize room = available.size().shrunkBy(frame);
+  setMinimumSize(layout_->MinimumSize(room));
+  resize(size().boundedTo(room).expandedTo(minimumSize()));
+  const QSize outer_size = size().grownBy(frame);
+  const int x = std::clamp(pos().x(), available.left(),
+                           std::max(available.left(), available.right() + 1 - outer_size.width()));
+  const int y = std::clamp(pos().y(), available.top(),
+                           std::max(available.top(), available.bottom() + 1 - outer_size.height()));
+  if (QPoint(x, y) != pos()) move(x, y);
+}
+
+void ConverterDialog::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  layout_->Apply(size());
+}
+
+void ConverterDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!fitted_to_screen_ && screen() != nullptr) {
+    fitted_to_screen_ = true;
+    FitInto(screen()->availableGeometry());
+  }
+}
+
+void ConverterDialog::dragEnterEvent(QDragEnterEvent* event) {
+  // Anything but one .QV file is refused, which the cursor shows.
+  if (DraggedQvFile(event->mimeData())) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void ConverterDialog::dragMoveEvent(QDragMoveEvent* event) {
+  if (DraggedQvFile(event->mimeData())) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void ConverterDialog::dropEvent(QDropEvent* event) {
+  const auto file = DraggedQvFile(event->mimeData());
+  if (!file) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  SetSourcePath(QDir::toNativeSeparators(*file));
+  activateWindow();
 }
 
 }  // namespace peltarix

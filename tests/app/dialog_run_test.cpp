@@ -54,6 +54,8 @@ class DialogRunTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { testing::UseFreshSettings(); }
+
   void RunWritesTheCsvAndLeavesTheWholeTranscriptInTheList() {
     DialogOnFiles window(testing::OneStoreyHouseSource());
     const QStringList lines = window.Run();
