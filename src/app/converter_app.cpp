@@ -15,8 +15,9 @@ bool LoadJapaneseTranslations() {
   QLocale::setDefault(japanese);
   // Where the system keeps Qt's translations, or beside the program when
   // they travel with it.
-  const QStringList folders{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                            QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
+  const QStringList folders{
+      QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+      QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
   for (const QString& folder : folders) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(japanese, QStringLiteral("qt"), QStringLiteral("_"), folder)) {

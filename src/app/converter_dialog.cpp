@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDragEnterEvent>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -60,9 +60,12 @@ struct KindBox {
 };
 
 constexpr KindBox kKindBoxes[ConverterDialog::kKindCount] = {
-    {"basic", "基本情報", &DataKinds::basic_info}, {"outline", "建物概要", &DataKinds::building_outline},
-    {"columns", "柱", &DataKinds::columns},       {"perimeter", "外周", &DataKinds::perimeter},
-    {"rooms", "部屋", &DataKinds::rooms},         {"roofs", "屋根", &DataKinds::roofs},
+    {"basic", "基本情報", &DataKinds::basic_info},
+    {"outline", "建物概要", &DataKinds::building_outline},
+    {"columns", "柱", &DataKinds::columns},
+    {"perimeter", "外周", &DataKinds::perimeter},
+    {"rooms", "部屋", &DataKinds::rooms},
+    {"roofs", "屋根", &DataKinds::roofs},
 };
 
 // Paths go to the core as the file system spells them.
@@ -185,7 +188,8 @@ void ConverterDialog::RestoreSettings() {
   settings_ = LoadDialogSettings();
   for (int kind = 0; kind < kKindCount; ++kind) {
     const auto tick = settings_.ticks.constFind(QString::fromUtf8(kKindBoxes[kind].word));
-    if (tick != settings_.ticks.cend()) kind_boxes_[static_cast<std::size_t>(kind)]->setChecked(*tick);
+    if (tick != settings_.ticks.cend())
+      kind_boxes_[static_cast<std::size_t>(kind)]->setChecked(*tick);
   }
   if (!settings_.geometry.isEmpty()) restoreGeometry(settings_.geometry);
 }
@@ -309,6 +313,8 @@ void ConverterDialog::FitInto(const QRect& available) {
   const QSize room = available.size().shrunkBy(frame);
   setMinimumSize(layout_->MinimumSize(room));
   resize(size().boundedTo(room).expandedTo(minimumSize()));
+  // A hidden window gets its resize event only when shown.
+  layout_->Apply(size());
   const QSize outer_size = size().grownBy(frame);
   const int x = std::clamp(pos().x(), available.left(),
                            std::max(available.left(), available.right() + 1 - outer_size.width()));

@@ -37,7 +37,8 @@ QSize DialogLayout::MinimumSize(QSize available) const {
     }
   }
   const QSize full = TemplateSize();
-  const QSize floor(full.width() - std::max(spare_width, 0), full.height() - std::max(spare_height, 0));
+  const QSize floor(full.width() - std::max(spare_width, 0),
+                    full.height() - std::max(spare_height, 0));
   return full.boundedTo(available).expandedTo(floor);
 }
 

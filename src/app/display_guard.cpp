@@ -42,9 +42,7 @@ QString NoDisplayMessage() {
       "xvfb-run peltarix で起動してください。コマンドラインでは peltarix-convert が使えます）");
 }
 
-void WatchDisplayStart() {
-  previous_handler = qInstallMessageHandler(HoldOrExit);
-}
+void WatchDisplayStart() { previous_handler = qInstallMessageHandler(HoldOrExit); }
 
 void DisplayStarted() {
   qInstallMessageHandler(previous_handler);

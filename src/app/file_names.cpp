@@ -24,7 +24,8 @@ QString ProposedCsvPath(const QString& source_path) {
 
 QString LogFileName(const QString& source_path) {
   const QString file_name = QFileInfo(source_path).fileName();
-  const QString stem = file_name.isEmpty() ? QStringLiteral("PELTARIX") : NameWithoutExtension(file_name);
+  const QString stem =
+      file_name.isEmpty() ? QStringLiteral("PELTARIX") : NameWithoutExtension(file_name);
   return stem + QStringLiteral("_log.txt");
 }
 

@@ -98,7 +98,8 @@ void LogListView::StyleItem(QListWidgetItem& item) const {
 }
 
 void LogListView::AppendLine(const std::string& line) {
-  auto* item = new QListWidgetItem(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+  auto* item =
+      new QListWidgetItem(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
   StyleItem(*item);
   addItem(item);
 }

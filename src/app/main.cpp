@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("peltarix"));
     peltarix::LoadJapaneseTranslations();
-    PrintLine(stdout, early.help ? peltarix::AppHelpText()
-                                 : QStringLiteral("PELTARIX " PELTARIX_VERSION));
+    PrintLine(stdout,
+              early.help ? peltarix::AppHelpText() : QStringLiteral("PELTARIX " PELTARIX_VERSION));
     return 0;
   }
 

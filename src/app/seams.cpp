@@ -31,12 +31,13 @@ void ShowNotice(QWidget* parent, const QString& text, NoticeIcon icon) {
 // selected its file list is given "*" instead. Native dialogs have no such
 // model and match "*.*" as every file themselves.
 void ShowEveryFileForStarDotStar(QFileDialog& dialog) {
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    if (!filter.endsWith(QStringLiteral("(*.*)"))) return;
-    if (auto* model = dialog.findChild<QFileSystemModel*>()) {
-      model->setNameFilters({QStringLiteral("*")});
-    }
-  });
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& filter) {
+                     if (!filter.endsWith(QStringLiteral("(*.*)"))) return;
+                     if (auto* model = dialog.findChild<QFileSystemModel*>()) {
+                       model->setNameFilters({QStringLiteral("*")});
+                     }
+                   });
 }
 
 std::optional<QString> ChooseFile(QWidget* parent, const FileRequest& request) {

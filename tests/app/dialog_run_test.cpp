@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -142,6 +143,20 @@ class DialogRunTest : public QObject {
     QVERIFY2(
         counter.paints >= lines.size(),
         qPrintable(QStringLiteral("%1 paints for %2 lines").arg(counter.paints).arg(lines.size())));
+  }
+
+  // More lines than the list shows: the count and result lines at the end
+  // must be in view when the run is over, without the user scrolling.
+  void LastLineIsInViewAfterARunWithWarnings() {
+    DialogOnFiles window(testing::OneStoreyHouseSource());
+    window.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window.dialog));
+    const QStringList lines = window.Run();
+    QVERIFY(CountStartingWith(lines, QStringLiteral("WARNING！ ")) > 0);
+    LogListView& list = *window.dialog.log_list();
+    QVERIFY(list.verticalScrollBar()->maximum() > 0);
+    QCOMPARE(list.verticalScrollBar()->value(), list.verticalScrollBar()->maximum());
+    QVERIFY(list.viewport()->rect().contains(list.visualItemRect(list.item(list.count() - 1))));
   }
 };
 

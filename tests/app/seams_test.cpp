@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
