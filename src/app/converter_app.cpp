@@ -7,6 +7,7 @@
 
 #include "app/app_icon.h"
 #include "app/converter_dialog.h"
+#include "app/dialog_font.h"
 
 namespace peltarix {
 
@@ -32,6 +33,9 @@ int ConverterApp::InitInstance(const QString& source) {
   QApplication::setApplicationName(QStringLiteral("PELTARIX"));
   QApplication::setApplicationVersion(QStringLiteral(PELTARIX_VERSION));
   QApplication::setWindowIcon(AppIcon());
+  // File dialogs and message boxes are windows of their own and do not take
+  // the converter window's font; they get the same Japanese face this way.
+  QApplication::setFont(DialogFont());
   ConverterDialog dialog;
   if (!source.isEmpty()) dialog.SetSourcePath(source);
   dialog.exec();

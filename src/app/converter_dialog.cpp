@@ -269,12 +269,24 @@ void ConverterDialog::OnExecute() {
     return;
   }
   logged_source_ = source_text;
+  RememberFolders(source_text, destination_text);
   // Runs here, on the window's thread: the window takes no input until the
   // run is over, and the log list paints each line as it comes.
   RunContext context(*log_list_);
   context.source_file_path = source_path;
   context.destination_file_path = destination_path;
   RunWithTranscript(context, CheckedKinds());
+}
+
+void ConverterDialog::RememberFolders(const QString& source, const QString& destination) {
+  // Only folders that exist: a mistyped path must not send the next
+  // chooser somewhere that is not there.
+  const QFileInfo source_folder(QFileInfo(source).absolutePath());
+  if (source_folder.isDir()) settings_.source_folder = source_folder.absoluteFilePath();
+  const QFileInfo destination_folder(QFileInfo(destination).absolutePath());
+  if (destination_folder.isDir()) {
+    settings_.destination_folder = destination_folder.absoluteFilePath();
+  }
 }
 
 void ConverterDialog::OnSaveLog() {
@@ -307,7 +319,7 @@ void ConverterDialog::FitInto(const QRect& available) {
   const QRect inner = geometry();
   QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
                  outer.right() - inner.right(), outer.bottom() - inner.bottom());
-  if (frame.isNull() && isWindow()) {
+  if (frame.isNull()) {
     frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
   }
   const QSize room = available.size().shrunkBy(frame);

@@ -82,6 +82,8 @@ class ConverterDialog : public QDialog {
   void OnInitDialog();
   void RestoreSettings();
   void ProposeDestination();
+  // Keeps the folders of the paths of a run for the choosers of later starts.
+  void RememberFolders(const QString& source, const QString& destination);
 
   DialogSeams seams_;
   DialogSettings settings_;
