@@ -1,6 +1,8 @@
 #include "app/converter_app.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -37,7 +39,10 @@ int ConverterApp::InitInstance(const QString& source) {
   // the converter window's font; they get the same Japanese face this way.
   QApplication::setFont(DialogFont());
   ConverterDialog dialog;
-  if (!source.isEmpty()) dialog.SetSourcePath(source);
+  // In full, so that the log and a saved log say which file it was.
+  if (!source.isEmpty()) {
+    dialog.SetSourcePath(QDir::toNativeSeparators(QFileInfo(source).absoluteFilePath()));
+  }
   dialog.exec();
   return 0;
 }

@@ -8,7 +8,7 @@ namespace peltarix {
 // closes.
 class ConverterApp {
  public:
-  // Needs a QApplication. `source` fills the source field when not empty.
+  // Needs a QApplication. `source` fills the source field, as a full path, when not empty.
   // Returns the process's exit status, always 0: how the window was closed
   // does not matter.
   int InitInstance(const QString& source = {});
