@@ -10,6 +10,8 @@ namespace {
 // A box that spans more cells than this is looked at by every query instead
 // of being listed in each cell.
 constexpr std::size_t kWideBoxCells = 64;
+// Below this many boxes a pass over all of them costs less than the grid.
+constexpr std::size_t kFewestBoxes = 32;
 
 bool Meets(const Box& a, const Box& b) {
   return a.min_x <= b.max_x && b.min_x <= a.max_x && a.min_y <= b.max_y && b.min_y <= a.max_y;
@@ -43,7 +45,7 @@ Box Grown(const Box& box, double margin) {
 }
 
 BoxGrid::BoxGrid(std::vector<Box> boxes) : boxes_(std::move(boxes)) {
-  if (boxes_.empty()) return;
+  if (boxes_.size() < kFewestBoxes) return;
   Box extent = boxes_[0];
   for (const Box& box : boxes_) {
     if (!IsFinite(box)) return;

@@ -12,8 +12,9 @@ namespace peltarix {
 // A uniform grid over numbered boxes (the boxes of a polygon's edges, or of
 // pieces), so that the boxes near a place are found without a pass over all
 // of them. Cells are sized for about one box each; a box that spans many
-// cells is kept in a list of its own that every query looks at. Only boxes
-// with finite coordinates are indexed (`usable`).
+// cells is kept in a list of its own that every query looks at. Only a few
+// dozen boxes or more, all with finite coordinates, are indexed (`usable`);
+// callers pass over all boxes otherwise.
 class BoxGrid {
  public:
   explicit BoxGrid(std::vector<Box> boxes);
