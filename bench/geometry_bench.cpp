@@ -165,7 +165,8 @@ BENCHMARK(BM_ConvertCircularBlock)
 
 void BM_ConvertTwoOverlappingBlocks(benchmark::State& state) {
   const int points = static_cast<int>(state.range(0));
-  RunPerimeterConversion(state, {Circle(points, 20000.0, 20000.0), Circle(points, 25000.0, 20000.0)});
+  RunPerimeterConversion(state,
+                         {Circle(points, 20000.0, 20000.0), Circle(points, 25000.0, 20000.0)});
 }
 BENCHMARK(BM_ConvertTwoOverlappingBlocks)->Arg(40000)->Unit(benchmark::kMillisecond);
 

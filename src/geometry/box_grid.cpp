@@ -55,8 +55,8 @@ BoxGrid::BoxGrid(std::vector<Box> boxes) : boxes_(std::move(boxes)) {
     extent.max_y = std::max(extent.max_y, box.max_y);
   }
   usable_ = true;
-  magnitude_ = std::max({std::fabs(extent.min_x), std::fabs(extent.max_x),
-                         std::fabs(extent.min_y), std::fabs(extent.max_y)});
+  magnitude_ = std::max({std::fabs(extent.min_x), std::fabs(extent.max_x), std::fabs(extent.min_y),
+                         std::fabs(extent.max_y)});
   const double count = static_cast<double>(boxes_.size());
   const double width = extent.max_x - extent.min_x;
   const double height = extent.max_y - extent.min_y;

@@ -40,8 +40,8 @@ IndexedPolygon::IndexedPolygon(std::span<const Point> points, double tolerance)
     box_.min_y = std::min(box_.min_y, points[k].y);
     box_.max_y = std::max(box_.max_y, points[k].y);
     if (k < edge_count) {
-      longest = std::max(longest, std::hypot(points[k + 1].x - points[k].x,
-                                             points[k + 1].y - points[k].y));
+      longest = std::max(longest,
+                         std::hypot(points[k + 1].x - points[k].x, points[k + 1].y - points[k].y));
     }
   }
 
@@ -52,15 +52,15 @@ IndexedPolygon::IndexedPolygon(std::span<const Point> points, double tolerance)
   // least the tolerance.
   const double magnitude = std::max({std::fabs(box_.min_x), std::fabs(box_.max_x),
                                      std::fabs(box_.min_y), std::fabs(box_.max_y)}) +
-                            tolerance + 1.0;
+                           tolerance + 1.0;
   const double slip = 16.0 * kEpsilon * magnitude * magnitude / std::min(tolerance, 1.0);
   if (slip > 0.002) return;
   const double collinear = kCollinearDistance + slip;
   // Within this reach of its box an edge can end the sum: a point at a
   // vertex, on the edge, or seeing it at 179.99 degrees (a lens whose width
   // is 4.4e-5 of the edge's length).
-  const double shortest_reach = 2.0 * tolerance + 3.0 * kCollinearDistance + 1e-4 * longest +
-                                2.0 * slip;
+  const double shortest_reach =
+      2.0 * tolerance + 3.0 * kCollinearDistance + 1e-4 * longest + 2.0 * slip;
   const double diagonal = std::hypot(box_.max_x - box_.min_x, box_.max_y - box_.min_y);
   // Beyond reach R, an edge of length L that AngleAtPoint takes as in line
   // with the point counts 0 instead of an angle of at most
@@ -78,8 +78,8 @@ IndexedPolygon::IndexedPolygon(std::span<const Point> points, double tolerance)
         radians += 1.6 * length / reach;
         continue;
       }
-      radians += 1.6 * collinear * std::max(length, reach) / (reach * reach) +
-                 4.0 * slip / reach + 2e-7 * (1.0 + length / reach);
+      radians += 1.6 * collinear * std::max(length, reach) / (reach * reach) + 4.0 * slip / reach +
+                 2e-7 * (1.0 + length / reach);
     }
     return radians * 180.0 / std::numbers::pi + 1e-6;
   };

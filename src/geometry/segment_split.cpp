@@ -95,8 +95,9 @@ std::vector<Piece> SplitSegmentByPolygon(std::span<const Point> polygon, const S
       crossings.push_back(*crossing);
     }
   }
-  return PiecesBetween(SortCutPoints(std::move(crossings), segment, tolerance), tolerance,
-                       [&](Point middle) { return LocatePoint(region, polygon, middle, tolerance); });
+  return PiecesBetween(
+      SortCutPoints(std::move(crossings), segment, tolerance), tolerance,
+      [&](Point middle) { return LocatePoint(region, polygon, middle, tolerance); });
 }
 
 std::vector<Piece> SplitSegmentByPolygon(const IndexedPolygon& polygon, const Segment& segment,

@@ -77,14 +77,13 @@ bool StartsAt(const UnionPiece& piece, Point chain_end, double tolerance) {
 }
 
 // The first piece in play of `list` that starts where the chain ends.
-std::optional<std::size_t> PieceStartingAt(const ChainList& list, Point chain_end,
-                                           double tolerance, std::vector<std::size_t>& near) {
+std::optional<std::size_t> PieceStartingAt(const ChainList& list, Point chain_end, double tolerance,
+                                           std::vector<std::size_t>& near) {
   const PieceTable& pieces = list.pieces;
   if (list.start_grid.usable() && std::isfinite(chain_end.x) && std::isfinite(chain_end.y)) {
-    list.start_grid.BoxesMeeting(
-        Grown({chain_end.x, chain_end.x, chain_end.y, chain_end.y},
-              tolerance + list.start_grid.slack()),
-        near);
+    list.start_grid.BoxesMeeting(Grown({chain_end.x, chain_end.x, chain_end.y, chain_end.y},
+                                       tolerance + list.start_grid.slack()),
+                                 near);
     for (const std::size_t index : near) {
       if (StartsAt(pieces[index], chain_end, tolerance)) return index;
     }

@@ -64,8 +64,8 @@ void PiecesThatMayShare(const BoxGrid& grid, const PieceTable& pieces, const Seg
   constexpr double kLongPiece = 8.0;
   constexpr double kSharingReach = 10.0;
   const Box box = SegmentBox(segment);
-  const bool long_piece = std::max(box.max_x - box.min_x, box.max_y - box.min_y) >=
-                          kLongPiece * tolerance;
+  const bool long_piece =
+      std::max(box.max_x - box.min_x, box.max_y - box.min_y) >= kLongPiece * tolerance;
   if (grid.usable() && long_piece && std::isfinite(box.min_x) && std::isfinite(box.max_x) &&
       std::isfinite(box.min_y) && std::isfinite(box.max_y)) {
     grid.BoxesMeeting(Grown(box, kSharingReach * tolerance + grid.slack()), found);

@@ -28,8 +28,8 @@ std::optional<PieceTable> CutEdges(std::span<const Point> polygon, std::span<con
                                    Orientation other_region, double tolerance,
                                    std::size_t piece_limit) {
   const union_steps::Box other_box = union_steps::BoxOf(other);
-  const int away_class = other_region == Orientation::kClockwise ? union_steps::kOutside
-                                                                 : union_steps::kInside;
+  const int away_class =
+      other_region == Orientation::kClockwise ? union_steps::kOutside : union_steps::kInside;
   PieceTable pieces;
   for (std::size_t k = 0; k + 1 < polygon.size(); ++k) {
     const Segment edge{polygon[k], polygon[k + 1]};
@@ -58,8 +58,8 @@ bool RunOpposite(const Segment& s, const Segment& t, double tolerance) {
          opposite(s.start.y - s.end.y, t.start.y - t.end.y);
 }
 
-PointList FollowChain(const std::array<PieceTable*, 2>& lists, std::size_t list,
-                      std::size_t index, double tolerance) {
+PointList FollowChain(const std::array<PieceTable*, 2>& lists, std::size_t list, std::size_t index,
+                      double tolerance) {
   PointList loop = {(*lists[list])[index].segment.start};
   while (true) {
     PieceTable& pieces = *lists[list];
@@ -117,7 +117,8 @@ std::optional<UnionResult> AllPairsUnion(std::span<const Point> first,
   const std::size_t limit = UnionPieceLimit(first.size(), second.size());
   std::optional<PieceTable> a =
       CutEdges(first, second, PolygonOrientation(second), tolerance, limit);
-  std::optional<PieceTable> b = CutEdges(second, first, PolygonOrientation(first), tolerance, limit);
+  std::optional<PieceTable> b =
+      CutEdges(second, first, PolygonOrientation(first), tolerance, limit);
   if (!a || !b) return UnionResult{UnionStatus::kTooManyPieces, {}};
   for (UnionPiece& mine : *a) {
     if (mine.piece_class != kBoundary) continue;

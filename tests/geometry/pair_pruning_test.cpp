@@ -28,7 +28,9 @@ struct Shape {
   double snap;  // 0: coordinates as drawn
 };
 
-double Snap(double value, double snap) { return snap > 0.0 ? std::round(value / snap) * snap : value; }
+double Snap(double value, double snap) {
+  return snap > 0.0 ? std::round(value / snap) * snap : value;
+}
 
 // A star-shaped outline round (cx, cy); rectilinear ones step along x then
 // y from vertex to vertex. Some stars wind twice and cross themselves.
@@ -72,10 +74,12 @@ void ExpectSameLocations(std::mt19937& random, const PointList& polygon, const P
     const Point p = probes[k];
     const Point q = probes[k + 1];
     const double t = along(random);
-    for (const Point point : {p, Point{p.x + jitter(random), p.y + jitter(random)},
-                              Point{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)},
-                              Point{p.x + t * (q.x - p.x) + jitter(random), p.y + jitter(random)}}) {
-      ASSERT_EQ(LocatePoint(region, indexed, point), LocatePoint(region, polygon, point, kTolerance))
+    for (const Point point :
+         {p, Point{p.x + jitter(random), p.y + jitter(random)},
+          Point{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)},
+          Point{p.x + t * (q.x - p.x) + jitter(random), p.y + jitter(random)}}) {
+      ASSERT_EQ(LocatePoint(region, indexed, point),
+                LocatePoint(region, polygon, point, kTolerance))
           << point.x << ", " << point.y;
     }
     const Segment segment{p, q};
@@ -133,8 +137,8 @@ TEST(PairPruning, LocatesAgainstLargeOutlinesAsTheFullAngleSum) {
     PointList circle;
     for (int k = 0; k < 3000; ++k) {
       const double angle = -2.0 * std::numbers::pi * k / 3000;
-      circle.push_back({5000.0 * std::cos(angle) + wobble(random),
-                        5000.0 * std::sin(angle) + wobble(random)});
+      circle.push_back(
+          {5000.0 * std::cos(angle) + wobble(random), 5000.0 * std::sin(angle) + wobble(random)});
     }
     circle.push_back(circle.front());
     PointList probes;
