@@ -35,7 +35,7 @@ double Snap(double value, double snap) {
 // A star-shaped outline round (cx, cy); rectilinear ones step along x then
 // y from vertex to vertex. Some stars wind twice and cross themselves.
 PointList RandomPolygon(std::mt19937& random, Shape shape, double cx, double cy) {
-  std::uniform_int_distribution<int> count(3, 120);
+  std::uniform_int_distribution<int> count(3, 80);
   std::uniform_real_distribution<double> radius(2.0, 30.0);
   std::uniform_int_distribution<int> turns(0, 5);
   const int n = count(random);
@@ -95,7 +95,7 @@ void ExpectSameLocations(std::mt19937& random, const PointList& polygon, const P
 
 TEST(PairPruning, GivesTheAllPairsResultsOnRandomPolygons) {
   const Shape shapes[] = {{false, 0.0}, {true, 0.0}, {false, 0.15}, {true, 0.15}, {true, 1.0}};
-  for (int seed = 1; seed <= 250; ++seed) {
+  for (int seed = 1; seed <= 150; ++seed) {
     SCOPED_TRACE(Name(seed));
     std::mt19937 random(static_cast<unsigned>(seed));
     const Shape shape = shapes[seed % 5];
