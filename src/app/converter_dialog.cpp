@@ -25,6 +25,7 @@
 #include "app/dialog_font.h"
 #include "app/file_names.h"
 #include "app/log_list_view.h"
+#include "run/file_heading.h"
 #include "run/run_context.h"
 #include "run/transcript.h"
 
@@ -98,6 +99,25 @@ std::optional<QString> DraggedQvFile(const QMimeData* data) {
   if (!url.isLocalFile() || !IsQvFileName(url.toLocalFile())) return std::nullopt;
   return url.toLocalFile();
 }
+
+// The run clears the log as it starts; the line naming the two files is put
+// back at once, so that the transcript on screen and in a saved log opens
+// with it, as the command line's does.
+class HeadedLogView final : public LogView {
+ public:
+  HeadedLogView(LogView& list, std::string heading) : list_(list), heading_(std::move(heading)) {}
+
+  void AppendLine(const std::string& line) override { list_.AppendLine(line); }
+  void ShowNow() override { list_.ShowNow(); }
+  void Clear() override {
+    list_.Clear();
+    list_.AppendLine(heading_);
+  }
+
+ private:
+  LogView& list_;
+  std::string heading_;
+};
 
 }  // namespace
 
@@ -272,7 +292,9 @@ void ConverterDialog::OnExecute() {
   RememberFolders(source_text, destination_text);
   // Runs here, on the window's thread: the window takes no input until the
   // run is over, and the log list paints each line as it comes.
-  RunContext context(*log_list_);
+  HeadedLogView log(*log_list_,
+                    FileHeadingLine(source_text.toStdString(), destination_text.toStdString()));
+  RunContext context(log);
   context.source_file_path = source_path;
   context.destination_file_path = destination_path;
   RunWithTranscript(context, CheckedKinds());

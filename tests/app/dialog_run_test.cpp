@@ -37,9 +37,19 @@ struct DialogOnFiles {
     dialog.destination_edit()->setText(destination);
   }
 
+  // Runs and returns the transcript after its first line, which must name
+  // the two files as they stand in the fields.
   QStringList Run() {
     dialog.execute_button()->click();
-    return dialog.log_list()->Lines();
+    QStringList lines = dialog.log_list()->Lines();
+    const QString heading =
+        QStringLiteral("QVファイル：%1 → CSVファイル：%2")
+            .arg(dialog.source_edit()->text(), dialog.destination_edit()->text());
+    if (lines.isEmpty() || lines.front() != heading) {
+      return {QStringLiteral("first line is not the heading: ") + lines.value(0)};
+    }
+    lines.removeFirst();
+    return lines;
   }
 };
 
