@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <new>
+#include <sstream>
 #include <stdexcept>
 
 #include "hostile_run.h"
@@ -76,6 +77,40 @@ TEST(OutOfMemoryTest, FailureInsideTheRunEndsItWithACompleteLog) {
     }
     EXPECT_EQ(files.Csv(), kEarlierCsv);
   }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kUnderAddressSanitizer = true;
+#else
+constexpr bool kUnderAddressSanitizer = false;
+#endif
+
+// A process whose address space cannot even hold the source twice over: the
+// run ends with exit status 1, the memory error and its detail line, and the
+// closing lines; the earlier CSV stays.
+TEST(OutOfMemoryTest, ConverterUnderAnAddressSpaceLimitEndsCleanly) {
+  if (kUnderAddressSanitizer) GTEST_SKIP() << "the sanitizer reserves terabytes of address space";
+  const testing::TempDir dir;
+  const std::string source = dir.File("big.QV");
+  const std::string destination = dir.File("big.csv");
+  const std::string text = testing::ManyColumnsSource(testing::InfoSection(), 200000);
+  WriteBytes(source, text);
+  WriteBytes(destination, kEarlierCsv);
+  // The converter itself needs less than 10 MiB.
+  const rlim_t limit = text.size() + (rlim_t{24} << 20);
+  testing::ConvertChild child({"-y", source, "-o", destination}, dir.File("log.txt"), limit);
+  const int status = child.Wait();
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  std::vector<std::string> log;
+  std::istringstream lines(ReadBytes(dir.File("log.txt")));
+  for (std::string line; std::getline(lines, line);) log.push_back(line);
+  ASSERT_GE(log.size(), 5u);
+  EXPECT_EQ(std::vector<std::string>(log.end() - 5, log.end() - 1),
+            (std::vector<std::string>{kOutOfMemory, "詳細：" + source + "：メモリが不足しています",
+                                      "エラー 1、警告 0", testing::kRunFailed}));
+  EXPECT_THAT(log.back(), ::testing::StartsWith("☆☆☆コンバート終了["));
+  EXPECT_EQ(ReadBytes(destination), kEarlierCsv);
 }
 
 }  // namespace
