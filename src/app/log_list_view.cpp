@@ -5,11 +5,14 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QString>
 #include <QStyle>
 #include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "platform/file_replace.h"
 
 namespace peltarix {
 namespace {
@@ -139,20 +142,19 @@ QString LogListView::SelectedText() const {
 void LogListView::CopySelection() const { QApplication::clipboard()->setText(SelectedText()); }
 
 bool LogListView::SaveTo(const QString& path, QString& reason) const {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    reason = file.errorString();
-    return false;
-  }
-  for (const QString& line : Lines()) {
-    file.write(line.toUtf8());
-    file.write("\r\n");
-  }
-  if (!file.commit()) {
-    reason = file.errorString();
-    return false;
-  }
-  return true;
+  QByteArray bytes;
+  for (const QString& line : Lines()) bytes += line.toUtf8() + "\r\n";
+  // Through the same replacement as the CSV: an earlier log under the name
+  // stays whole until the new one is complete, and a failure says why in
+  // Japanese.
+  FileReplacer replacer(path.toStdString());
+  std::optional<FileFailure> failure = replacer.Open();
+  if (!failure) failure = replacer.Write(std::string_view(bytes.constData(), bytes.size()));
+  if (!failure) failure = replacer.Commit();
+  if (!failure) return true;
+  const std::string_view text = failure->reason_text();
+  reason = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return false;
 }
 
 void LogListView::changeEvent(QEvent* event) {
