@@ -1,6 +1,6 @@
 #include "records/basic_info.h"
 
-#include "run/record_head.h"
+#include "records/record_head.h"
 
 namespace peltarix {
 namespace {

@@ -1,7 +1,7 @@
 #include "records/building_outline.h"
 
 #include "run/number_format.h"
-#include "run/record_head.h"
+#include "records/record_head.h"
 
 namespace peltarix {
 namespace {

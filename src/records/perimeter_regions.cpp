@@ -11,8 +11,8 @@
 #include "geometry/polygon_union.h"
 #include "geometry/self_intersection.h"
 #include "run/number_format.h"
-#include "run/record_head.h"
-#include "run/source_limits.h"
+#include "records/record_head.h"
+#include "records/source_limits.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {

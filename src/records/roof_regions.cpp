@@ -6,8 +6,8 @@
 #include "records/floor_text.h"
 #include "records/roof_record_steps.h"
 #include "run/number_format.h"
-#include "run/record_head.h"
-#include "run/source_limits.h"
+#include "records/record_head.h"
+#include "records/source_limits.h"
 
 namespace peltarix {
 

@@ -7,8 +7,8 @@
 #include "records/floor_text.h"
 #include "records/room_kinds.h"
 #include "run/number_format.h"
-#include "run/record_head.h"
-#include "run/source_limits.h"
+#include "records/record_head.h"
+#include "records/source_limits.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {

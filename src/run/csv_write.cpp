@@ -2,7 +2,7 @@
 #include <memory>
 #include <string>
 
-#include "run/conversion_run.h"
+#include "run/csv_write.h"
 
 namespace peltarix {
 namespace {

@@ -3,7 +3,7 @@
 #include <iterator>
 #include <string>
 
-#include "run/conversion_run.h"
+#include "run/validation.h"
 #include "run/number_format.h"
 #include "source/c_numbers.h"
 

@@ -64,7 +64,7 @@ TEST(LargeSourceTest, FiftyThousandColumnsAreAllWritten) {
   source += "QVDTDTLEND\nHEIMENZUEND\n";
 
   HostileRun run(source);
-  const DataKinds kinds = testing::OnlyKind(&DataKinds::columns);
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kColumns);
   const int status = run.Execute(kinds);
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);
@@ -98,7 +98,7 @@ TEST(LargeSourceTest, PerimeterBlockOfFiveThousandPointsIsWrittenWhole) {
                              "HAICHI_FLOOR\nQVDTSMR\n/FLOORBLK\n1\nQVDTSMREND\nQVDTDTL\n" +
                              StaircaseBlock(2499) + "QVDTDTLEND\nHAICHI_FLOOREND\n";
   HostileRun run(source);
-  const DataKinds kinds = testing::OnlyKind(&DataKinds::perimeter);
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kPerimeter);
   const int status = run.Execute(kinds);
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);
@@ -122,7 +122,7 @@ TEST(LargeSourceTest, BlocksOfTensOfThousandsOfEmptyPointsAreMergedQuickly) {
                        "QVDTDTLEND\nHAICHI_FLOOREND\n";
   source += std::string(40000, '\n');
   HostileRun run(source);
-  const DataKinds kinds = testing::OnlyKind(&DataKinds::perimeter);
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kPerimeter);
   const auto start = std::chrono::steady_clock::now();
   const int status = run.Execute(kinds);
   // A fraction of a second even under the sanitizers; the pairing took

@@ -1,4 +1,4 @@
-#include "run/record_head.h"
+#include "records/record_head.h"
 
 #include "run/number_format.h"
 

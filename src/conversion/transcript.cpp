@@ -1,6 +1,6 @@
-#include "run/transcript.h"
+#include "conversion/transcript.h"
 
-#include "run/conversion_run.h"
+#include "conversion/conversion_run.h"
 #include "run/number_format.h"
 
 namespace peltarix {
@@ -23,7 +23,7 @@ std::optional<std::string_view> EmptyNameMessage(std::string_view source_path,
   return std::nullopt;
 }
 
-int RunWithTranscript(RunContext& context, const DataKinds& kinds) {
+int RunWithTranscript(RunContext& context, const DataKindSet& kinds) {
   context.log.Clear();
   context.LogMessage(kInformation, Banner("☆☆☆コンバート開始", context.clock));
   int status = -1;
