@@ -9,8 +9,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "qv_generator.h"
 #include "conversion/conversion_run.h"
+#include "qv_generator.h"
 #include "run/run_context.h"
 
 namespace peltarix::bench {

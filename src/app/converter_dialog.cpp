@@ -11,8 +11,8 @@
 #include "app/about_dialog.h"
 #include "app/app_icon.h"
 #include "app/log_list_view.h"
-#include "run/run_context.h"
 #include "conversion/transcript.h"
+#include "run/run_context.h"
 
 namespace peltarix {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "cli/cli_options.h"
 #include "cli/terminal_log_view.h"
-#include "run/run_context.h"
 #include "conversion/transcript.h"
+#include "run/run_context.h"
 
 namespace peltarix::cli {
 namespace {

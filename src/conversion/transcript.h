@@ -16,7 +16,7 @@ inline constexpr std::string_view kEmptyDestinationNameMessage =
 // The notice for an empty file name, the source checked first; empty when
 // both names are given. Front ends show it instead of starting a run.
 [[nodiscard]] std::optional<std::string_view> EmptyNameMessage(std::string_view source_path,
-                                                 std::string_view destination_path);
+                                                               std::string_view destination_path);
 
 // One press of the execute button with both names given: clears the log,
 // logs the start banner, runs the conversion, then logs the count line, the

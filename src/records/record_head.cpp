@@ -1,23 +1,16 @@
 #include "records/record_head.h"
 
-#include "run/number_format.h"
-
 namespace peltarix {
 
-std::string& StartRecord(RunContext& context, std::string_view record_code,
-                         std::string_view floor_text, RecordFamily family) {
+RecordLineWriter StartRecord(RunContext& context, std::string_view record_code,
+                             std::string_view floor_text, RecordFamily family) {
   std::string& line = context.StartLine();
   line.clear();
-  line += '"';
-  line += record_code;
-  line += "\",";
-  line += floor_text;
-  line += ',';
-  line += FormatInt(context.last_line_index());
-  line += ",0,0,";
-  line += family == RecordFamily::kBuildingWide ? "0," : "30,";
-  line += "\"\",0,\"\",0,\"\",0,";
-  return line;
+  RecordLineWriter writer(line);
+  writer.Quoted(record_code).Raw(floor_text).Integer(context.last_line_index());
+  writer.Integer(0).Integer(0).Integer(family == RecordFamily::kBuildingWide ? 0 : 30);
+  for (int text = 0; text < 3; ++text) writer.Quoted("").Integer(0);
+  return writer;
 }
 
 }  // namespace peltarix

@@ -3,8 +3,8 @@
 #include <iterator>
 #include <string>
 
-#include "run/validation.h"
 #include "run/number_format.h"
+#include "run/validation.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {

@@ -351,7 +351,7 @@ struct DirectionCase {
   const char* expected;
 };
 
-TEST(FallDirectionTextTest, PointsFromTheReferenceVertexTowardsTheEave) {
+TEST(FallDirectionFieldsTest, PointsFromTheReferenceVertexTowardsTheEave) {
   const DirectionCase cases[] = {
       {{0, 0}, {100, 0}, {50, 70}, "0.0, -1.0, 0.0,"},
       {{0, 0}, {100, 0}, {50, -70}, "0.0, 1.0, 0.0,"},
@@ -367,7 +367,11 @@ TEST(FallDirectionTextTest, PointsFromTheReferenceVertexTowardsTheEave) {
     eave.a = c.a;
     eave.b = c.b;
     eave.usable = true;
-    EXPECT_EQ(FallDirectionText(eave, c.reference_vertex), c.expected)
+    std::string fields;
+    for (const std::string_view field : FallDirectionFields(eave, c.reference_vertex)) {
+      fields.append(field).append(",");
+    }
+    EXPECT_EQ(fields, c.expected)
         << "vertex (" << c.reference_vertex.x << ", " << c.reference_vertex.y << ")";
   }
 }
