@@ -22,7 +22,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   return !file.bad();
 }
 
-// Opening for writing creates the file or empties it, as the check always has.
+// Opening for writing creates the file or empties it.
 bool TestOpenForWriting(const std::string& path) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   return static_cast<bool>(file);

@@ -51,7 +51,7 @@ TEST(LargeSourceTest, JunkAfterASoundBuildingLeavesEveryNumberedKindMissing) {
   EXPECT_EQ(run.log_lines()[run.log_lines().size() - 3], "エラー 0、警告 4");
 }
 
-// Far more columns than the 2999 records the original output table held.
+// Far more columns than a fixed table of 3000 output lines could hold.
 TEST(LargeSourceTest, FiftyThousandColumnsAreAllWritten) {
   constexpr int kColumns = 50000;
   std::string source = testing::InfoSection() + "HEIMENZU\nQVDTSMR\n/HASIRA\n" +
