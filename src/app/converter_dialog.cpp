@@ -25,9 +25,9 @@
 #include "app/dialog_font.h"
 #include "app/file_names.h"
 #include "app/log_list_view.h"
+#include "conversion/transcript.h"
 #include "run/file_heading.h"
 #include "run/run_context.h"
-#include "run/transcript.h"
 
 namespace peltarix {
 namespace {
@@ -54,20 +54,9 @@ TemplatePlace KindBoxPlace(int kind) {
   return {30 + 63 * (kind / 3), 82 + 17 * (kind % 3), 60, 11};
 }
 
-struct KindBox {
-  const char* word;
-  const char* caption;
-  bool DataKinds::*flag;
-};
-
-constexpr KindBox kKindBoxes[ConverterDialog::kKindCount] = {
-    {"basic", "基本情報", &DataKinds::basic_info},
-    {"outline", "建物概要", &DataKinds::building_outline},
-    {"columns", "柱", &DataKinds::columns},
-    {"perimeter", "外周", &DataKinds::perimeter},
-    {"rooms", "部屋", &DataKinds::rooms},
-    {"roofs", "屋根", &DataKinds::roofs},
-};
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Paths go to the core as the file system spells them.
 std::string FileSystemPath(const QString& text) { return QFile::encodeName(text).toStdString(); }
@@ -171,10 +160,10 @@ void ConverterDialog::BuildControls() {
 
   kinds_group_ = new QGroupBox(QStringLiteral("コンバート対象データ"), this);
   place(kinds_group_, kKindsGroup, kFixed);
-  for (int kind = 0; kind < kKindCount; ++kind) {
-    auto* box = new QCheckBox(QString::fromUtf8(kKindBoxes[kind].caption), this);
-    place(box, KindBoxPlace(kind), kFixed);
-    kind_boxes_[static_cast<std::size_t>(kind)] = box;
+  for (std::size_t kind = 0; kind < kind_boxes_.size(); ++kind) {
+    auto* box = new QCheckBox(Utf8(kDataKindRows[kind].caption), this);
+    place(box, KindBoxPlace(static_cast<int>(kind)), kFixed);
+    kind_boxes_[kind] = box;
   }
 
   execute_button_ = new QPushButton(QStringLiteral("実行"), this);
@@ -206,18 +195,16 @@ void ConverterDialog::OnInitDialog() {
 
 void ConverterDialog::RestoreSettings() {
   settings_ = LoadDialogSettings();
-  for (int kind = 0; kind < kKindCount; ++kind) {
-    const auto tick = settings_.ticks.constFind(QString::fromUtf8(kKindBoxes[kind].word));
-    if (tick != settings_.ticks.cend())
-      kind_boxes_[static_cast<std::size_t>(kind)]->setChecked(*tick);
+  for (std::size_t kind = 0; kind < kind_boxes_.size(); ++kind) {
+    const auto tick = settings_.ticks.constFind(Utf8(kDataKindRows[kind].word));
+    if (tick != settings_.ticks.cend()) kind_boxes_[kind]->setChecked(*tick);
   }
   if (!settings_.geometry.isEmpty()) restoreGeometry(settings_.geometry);
 }
 
 void ConverterDialog::SaveSettings() {
-  for (int kind = 0; kind < kKindCount; ++kind) {
-    settings_.ticks[QString::fromUtf8(kKindBoxes[kind].word)] =
-        kind_boxes_[static_cast<std::size_t>(kind)]->isChecked();
+  for (std::size_t kind = 0; kind < kind_boxes_.size(); ++kind) {
+    settings_.ticks[Utf8(kDataKindRows[kind].word)] = kind_boxes_[kind]->isChecked();
   }
   settings_.geometry = saveGeometry();
   SaveDialogSettings(settings_);
@@ -228,10 +215,10 @@ void ConverterDialog::done(int result) {
   QDialog::done(result);
 }
 
-DataKinds ConverterDialog::CheckedKinds() const {
-  DataKinds kinds = DataKinds::None();
-  for (int kind = 0; kind < kKindCount; ++kind) {
-    kinds.*(kKindBoxes[kind].flag) = kind_boxes_[static_cast<std::size_t>(kind)]->isChecked();
+DataKindSet ConverterDialog::CheckedKinds() const {
+  DataKindSet kinds = DataKindSet::None();
+  for (std::size_t i = 0; i < kind_boxes_.size(); ++i) {
+    kinds.Set(kDataKindRows[i].kind, kind_boxes_[i]->isChecked());
   }
   return kinds;
 }
@@ -284,8 +271,7 @@ void ConverterDialog::OnExecute() {
   const std::string destination_path = FileSystemPath(destination_text);
   if (const auto message = EmptyNameMessage(source_path, destination_path)) {
     // The only messages that bypass the log; the log keeps the last run.
-    seams_.notice(this, QString::fromUtf8(message->data(), static_cast<qsizetype>(message->size())),
-                  NoticeIcon::kWarning);
+    seams_.notice(this, Utf8(*message), NoticeIcon::kWarning);
     return;
   }
   logged_source_ = source_text;

@@ -7,7 +7,7 @@
 #include "app/dialog_layout.h"
 #include "app/dialog_settings.h"
 #include "app/seams.h"
-#include "run/data_kinds.h"
+#include "conversion/data_kinds.h"
 
 class QAction;
 class QCheckBox;
@@ -21,7 +21,7 @@ namespace peltarix {
 class LogListView;
 
 // The converter's one window: the source and destination fields with their
-// browse buttons, the data kinds, the execute button, the progress log and
+// browse buttons, a check box per data kind, the execute button, the progress log and
 // the close button. It only gathers the run's inputs and hands them to the
 // core; everything the run says goes to the log list. It remembers its
 // folders, ticks, size and place between starts.
@@ -31,9 +31,8 @@ class ConverterDialog : public QDialog {
  public:
   explicit ConverterDialog(DialogSeams seams = InteractiveSeams(), QWidget* parent = nullptr);
 
-  // The data kinds in the order the run converts them: basic information,
-  // building outline, columns, perimeter, rooms, roofs.
-  static constexpr int kKindCount = 6;
+  // One check box per data kind, in the run's order.
+  static constexpr int kKindCount = static_cast<int>(kDataKindCount);
 
   QLineEdit* source_edit() const { return source_edit_; }
   QLineEdit* destination_edit() const { return destination_edit_; }
@@ -47,7 +46,7 @@ class ConverterDialog : public QDialog {
   QAction* about_action() const { return about_action_; }
 
   // The ticked data kinds as the run takes them.
-  DataKinds CheckedKinds() const;
+  DataKindSet CheckedKinds() const;
 
   // Fills the source field, as choosing the file would (a file named on the
   // command line, a dropped file).
