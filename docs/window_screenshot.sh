@@ -8,7 +8,9 @@ if [ -z "${DISPLAY:-}" ] || [ "${1:-}" != --inside ]; then
 fi
 repo=$(cd "$(dirname "$0")/.." && pwd)
 binary=$(cd "$repo" && realpath "$2/peltarix")
-work=$(mktemp -d)
+# A fixed folder, so that the picture shows a plain path.
+work=/tmp/peltarix-docs
+rm -rf "$work"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/plans"
 cp "$repo/examples/sample.QV" "$work/plans/house.QV"
@@ -18,11 +20,13 @@ cd "$work/plans"
 "$binary" house.QV &
 app=$!
 window=""
-for _ in $(seq 50); do
-  window=$(xdotool search --name '^PELTARIX$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+for _ in $(seq 150); do
+  window=$(xdotool search --onlyvisible --name '^PELTARIX$' 2>/dev/null | head -1) && [ -n "$window" ] && break
   sleep 0.2
 done
 sleep 1
+# Tall enough to show the whole transcript of the run.
+xdotool windowsize --sync "$window" 530 580
 xdotool windowfocus --sync "$window"
 # From the source field, ten tab stops lead to "実行".
 for _ in $(seq 10); do xdotool key Tab; done

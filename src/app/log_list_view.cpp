@@ -103,6 +103,8 @@ void LogListView::StyleItem(QListWidgetItem& item) const {
 void LogListView::AppendLine(const std::string& line) {
   auto* item =
       new QListWidgetItem(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+  // A line wider than the list is cut short on screen; its tip shows it whole.
+  item->setToolTip(item->text());
   StyleItem(*item);
   addItem(item);
 }
