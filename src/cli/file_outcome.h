@@ -1,0 +1,30 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace peltarix::cli {
+
+enum class LineSeverity { kInformation, kError, kWarning, kDetail };
+
+// One line of a file's transcript, as the log shows it (with its prefix).
+struct TranscriptLine {
+  LineSeverity severity;
+  std::string text;
+};
+
+enum class FileStatus { kConverted, kFailed, kSkipped };
+
+// What became of one file of a batch.
+struct FileOutcome {
+  FileStatus status = FileStatus::kSkipped;
+  std::vector<TranscriptLine> transcript;
+  int errors = 0;
+  int warnings = 0;
+  // Records written, by record code; empty unless the CSV was written.
+  std::map<std::string, int> records;
+  double seconds = 0;
+};
+
+}  // namespace peltarix::cli
