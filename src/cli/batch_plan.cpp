@@ -141,8 +141,9 @@ PlanResult PlanBatch(const CommandOptions& options) {
         return result;
       }
       if (!options.output && IsSpecialFile(source.path)) {
-        result.error = source.path + ": not a regular file, so there is no folder to write its "
-                                     "CSV next to; name the CSV with -o";
+        result.error = source.path +
+                       ": not a regular file, so there is no folder to write its "
+                       "CSV next to; name the CSV with -o";
         return result;
       }
     }

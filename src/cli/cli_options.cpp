@@ -88,14 +88,16 @@ ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& 
   std::string kinds = KindList(",");
   bool quiet = false;
   bool verbose = false;
-  app.add_option("SOURCE", options.sources, "QV files or folders to convert; - reads standard input")
+  app.add_option("SOURCE", options.sources,
+                 "QV files or folders to convert; - reads standard input")
       ->type_name("");
   app.add_option("-o,--output", output,
                  "the CSV file (one source), or the output folder (several sources or a folder);\n"
                  "- writes the CSV to standard output (default: next to each source)")
       ->type_name("DEST");
   app.add_flag("-r,--recursive", options.recursive, "also convert the QV files of sub-folders");
-  app.add_option("-j,--jobs", options.jobs, "conversions run at once (default: the number of cores)")
+  app.add_option("-j,--jobs", options.jobs,
+                 "conversions run at once (default: the number of cores)")
       ->check(CLI::Range(1, 256));
   app.add_option("--kinds", kinds, "comma-separated kinds of data to convert (default: all six)")
       ->type_name("LIST");
@@ -141,14 +143,17 @@ ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& 
   options.kinds = *parsed_kinds;
   if (app.count("--output") > 0) options.output = output;
   if (app.count("--report") > 0) options.report_path = report;
-  options.verbosity = quiet ? Verbosity::kQuiet : verbose ? Verbosity::kVerbose : Verbosity::kNormal;
+  options.verbosity = quiet     ? Verbosity::kQuiet
+                      : verbose ? Verbosity::kVerbose
+                                : Verbosity::kNormal;
   return {std::move(options), kExitSuccess};
 }
 
 std::optional<DataKinds> ParseKinds(std::string_view list, std::string* bad_item) {
   DataKinds kinds = DataKinds::None();
-  bool* const flags[] = {&kinds.basic_info, &kinds.building_outline, &kinds.columns,
-                         &kinds.perimeter,  &kinds.rooms,            &kinds.roofs};
+  bool* const flags[] = {&kinds.basic_info, &kinds.building_outline,
+                         &kinds.columns,    &kinds.perimeter,
+                         &kinds.rooms,      &kinds.roofs};
   if (list.empty()) return kinds;
   while (true) {
     const std::size_t comma = list.find(',');

@@ -117,7 +117,8 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
         return kExitRunFailed;
       }
     }
-    if (file.destination == kStandardStream) task.destination = scratch->File("standard-output.csv");
+    if (file.destination == kStandardStream)
+      task.destination = scratch->File("standard-output.csv");
     tasks.push_back(std::move(task));
   }
   for (const std::string& folder : plan.folders_to_create) {
@@ -128,10 +129,10 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
   const bool csv_to_out = options.output == kStandardStream;
   const PrintTargets targets{csv_to_out ? streams.err : streams.out, streams.err, csv_to_out,
                              options.verbosity};
-  ProgressLine progress(streams.err,
-                        streams.err_is_terminal && plan.files.size() > 1 &&
-                            options.verbosity != Verbosity::kQuiet,
-                        plan.files.size());
+  ProgressLine progress(
+      streams.err,
+      streams.err_is_terminal && plan.files.size() > 1 && options.verbosity != Verbosity::kQuiet,
+      plan.files.size());
   BatchCounts counts;
   std::vector<FileOutcome> outcomes;
   RunInParallel(

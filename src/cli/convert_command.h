@@ -9,9 +9,9 @@ namespace peltarix::cli {
 
 // The streams of the process, or string streams in tests.
 struct CommandStreams {
-  std::istream& in;    // the source when SOURCE is "-"
-  std::ostream& out;   // the transcripts, or the CSV bytes with "-o -"
-  std::ostream& err;   // problems; the transcripts with "-o -"
+  std::istream& in;   // the source when SOURCE is "-"
+  std::ostream& out;  // the transcripts, or the CSV bytes with "-o -"
+  std::ostream& err;  // problems; the transcripts with "-o -"
   // Standard error is a terminal: a batch shows its progress there.
   bool err_is_terminal = false;
 };

@@ -4,10 +4,10 @@ namespace peltarix::cli {
 
 // Exit statuses of peltarix-convert, documented in --help and the README.
 enum ExitStatus : int {
-  kExitSuccess = 0,      // every CSV file was written
-  kExitRunFailed = 1,    // some file was not converted: its run stopped or it was skipped
-  kExitUsageError = 2,   // bad arguments: nothing was converted
-  kExitWithWarnings = 3, // --fail-on-warning: every file written, some with warnings
+  kExitSuccess = 0,       // every CSV file was written
+  kExitRunFailed = 1,     // some file was not converted: its run stopped or it was skipped
+  kExitUsageError = 2,    // bad arguments: nothing was converted
+  kExitWithWarnings = 3,  // --fail-on-warning: every file written, some with warnings
 };
 
 // Counts of one batch, in the order the summary line gives them.

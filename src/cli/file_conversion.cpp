@@ -36,8 +36,7 @@ FileOutcome ConvertFile(const FileTask& task, const DataKinds& kinds) {
   outcome.errors = context.log.error_count();
   outcome.warnings = context.log.warning_count();
   if (status == 0) outcome.records = RecordsByCode(context.output_lines);
-  outcome.seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return outcome;
 }
 

@@ -40,10 +40,14 @@ json FileObject(const PlannedFile& file, const FileOutcome& outcome) {
   }
   json records = json::object();
   for (const auto& [code, count] : outcome.records) records[code] = count;
-  return {{"source", file.source},           {"destination", file.destination},
-          {"status", StatusWord(outcome.status)}, {"errors", outcome.errors},
-          {"warnings", outcome.warnings},    {"records", records},
-          {"seconds", outcome.seconds},      {"log", log}};
+  return {{"source", file.source},
+          {"destination", file.destination},
+          {"status", StatusWord(outcome.status)},
+          {"errors", outcome.errors},
+          {"warnings", outcome.warnings},
+          {"records", records},
+          {"seconds", outcome.seconds},
+          {"log", log}};
 }
 
 }  // namespace
@@ -56,8 +60,10 @@ std::string JsonReport(const std::vector<PlannedFile>& files,
   for (std::size_t i = 0; i < files.size() && i < outcomes.size(); ++i) {
     document["files"].push_back(FileObject(files[i], outcomes[i]));
   }
-  document["summary"] = {{"converted", counts.converted}, {"failed", counts.failed},
-                         {"skipped", counts.skipped},     {"warnings", counts.warnings},
+  document["summary"] = {{"converted", counts.converted},
+                         {"failed", counts.failed},
+                         {"skipped", counts.skipped},
+                         {"warnings", counts.warnings},
                          {"seconds", seconds}};
   return document.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }

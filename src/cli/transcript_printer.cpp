@@ -30,7 +30,8 @@ std::string Plural(int count, const char* word) {
 
 }  // namespace
 
-void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome, const PrintTargets& targets) {
+void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome,
+                  const PrintTargets& targets) {
   if (outcome.status == FileStatus::kSkipped) {
     targets.err << kProgram << ": " << file.destination
                 << " exists; skipped (use --overwrite (-y) to replace it)\n";
@@ -47,7 +48,8 @@ void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome, const Pri
   }
   targets.transcript.flush();
   for (const TranscriptLine& line : outcome.transcript) {
-    if (CopiedToErr(line.severity, targets)) targets.err << file.source << ": " << line.text << '\n';
+    if (CopiedToErr(line.severity, targets))
+      targets.err << file.source << ": " << line.text << '\n';
   }
   targets.err.flush();
 }

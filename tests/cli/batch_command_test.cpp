@@ -66,8 +66,9 @@ TEST(BatchCommandTest, FolderWithTwoJobsWritesEachCsvAsASingleRunWould) {
   for (const char* name : {"a", "b", "c", "annex/d"}) {
     const std::string csv = ReadBytes(out + "/" + name + ".csv");
     EXPECT_FALSE(csv.empty()) << name;
-    const std::string source =
-        houses.File(std::string(name) + (name[0] == 'b' ? ".qv" : name[0] == 'c' ? ".Qv" : ".QV"));
+    const std::string source = houses.File(std::string(name) + (name[0] == 'b'   ? ".qv"
+                                                                : name[0] == 'c' ? ".Qv"
+                                                                                 : ".QV"));
     EXPECT_EQ(csv, SingleRunCsv(source, scratch)) << name;
   }
   EXPECT_FALSE(std::filesystem::exists(out + "/notes.csv"));

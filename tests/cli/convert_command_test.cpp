@@ -32,8 +32,8 @@ TEST(ConvertCommandTest, BinaryConvertsTheSampleAndPrintsTheTranscript) {
   const std::string destination = dir.File("sample.csv");
   const auto result = RunConvertBinary({testing::SamplePath(), "-o", destination});
   EXPECT_EQ(result.exit_status, 0) << result.err;
-  EXPECT_THAT(result.out, StartsWith("QVファイル：" + testing::SamplePath() +
-                                     " → CSVファイル：" + destination + "\n☆☆☆コンバート開始["));
+  EXPECT_THAT(result.out, StartsWith("QVファイル：" + testing::SamplePath() + " → CSVファイル：" +
+                                     destination + "\n☆☆☆コンバート開始["));
   EXPECT_THAT(result.out,
               HasSubstr("\n基本情報を処理しています・・・\n建物概要を処理しています・・・\n"));
   EXPECT_THAT(result.out, HasSubstr("\n△▼△正常終了しました△▼△\n☆☆☆コンバート終了["));
@@ -166,8 +166,8 @@ TEST(ConvertCommandTest, ExitStatusesAsDocumented) {
   for (const auto& c : cases) {
     std::vector<std::string> arguments{"-y", "-q"};
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
-    EXPECT_EQ(RunConvertInProcess(arguments).exit_status, c.status) << ::testing::PrintToString(
-        c.arguments);
+    EXPECT_EQ(RunConvertInProcess(arguments).exit_status, c.status)
+        << ::testing::PrintToString(c.arguments);
   }
 }
 
@@ -188,8 +188,8 @@ TEST(ConvertCommandTest, ErrorsAndWarningsAlsoGoToStderrNamingTheSource) {
   EXPECT_THAT(quiet.err, HasSubstr(source + ": " + error_line + "\n"));
 
   // Quiet keeps warnings off both streams.
-  const auto warned = RunConvertInProcess({"-y", "-q", testing::SamplePath(), "-o",
-                                           dir.File("sample.csv")});
+  const auto warned =
+      RunConvertInProcess({"-y", "-q", testing::SamplePath(), "-o", dir.File("sample.csv")});
   EXPECT_EQ(warned.exit_status, 0);
   EXPECT_EQ(warned.out + warned.err, "");
 }
