@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <map>
 
-#include "cli/utf8_path.h"
+#include "platform/native_path.h"
 
 namespace peltarix::cli {
 namespace {
@@ -19,7 +19,7 @@ struct FoundSource {
 };
 
 bool IsDesignFile(const fs::path& path) {
-  std::string extension = Utf8(path.extension());
+  std::string extension = Utf8Path(path.extension());
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
   return extension == ".qv";
@@ -33,7 +33,7 @@ std::vector<FoundSource> DesignFilesIn(const fs::path& folder, bool recursive) {
   auto visit = [&](const fs::directory_entry& entry) {
     std::error_code ignored;
     if (entry.is_regular_file(ignored) && IsDesignFile(entry.path())) {
-      found.push_back({Utf8(entry.path()), entry.path().lexically_relative(folder)});
+      found.push_back({Utf8Path(entry.path()), entry.path().lexically_relative(folder)});
     }
   };
   const auto options = fs::directory_options::skip_permission_denied;
@@ -55,32 +55,32 @@ std::vector<FoundSource> DesignFilesIn(const fs::path& folder, bool recursive) {
 
 bool Exists(const std::string& path) {
   std::error_code error;
-  return fs::exists(fs::symlink_status(FsPath(path), error));
+  return fs::exists(fs::symlink_status(NativePath(path), error));
 }
 
 bool IsFolder(const std::string& path) {
   std::error_code error;
-  return fs::is_directory(FsPath(path), error);
+  return fs::is_directory(NativePath(path), error);
 }
 
 // A device, FIFO or socket such as /dev/stdin: it has no folder of its own
 // that a CSV could be written next to.
 bool IsSpecialFile(const std::string& path) {
   std::error_code error;
-  const fs::file_status status = fs::status(FsPath(path), error);
+  const fs::file_status status = fs::status(NativePath(path), error);
   return fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
 }
 
 std::string CsvIn(const std::string& folder, const FoundSource& source) {
-  fs::path name = source.relative.empty() ? FsPath(source.path).filename() : source.relative;
+  fs::path name = source.relative.empty() ? NativePath(source.path).filename() : source.relative;
   name.replace_extension(".csv");
-  return Utf8(FsPath(folder) / name);
+  return Utf8Path(NativePath(folder) / name);
 }
 
 std::string CollisionKey(const std::string& destination) {
   std::error_code error;
-  const fs::path absolute = fs::absolute(FsPath(destination), error);
-  return Utf8((error ? FsPath(destination) : absolute).lexically_normal());
+  const fs::path absolute = fs::absolute(NativePath(destination), error);
+  return Utf8Path((error ? NativePath(destination) : absolute).lexically_normal());
 }
 
 }  // namespace
@@ -101,7 +101,7 @@ PlanResult PlanBatch(const CommandOptions& options) {
   for (const std::string& source : sources) {
     if (source != kStandardStream && IsFolder(source)) {
       plan.batch = true;
-      std::vector<FoundSource> in_folder = DesignFilesIn(FsPath(source), options.recursive);
+      std::vector<FoundSource> in_folder = DesignFilesIn(NativePath(source), options.recursive);
       if (in_folder.empty()) {
         result.error = source + ": no *.QV files in this folder" +
                        (options.recursive ? "" : " (use -r for its sub-folders)");
@@ -149,7 +149,7 @@ PlanResult PlanBatch(const CommandOptions& options) {
     }
     if (output_folder) {
       file.destination = CsvIn(*options.output, source);
-      const std::string folder = Utf8(FsPath(file.destination).parent_path());
+      const std::string folder = Utf8Path(NativePath(file.destination).parent_path());
       if (plan.folders_to_create.back() != folder) plan.folders_to_create.push_back(folder);
     } else {
       file.destination = options.output ? *options.output : DefaultDestination(source.path);

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "cli/exit_status.h"
-#include "cli/utf8_path.h"
+#include "platform/native_path.h"
 
 namespace peltarix::cli {
 namespace {
@@ -175,9 +175,9 @@ std::optional<DataKinds> ParseKinds(std::string_view list, std::string* bad_item
 }
 
 std::string DefaultDestination(const std::string& source) {
-  std::filesystem::path path = FsPath(source);
+  std::filesystem::path path = NativePath(source);
   path.replace_extension(".csv");
-  return Utf8(path);
+  return Utf8Path(path);
 }
 
 }  // namespace peltarix::cli

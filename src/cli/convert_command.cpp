@@ -14,7 +14,7 @@
 #include "cli/parallel_runs.h"
 #include "cli/standard_streams.h"
 #include "cli/transcript_printer.h"
-#include "cli/utf8_path.h"
+#include "platform/native_path.h"
 #include "run/transcript.h"
 
 namespace peltarix::cli {
@@ -75,8 +75,26 @@ void Count(const FileOutcome& outcome, BatchCounts& counts) {
   }
 }
 
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+    text.replace(at, from.size(), to);
+    at += to.size();
+  }
+}
+
+// The scratch files stand for the standard streams: the detail lines and the
+// failure name them "-", as the user did.
+void NameStandardStreams(const PlannedFile& file, const FileTask& task, FileOutcome& outcome) {
+  for (const auto& [name, scratch] : {std::pair(file.source, task.source),
+                                      std::pair(file.destination, task.destination)}) {
+    if (name != kStandardStream) continue;
+    for (TranscriptLine& line : outcome.transcript) ReplaceAll(line.text, scratch, name);
+    if (outcome.failure_path == scratch) outcome.failure_path = name;
+  }
+}
+
 bool WriteReport(const std::string& path, const std::string& text) {
-  std::ofstream file(FsPath(path), std::ios::binary);
+  std::ofstream file(NativePath(path), std::ios::binary);
   file << text;
   file.close();
   return static_cast<bool>(file);
@@ -123,7 +141,7 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
   }
   for (const std::string& folder : plan.folders_to_create) {
     std::error_code ignored;  // a folder that cannot be made fails its runs, with their log
-    std::filesystem::create_directories(FsPath(folder), ignored);
+    std::filesystem::create_directories(NativePath(folder), ignored);
   }
 
   const bool csv_to_out = options.output == kStandardStream;
@@ -146,6 +164,7 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
           streams.err << kProgram << ": -: the CSV could not be written to standard output\n";
           outcome.status = FileStatus::kFailed;
         }
+        NameStandardStreams(plan.files[index], tasks[index], outcome);
         PrintOutcome(plan.files[index], outcome, targets);
         Count(outcome, counts);
         outcomes.push_back(std::move(outcome));

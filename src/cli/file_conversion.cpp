@@ -36,6 +36,10 @@ FileOutcome ConvertFile(const FileTask& task, const DataKinds& kinds) {
   outcome.errors = context.log.error_count();
   outcome.warnings = context.log.warning_count();
   if (status == 0) outcome.records = RecordsByCode(context.output_lines);
+  if (context.last_file_failure) {
+    outcome.failure_path = context.last_file_failure->path;
+    outcome.failure_reason = context.last_file_failure->reason_text();
+  }
   outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return outcome;
 }

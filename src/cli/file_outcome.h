@@ -25,6 +25,10 @@ struct FileOutcome {
   // Records written, by record code; empty unless the CSV was written.
   std::map<std::string, int> records;
   double seconds = 0;
+  // The run's last failure to open, read, write or replace a file, or to get
+  // memory: the file's path and the reason, for "peltarix-convert: PATH: reason".
+  std::string failure_path;
+  std::string failure_reason;
 };
 
 }  // namespace peltarix::cli

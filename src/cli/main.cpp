@@ -4,8 +4,10 @@
 #include <iostream>
 
 #include "cli/convert_command.h"
+#include "platform/temp_file_cleanup.h"
 
 int main(int argc, char** argv) {
+  peltarix::InstallTempFileCleanup();
   // A reader that closes standard output early (`| head -1`) must not stop
   // the conversion: printing then fails quietly and the CSV is still written.
   std::signal(SIGPIPE, SIG_IGN);

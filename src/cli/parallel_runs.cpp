@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -56,7 +57,15 @@ void RunInParallel(std::size_t count, int jobs,
   };
   const std::size_t thread_count = std::min<std::size_t>(std::max(jobs, 1), count);
   std::vector<std::jthread> workers;
-  for (std::size_t i = 0; i < thread_count; ++i) workers.emplace_back(work);
+  if (thread_count > 1) {
+    try {
+      for (std::size_t i = 0; i < thread_count; ++i) workers.emplace_back(work);
+    } catch (const std::system_error&) {
+      // No room for another thread (an address-space limit): go on with the
+      // threads there are, or convert here.
+    }
+  }
+  if (workers.empty()) work();
 
   std::size_t reported = 0;
   for (std::size_t index = 0; index < count; ++index) {

@@ -4,7 +4,7 @@
 #include <random>
 #include <vector>
 
-#include "cli/utf8_path.h"
+#include "platform/native_path.h"
 
 namespace peltarix::cli {
 namespace {
@@ -35,10 +35,10 @@ ScratchFolder::~ScratchFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::string ScratchFolder::File(const char* name) const { return Utf8(path_ / name); }
+std::string ScratchFolder::File(const char* name) const { return Utf8Path(path_ / name); }
 
 bool CopyStreamToFile(std::istream& in, const std::string& path, std::uintmax_t limit) {
-  std::ofstream file(FsPath(path), std::ios::binary);
+  std::ofstream file(NativePath(path), std::ios::binary);
   std::vector<char> chunk(kChunkBytes);
   std::uintmax_t copied = 0;
   while (file && in && copied <= limit) {
@@ -54,7 +54,7 @@ bool CopyStreamToFile(std::istream& in, const std::string& path, std::uintmax_t 
 }
 
 bool CopyFileToStream(const std::string& path, std::ostream& out) {
-  std::ifstream file(FsPath(path), std::ios::binary);
+  std::ifstream file(NativePath(path), std::ios::binary);
   if (!file) return false;
   std::vector<char> chunk(kChunkBytes);
   while (file) {

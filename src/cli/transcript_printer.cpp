@@ -51,6 +51,10 @@ void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome,
     if (CopiedToErr(line.severity, targets))
       targets.err << file.source << ": " << line.text << '\n';
   }
+  if (!outcome.failure_path.empty()) {
+    targets.err << kProgram << ": " << outcome.failure_path << ": " << outcome.failure_reason
+                << '\n';
+  }
   targets.err.flush();
 }
 

@@ -200,7 +200,18 @@ TEST(ConvertCommandTest, UnwritableDestinationFailsTheRun) {
       RunConvertInProcess({testing::SamplePath(), "-o", dir.File("no/such/folder/out.csv")});
   EXPECT_EQ(missing_folder.exit_status, 1);
   EXPECT_THAT(missing_folder.out, HasSubstr("ERROR！ CSVファイルを開けません"));
+  EXPECT_THAT(missing_folder.out, Not(HasSubstr("詳細：")));
   EXPECT_THAT(missing_folder.err, HasSubstr("ERROR！ CSVファイルを開けません"));
+  // The failure in the usual form of command-line tools: program, path, reason.
+  EXPECT_THAT(missing_folder.err,
+              HasSubstr("peltarix-convert: " + dir.File("no/such/folder/out.csv") + ": "));
+
+  if (std::filesystem::exists("/dev/full")) {
+    // A device is no file to replace; -v adds the detail line to the log.
+    const auto full = RunConvertInProcess({"-v", "-y", testing::SamplePath(), "-o", "/dev/full"});
+    EXPECT_EQ(full.exit_status, 1);
+    EXPECT_THAT(full.out, HasSubstr("ERROR！ CSVファイルを開けません\n詳細：/dev/full："));
+  }
 }
 
 TEST(ConvertCommandTest, OutputNamingAFolderTakesTheCsvOfOneSource) {
