@@ -85,8 +85,8 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 // The scratch files stand for the standard streams: the detail lines and the
 // failure name them "-", as the user did.
 void NameStandardStreams(const PlannedFile& file, const FileTask& task, FileOutcome& outcome) {
-  for (const auto& [name, scratch] : {std::pair(file.source, task.source),
-                                      std::pair(file.destination, task.destination)}) {
+  for (const auto& [name, scratch] :
+       {std::pair(file.source, task.source), std::pair(file.destination, task.destination)}) {
     if (name != kStandardStream) continue;
     for (TranscriptLine& line : outcome.transcript) ReplaceAll(line.text, scratch, name);
     if (outcome.failure_path == scratch) outcome.failure_path = name;
@@ -117,14 +117,14 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
 
   // The standard streams become scratch files: the run reads and writes
   // files only, and a failed run sends nothing to standard output.
-  std::optional<ScratchFolder> scratch;
+  std::optional<ScratchFiles> scratch;
   std::vector<FileTask> tasks;
   for (const PlannedFile& file : plan.files) {
     FileTask task{file.source, file.destination, file.skip};
     if (file.source == kStandardStream || file.destination == kStandardStream) {
       if (!scratch) scratch.emplace();
       if (!scratch->ok()) {
-        streams.err << kProgram << ": cannot create a temporary folder\n";
+        streams.err << kProgram << ": no temporary folder to keep the standard streams in\n";
         return kExitRunFailed;
       }
     }

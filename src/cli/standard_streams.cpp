@@ -13,29 +13,28 @@ constexpr std::size_t kChunkBytes = 1 << 16;
 
 }  // namespace
 
-ScratchFolder::ScratchFolder() {
+ScratchFiles::ScratchFiles() {
   std::error_code error;
   const std::filesystem::path temp = std::filesystem::temp_directory_path(error);
   if (error) return;
   std::random_device seed;
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    const std::filesystem::path candidate =
-        temp / ("peltarix-convert-" + std::to_string(seed()) + std::to_string(seed()));
-    // create_directory is false when the name is taken: try another.
-    if (std::filesystem::create_directory(candidate, error) && !error) {
-      path_ = candidate;
-      return;
-    }
+  prefix_ = temp / ("peltarix-convert-" + std::to_string(seed()) + std::to_string(seed()) + "-");
+}
+
+ScratchFiles::~ScratchFiles() {
+  for (const std::filesystem::path& file : files_) {
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
   }
 }
 
-ScratchFolder::~ScratchFolder() {
-  if (path_.empty()) return;
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
+std::string ScratchFiles::File(const char* name) {
+  std::filesystem::path file = prefix_;
+  file += name;
+  files_.push_back(file);
+  registrations_.push_back(std::make_unique<TempFileRegistration>(file.string()));
+  return Utf8Path(file);
 }
-
-std::string ScratchFolder::File(const char* name) const { return Utf8Path(path_ / name); }
 
 bool CopyStreamToFile(std::istream& in, const std::string& path, std::uintmax_t limit) {
   std::ofstream file(NativePath(path), std::ios::binary);

@@ -3,8 +3,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
+
+#include "platform/temp_file_cleanup.h"
 
 namespace peltarix::cli {
 
@@ -12,21 +16,24 @@ namespace peltarix::cli {
 // only one byte beyond it, so that an endless stream cannot fill memory.
 inline constexpr std::uintmax_t kSourceLimitBytes = std::uintmax_t{256} << 20;
 
-// A folder of its own under the system's temporary folder, where standard
-// input is kept as a file for the run and the CSV for standard output is
-// written; removed with its content when the object goes.
-class ScratchFolder {
+// Files of unguessable names in the system's temporary folder, where
+// standard input is kept for the run and the CSV for standard output is
+// written. They go when the object goes, or when a signal ends the process.
+class ScratchFiles {
  public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  ScratchFiles();
+  ~ScratchFiles();
+  ScratchFiles(const ScratchFiles&) = delete;
+  ScratchFiles& operator=(const ScratchFiles&) = delete;
 
-  bool ok() const { return !path_.empty(); }
-  std::string File(const char* name) const;
+  bool ok() const { return !prefix_.empty(); }
+  // The path of the scratch file `name` (UTF-8), registered for removal.
+  std::string File(const char* name);
 
  private:
-  std::filesystem::path path_;
+  std::filesystem::path prefix_;
+  std::vector<std::filesystem::path> files_;
+  std::vector<std::unique_ptr<TempFileRegistration>> registrations_;
 };
 
 // Copies at most `limit` + 1 bytes of `in` to the file `path`. False when the
