@@ -14,7 +14,7 @@ constexpr const char* kProgram = "peltarix-convert";
 
 std::string KindsHelp() {
   std::string text = "Kinds (--kinds, any case; default: all six, in this order):\n";
-  for (const KindWord& kind : kKindWords) {
+  for (const DataKindRow& kind : kDataKindRows) {
     text += "  " + std::string(kind.word);
     text.append(12 - kind.word.size(), ' ');
     text += std::string(kind.caption) + "\n";
@@ -51,7 +51,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 std::string KindList(std::string_view separator) {
   std::string text;
-  for (const KindWord& kind : kKindWords) {
+  for (const DataKindRow& kind : kDataKindRows) {
     if (!text.empty()) text += separator;
     text += kind.word;
   }
@@ -134,7 +134,7 @@ ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& 
     return {std::nullopt, kExitUsageError};
   }
   std::string bad_item;
-  const std::optional<DataKinds> parsed_kinds = ParseKinds(kinds, &bad_item);
+  const std::optional<DataKindSet> parsed_kinds = ParseKinds(kinds, &bad_item);
   if (!parsed_kinds) {
     err << kProgram << ": --kinds: unknown kind \"" << bad_item << "\" (known: " << KindList(", ")
         << ")\n";
@@ -149,19 +149,16 @@ ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& 
   return {std::move(options), kExitSuccess};
 }
 
-std::optional<DataKinds> ParseKinds(std::string_view list, std::string* bad_item) {
-  DataKinds kinds = DataKinds::None();
-  bool* const flags[] = {&kinds.basic_info, &kinds.building_outline,
-                         &kinds.columns,    &kinds.perimeter,
-                         &kinds.rooms,      &kinds.roofs};
+std::optional<DataKindSet> ParseKinds(std::string_view list, std::string* bad_item) {
+  DataKindSet kinds = DataKindSet::None();
   if (list.empty()) return kinds;
   while (true) {
     const std::size_t comma = list.find(',');
     const std::string_view word = list.substr(0, comma);
     bool known = false;
-    for (std::size_t i = 0; i < std::size(kKindWords); ++i) {
-      if (EqualsIgnoringCase(word, kKindWords[i].word)) {
-        *flags[i] = true;
+    for (const DataKindRow& row : kDataKindRows) {
+      if (EqualsIgnoringCase(word, row.word)) {
+        kinds.Set(row.kind);
         known = true;
       }
     }

@@ -5,20 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "run/data_kinds.h"
+#include "conversion/data_kinds.h"
 
 namespace peltarix::cli {
-
-// One data kind as the command line names it: the --kinds word and the
-// window's caption, in the order of the window's check boxes.
-struct KindWord {
-  std::string_view word;
-  std::string_view caption;
-};
-inline constexpr KindWord kKindWords[] = {
-    {"basic", "基本情報"}, {"outline", "建物概要"}, {"columns", "柱"},
-    {"perimeter", "外周"}, {"rooms", "部屋"},       {"roofs", "屋根"},
-};
 
 enum class Verbosity { kQuiet, kNormal, kVerbose };
 
@@ -27,7 +16,7 @@ enum class Verbosity { kQuiet, kNormal, kVerbose };
 struct CommandOptions {
   std::vector<std::string> sources;
   std::optional<std::string> output;
-  DataKinds kinds;
+  DataKindSet kinds = DataKindSet::All();
   bool recursive = false;
   bool overwrite = false;
   bool fail_on_warning = false;
@@ -47,9 +36,9 @@ struct ParsedCommand {
 ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
                                std::ostream& err);
 
-// A comma-separated list of kind words, compared without regard to ASCII
+// A comma-separated list of the data-kind table's words, compared without regard to ASCII
 // case; the empty list ticks none. On an unknown item, `bad_item` names it.
-std::optional<DataKinds> ParseKinds(std::string_view list, std::string* bad_item = nullptr);
+std::optional<DataKindSet> ParseKinds(std::string_view list, std::string* bad_item = nullptr);
 
 // SOURCE with its extension replaced by ".csv" (added when it has none).
 std::string DefaultDestination(const std::string& source);

@@ -14,8 +14,8 @@
 #include "cli/parallel_runs.h"
 #include "cli/standard_streams.h"
 #include "cli/transcript_printer.h"
+#include "conversion/transcript.h"
 #include "platform/native_path.h"
-#include "run/transcript.h"
 
 namespace peltarix::cli {
 namespace {

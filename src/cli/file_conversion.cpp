@@ -3,8 +3,8 @@
 #include <chrono>
 
 #include "cli/captured_log.h"
+#include "conversion/transcript.h"
 #include "run/run_context.h"
-#include "run/transcript.h"
 
 namespace peltarix::cli {
 namespace {
@@ -22,7 +22,7 @@ std::map<std::string, int> RecordsByCode(const std::vector<std::string>& lines) 
 
 }  // namespace
 
-FileOutcome ConvertFile(const FileTask& task, const DataKinds& kinds) {
+FileOutcome ConvertFile(const FileTask& task, const DataKindSet& kinds) {
   FileOutcome outcome;
   if (task.skip) return outcome;
   const auto start = std::chrono::steady_clock::now();

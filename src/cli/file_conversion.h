@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/file_outcome.h"
-#include "run/data_kinds.h"
+#include "conversion/data_kinds.h"
 
 namespace peltarix::cli {
 
@@ -17,6 +17,6 @@ struct FileTask {
 
 // Runs one conversion with its transcript, in a RunContext of its own (so
 // that several can run at once), and gathers what the report needs.
-FileOutcome ConvertFile(const FileTask& task, const DataKinds& kinds);
+FileOutcome ConvertFile(const FileTask& task, const DataKindSet& kinds);
 
 }  // namespace peltarix::cli

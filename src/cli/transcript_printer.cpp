@@ -1,6 +1,6 @@
 #include "cli/transcript_printer.h"
 
-#include "run/file_heading.h"
+#include "conversion/file_heading.h"
 #include "run/number_format.h"
 
 namespace peltarix::cli {

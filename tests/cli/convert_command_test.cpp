@@ -224,8 +224,7 @@ TEST(ConvertCommandTest, OutputNamingAFolderTakesTheCsvOfOneSource) {
 TEST(ParseKindsTest, AcceptsSubsetsInAnyOrderAndCase) {
   const auto kinds = cli::ParseKinds("ROOFS,basic");
   ASSERT_TRUE(kinds.has_value());
-  EXPECT_TRUE(kinds->basic_info && kinds->roofs);
-  EXPECT_FALSE(kinds->building_outline || kinds->columns || kinds->perimeter || kinds->rooms);
+  EXPECT_TRUE(*kinds == DataKindSet::Only(DataKind::kBasicInfo).With(DataKind::kRoofs));
   std::string bad;
   EXPECT_FALSE(cli::ParseKinds("basic,wall", &bad).has_value());
   EXPECT_EQ(bad, "wall");

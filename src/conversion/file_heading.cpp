@@ -1,4 +1,4 @@
-#include "run/file_heading.h"
+#include "conversion/file_heading.h"
 
 namespace peltarix {
 
