@@ -25,8 +25,8 @@
 #include "app/dialog_font.h"
 #include "app/file_names.h"
 #include "app/log_list_view.h"
+#include "conversion/file_heading.h"
 #include "conversion/transcript.h"
-#include "run/file_heading.h"
 #include "run/run_context.h"
 
 namespace peltarix {
