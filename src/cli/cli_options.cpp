@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/utf8_path.h"
+
 namespace peltarix::cli {
 
 std::optional<DataKinds> ParseKinds(std::string_view list) {
@@ -27,9 +29,9 @@ std::optional<DataKinds> ParseKinds(std::string_view list) {
 }
 
 std::string DefaultDestination(const std::string& source) {
-  std::filesystem::path path(source);
+  std::filesystem::path path = platform::PathFromUtf8(source);
   path.replace_extension(".csv");
-  return path.string();
+  return platform::Utf8FromPath(path);
 }
 
 }  // namespace peltarix::cli

@@ -7,6 +7,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/terminal_log_view.h"
+#include "platform/utf8_path.h"
 #include "run/run_context.h"
 #include "run/transcript.h"
 
@@ -79,7 +80,7 @@ int RunConvertCommand(int argc, const char* const* argv, std::ostream& out, std:
     return kExitUsageError;
   }
   std::error_code ignored;
-  if (!arguments.overwrite && std::filesystem::exists(arguments.destination, ignored)) {
+  if (!arguments.overwrite && std::filesystem::exists(platform::PathFromUtf8(arguments.destination), ignored)) {
     err << kProgram << ": " << arguments.destination
         << " exists; use --overwrite (-y) to replace it\n";
     return kExitUsageError;

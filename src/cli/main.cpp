@@ -1,7 +1,23 @@
-#include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/convert_command.h"
+#include "platform/console_output.h"
+#include "platform/wide_arguments.h"
 
 int main(int argc, char** argv) {
-  return peltarix::cli::RunConvertCommand(argc, argv, std::cout, std::cerr);
+  using peltarix::platform::ConsoleStream;
+  using peltarix::platform::StandardStream;
+  // Arguments as UTF-8 on every system, so that file names in any script
+  // reach the core intact.
+  const std::vector<std::string> arguments = peltarix::platform::Utf8Arguments(argc, argv);
+  std::vector<const char*> pointers;
+  for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
+  std::ostream& out = ConsoleStream(StandardStream::kOutput);
+  std::ostream& err = ConsoleStream(StandardStream::kError);
+  const int status = peltarix::cli::RunConvertCommand(static_cast<int>(pointers.size()),
+                                                      pointers.data(), out, err);
+  out.flush();
+  err.flush();
+  return status;
 }

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/file_open.h"
 #include "run/conversion_run.h"
 
 namespace peltarix {
@@ -32,7 +33,7 @@ std::string CsvBytes(const std::vector<std::string>& lines) {
 
 int WriteCsvFile(RunContext& context) {
   const std::string& path = context.destination_file_path;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = platform::OpenFile(path, "wb");
   if (file == nullptr) {
     context.LogMessage(kError, "CSVファイルを開けません");
     return -1;
@@ -43,7 +44,7 @@ int WriteCsvFile(RunContext& context) {
   written = std::fclose(file) == 0 && written;
   if (!written) {
     // Leave no partial file that could pass for a complete one.
-    std::unique_ptr<std::FILE, FileCloser> emptied(std::fopen(path.c_str(), "wb"));
+    std::unique_ptr<std::FILE, FileCloser> emptied(platform::OpenFile(path, "wb"));
     context.LogMessage(kError, "CSVファイルの書き込みに失敗しました");
     return -1;
   }

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <string>
 
+#include "platform/utf8_path.h"
 #include "run/conversion_run.h"
 #include "run/number_format.h"
 #include "source/c_numbers.h"
@@ -14,8 +15,9 @@ constexpr std::string_view kInfo = "QVINFO";
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return false;
-  std::ifstream file(path, std::ios::binary);
+  const std::filesystem::path file_path = platform::PathFromUtf8(path);
+  if (std::filesystem::is_directory(file_path, error)) return false;
+  std::ifstream file(file_path, std::ios::binary);
   if (!file) return false;
   bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   // A directory opens on some systems but cannot be read.
@@ -24,7 +26,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 
 // Opening for writing creates the file or empties it, as the check always has.
 bool TestOpenForWriting(const std::string& path) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(platform::PathFromUtf8(path), std::ios::binary | std::ios::trunc);
   return static_cast<bool>(file);
 }
 
@@ -46,7 +48,8 @@ int ValidateSource(RunContext& context) {
   // The destination's test open empties it: were it the source, the user's
   // design file would be lost.
   std::error_code error;
-  if (std::filesystem::equivalent(context.source_file_path, context.destination_file_path, error)) {
+  if (std::filesystem::equivalent(platform::PathFromUtf8(context.source_file_path),
+                                  platform::PathFromUtf8(context.destination_file_path), error)) {
     return Fail(context, "変換元QVファイルと変換先CSVファイルが同じです");
   }
   if (context.destination_file_path.empty() || !TestOpenForWriting(context.destination_file_path)) {

@@ -1,22 +1,15 @@
 #include "source/c_numbers.h"
 
-#include <locale.h>
 #include <climits>
-#include <cstdlib>
 #include <string>
+
+#include "platform/c_locale_strtod.h"
 
 namespace peltarix {
 namespace {
 
 bool IsCSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// The "C" locale, created once: strtod would otherwise follow the process
-// locale and stop at "." in a locale whose decimal separator is ",".
-locale_t CLocale() {
-  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return c_locale;
 }
 
 }  // namespace
@@ -44,7 +37,9 @@ int Atoi(std::string_view text) {
 
 double Atof(std::string_view text) {
   const std::string terminated(text.substr(0, std::min(text.find('\0'), text.size())));
-  return strtod_l(terminated.c_str(), nullptr, CLocale());
+  // strtod would otherwise follow the process locale and stop at "." in a
+  // locale whose decimal separator is ",".
+  return platform::StrtodInCLocale(terminated.c_str(), nullptr);
 }
 
 }  // namespace peltarix

@@ -1,0 +1,11 @@
+#include <iostream>
+
+#include "platform/console_output.h"
+
+namespace peltarix::platform {
+
+std::ostream& ConsoleStream(StandardStream which) {
+  return which == StandardStream::kOutput ? std::cout : std::cerr;
+}
+
+}  // namespace peltarix::platform

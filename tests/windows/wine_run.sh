@@ -1,0 +1,11 @@
+#!/bin/sh
+# wine_run.sh PREFIX PROGRAM [ARGUMENT...]
+# Runs a Windows program under Wine, quietly and without a display, in the
+# Wine prefix PREFIX (made on first use). Exits with the program's status.
+set -e
+prefix=$1
+shift
+"$(dirname "$0")/make_wine_prefix.sh" "$prefix"
+prefix=$(cd "$prefix" && pwd)
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+exec wine "$@"
