@@ -9,6 +9,10 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WIN
                         WINVER=0x0A00)
 # One self-contained .exe each: no libstdc++, libgcc or winpthread DLL to ship.
 add_link_options(-static -static-libgcc -static-libstdc++)
+# GCC 12 warns falsely about std::string concatenation at -O3 (GCC bug 105329).
+add_compile_options(-Wno-restrict)
+# No debugging symbols in the programs handed out.
+add_link_options($<$<CONFIG:Release>:-s>)
 
 # Header-only libraries of the build machine (CLI11, Boost.Geometry for the
 # tests) are plain C++: expose just their folders, not the host's /usr/include.
