@@ -48,6 +48,8 @@ void DefineOptions(CLI::App& app, Arguments& arguments) {
 
 int RunConvertCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app("Converts a QV house design file into a CSV file of coded records.", kProgram);
+  // The same options on every system: on Windows a path may start with "/".
+  app.allow_windows_style_options(false);
   Arguments arguments;
   DefineOptions(app, arguments);
   // CLI11 reads "--kinds=" as "--kinds" waiting for a value and would take
