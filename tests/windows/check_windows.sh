@@ -17,8 +17,11 @@ failures=0
 # UTF-8 file names on the Linux side; Wine's ANSI code page is then 1252,
 # which cannot spell Japanese: the programs must use the wide APIs.
 export LC_ALL=C.UTF-8 WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# One Wine server for all the short runs below.
-wineserver -p 60
+# One Wine server, with its services, for all the short runs below. Started
+# here with its output elsewhere: started inside a run whose output is read
+# through a pipe (ctest), it would hold that pipe open.
+wineserver -p 60 </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >/dev/null 2>&1
 rm -rf "$work" && mkdir -p "$work/linux" "$work/windows"
 
 fail() {
