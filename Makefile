@@ -104,5 +104,7 @@ fuzz: deps
 	    $$options -artifact_prefix=$$artifacts/ $$corpus || exit 1; \
 	done
 
+# Every build folder: the plain and sanitizer builds, the fuzzers, the
+# Windows cross build and any other build-* folder.
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(WINDOWS_DIR) dist
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(WINDOWS_DIR) build build-* dist

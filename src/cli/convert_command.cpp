@@ -7,9 +7,9 @@
 
 #include "cli/cli_options.h"
 #include "cli/terminal_log_view.h"
-#include "platform/utf8_path.h"
+#include "conversion/transcript.h"
+#include "platform/native_path.h"
 #include "run/run_context.h"
-#include "run/transcript.h"
 
 namespace peltarix::cli {
 namespace {
@@ -67,7 +67,7 @@ int RunConvertCommand(int argc, const char* const* argv, std::ostream& out, std:
     // Help and version end with status 0, everything else is a usage error.
     return app.exit(error, out, err) == 0 ? kExitSuccess : kExitUsageError;
   }
-  const std::optional<DataKinds> kinds = ParseKinds(arguments.kinds);
+  const std::optional<DataKindSet> kinds = ParseKinds(arguments.kinds);
   if (!kinds) {
     err << kProgram << ": unknown kind in --kinds=" << arguments.kinds
         << " (known: basic, outline, columns, perimeter, rooms, roofs)\n";
@@ -82,7 +82,7 @@ int RunConvertCommand(int argc, const char* const* argv, std::ostream& out, std:
     return kExitUsageError;
   }
   std::error_code ignored;
-  if (!arguments.overwrite && std::filesystem::exists(platform::PathFromUtf8(arguments.destination), ignored)) {
+  if (!arguments.overwrite && std::filesystem::exists(NativePath(arguments.destination), ignored)) {
     err << kProgram << ": " << arguments.destination
         << " exists; use --overwrite (-y) to replace it\n";
     return kExitUsageError;

@@ -3,14 +3,16 @@
 
 #include "cli/convert_command.h"
 #include "platform/console_output.h"
+#include "platform/temp_file_cleanup.h"
 #include "platform/wide_arguments.h"
 
 int main(int argc, char** argv) {
-  using peltarix::platform::ConsoleStream;
-  using peltarix::platform::StandardStream;
+  using peltarix::ConsoleStream;
+  using peltarix::StandardStream;
+  peltarix::InstallTempFileCleanup();
   // Arguments as UTF-8 on every system, so that file names in any script
   // reach the core intact.
-  const std::vector<std::string> arguments = peltarix::platform::Utf8Arguments(argc, argv);
+  const std::vector<std::string> arguments = peltarix::Utf8Arguments(argc, argv);
   std::vector<const char*> pointers;
   for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
   std::ostream& out = ConsoleStream(StandardStream::kOutput);

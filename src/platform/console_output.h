@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-namespace peltarix::platform {
+namespace peltarix {
 
 enum class StandardStream { kOutput, kError };
 
@@ -12,4 +12,4 @@ enum class StandardStream { kOutput, kError };
 // systems, the UTF-8 bytes go out unchanged (no CR added before LF).
 std::ostream& ConsoleStream(StandardStream which);
 
-}  // namespace peltarix::platform
+}  // namespace peltarix

@@ -2,10 +2,10 @@
 
 #include "platform/console_output.h"
 
-namespace peltarix::platform {
+namespace peltarix {
 
 std::ostream& ConsoleStream(StandardStream which) {
   return which == StandardStream::kOutput ? std::cout : std::cerr;
 }
 
-}  // namespace peltarix::platform
+}  // namespace peltarix

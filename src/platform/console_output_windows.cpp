@@ -10,7 +10,7 @@
 #include "platform/console_output.h"
 #include "platform/utf16_windows.h"
 
-namespace peltarix::platform {
+namespace peltarix {
 namespace {
 
 // The length of the longest prefix of `bytes` that does not end inside a
@@ -87,4 +87,4 @@ std::ostream& ConsoleStream(StandardStream which) {
   return error;
 }
 
-}  // namespace peltarix::platform
+}  // namespace peltarix

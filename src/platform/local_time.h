@@ -3,10 +3,10 @@
 #include <ctime>
 #include <optional>
 
-namespace peltarix::platform {
+namespace peltarix {
 
 // The calendar time `time` in the system's local time zone; empty when it
 // cannot be converted.
 std::optional<std::tm> LocalTime(std::time_t time);
 
-}  // namespace peltarix::platform
+}  // namespace peltarix

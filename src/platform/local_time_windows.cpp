@@ -1,6 +1,6 @@
 #include "platform/local_time.h"
 
-namespace peltarix::platform {
+namespace peltarix {
 
 std::optional<std::tm> LocalTime(std::time_t time) {
   std::tm local{};
@@ -8,4 +8,4 @@ std::optional<std::tm> LocalTime(std::time_t time) {
   return local;
 }
 
-}  // namespace peltarix::platform
+}  // namespace peltarix

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace peltarix::platform {
+namespace peltarix {
 
 std::wstring Utf16FromUtf8(std::string_view utf8) {
   if (utf8.empty()) return {};
@@ -23,4 +23,4 @@ std::string Utf8FromUtf16(std::wstring_view utf16) {
   return utf8;
 }
 
-}  // namespace peltarix::platform
+}  // namespace peltarix

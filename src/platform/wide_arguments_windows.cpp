@@ -6,7 +6,7 @@
 #include "platform/utf16_windows.h"
 #include "platform/wide_arguments.h"
 
-namespace peltarix::platform {
+namespace peltarix {
 namespace {
 
 struct LocalFreer {
@@ -26,4 +26,4 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
   return arguments;
 }
 
-}  // namespace peltarix::platform
+}  // namespace peltarix

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/failure_reason.h"
 #include "run/floor_values.h"
 #include "run/progress_log.h"
 #include "run/timestamp.h"
@@ -28,6 +30,9 @@ class RunContext {
 
   FloorValues floors;
   ProgressLog log;
+  // The run's last failure to open, read, write or replace a file, or to get
+  // memory, for front ends that name it outside the log (path: reason).
+  std::optional<FileFailure> last_file_failure;
   LocalClock clock;
 
   // The source file read once at validation; every lookup of the run answers
@@ -39,7 +44,7 @@ class RunContext {
                           std::string_view index) const;
   int LookupCount(std::string_view section, std::string_view key) const;
 
-  void LogMessage(int severity, std::string_view text) { log.LogMessage(severity, text); }
+  void LogMessage(Severity severity, std::string_view text) { log.LogMessage(severity, text); }
 
   // The index of the last record line; 0 when only the header slot is used.
   int last_line_index() const { return static_cast<int>(output_lines.size()) - 1; }

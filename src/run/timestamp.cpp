@@ -17,7 +17,7 @@ std::string TwoDigits(int value) {
 std::optional<std::tm> SystemLocalTime() {
   const std::time_t now = std::time(nullptr);
   if (now == static_cast<std::time_t>(-1)) return std::nullopt;
-  return platform::LocalTime(now);
+  return LocalTime(now);
 }
 
 std::optional<std::string> FormatTimestamp(TimestampForm form, const LocalClock& clock) {

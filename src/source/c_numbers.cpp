@@ -1,9 +1,9 @@
 #include "source/c_numbers.h"
 
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <string>
-
-#include "platform/c_locale_strtod.h"
 
 namespace peltarix {
 namespace {
@@ -36,10 +36,59 @@ int Atoi(std::string_view text) {
 }
 
 double Atof(std::string_view text) {
-  const std::string terminated(text.substr(0, std::min(text.find('\0'), text.size())));
-  // strtod would otherwise follow the process locale and stop at "." in a
-  // locale whose decimal separator is ",".
-  return platform::StrtodInCLocale(terminated.c_str(), nullptr);
+  // Only the decimal form is read: strtod would also take hex numbers,
+  // "inf" and "nan", and a coordinate of "nan" must not reach the CSV.
+  const std::size_t end = std::min(text.find('\0'), text.size());
+  const auto is_digit = [&](std::size_t pos) {
+    return pos < end && text[pos] >= '0' && text[pos] <= '9';
+  };
+  std::size_t start = 0;
+  while (start < end && IsCSpace(text[start])) ++start;
+  std::size_t pos = start;
+  const bool negative = pos < end && text[pos] == '-';
+  if (pos < end && (text[pos] == '+' || text[pos] == '-')) ++pos;
+  const std::size_t unsigned_start = pos;
+  std::size_t digits = 0;
+  // How many places left of the point the first significant digit stands
+  // (right of it when negative); with the exponent it tells an overflow
+  // from an underflow.
+  long magnitude = 0;
+  bool significant = false;
+  for (; is_digit(pos); ++pos) {
+    ++digits;
+    significant = significant || text[pos] != '0';
+    if (significant) ++magnitude;
+  }
+  if (pos < end && text[pos] == '.') {
+    for (++pos; is_digit(pos); ++pos) {
+      ++digits;
+      if (!significant && text[pos] == '0') --magnitude;
+      significant = significant || text[pos] != '0';
+    }
+  }
+  if (digits == 0) return 0.0;
+  int exponent_value = 0;
+  if (pos < end && (text[pos] == 'e' || text[pos] == 'E')) {
+    std::size_t exponent = pos + 1;
+    if (exponent < end && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
+    if (is_digit(exponent)) {
+      exponent_value = Atoi(text.substr(pos + 1, end - pos - 1));
+      pos = exponent;
+      while (is_digit(pos)) ++pos;
+    }
+  }
+  // from_chars is locale-free, exact, and part of the program itself, so
+  // every system reads the same bits; it takes no "+" and leaves overflow
+  // and underflow to the caller.
+  double value = 0.0;
+  const std::errc error =
+      std::from_chars(text.data() + unsigned_start, text.data() + pos, value).ec;
+  if (error == std::errc::result_out_of_range) {
+    // Past the largest double strtod gives HUGE_VAL, below the smallest 0.
+    const long long power = static_cast<long long>(magnitude) + exponent_value;
+    value = power > 0 ? HUGE_VAL : 0.0;
+  }
+  return negative ? -value : value;
 }
 
 }  // namespace peltarix

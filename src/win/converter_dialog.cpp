@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "platform/utf16_windows.h"
-#include "run/data_kinds.h"
+#include "conversion/data_kinds.h"
+#include "conversion/transcript.h"
 #include "run/run_context.h"
-#include "run/transcript.h"
 #include "win/file_dialogs.h"
 #include "win/list_box_log_view.h"
 #include "win/resource_ids.h"
@@ -17,8 +17,8 @@ namespace {
 
 constexpr const wchar_t* kAppName = L"PELTARIX";
 
-// The check boxes in the run's order.
-constexpr std::array<int, 6> kKindBoxes = {IDC_KIND_BASIC_INFO, IDC_KIND_BUILDING_OUTLINE,
+// The check boxes in the run's order, the order of the data kind table.
+constexpr std::array<int, kDataKindCount> kKindBoxes = {IDC_KIND_BASIC_INFO, IDC_KIND_BUILDING_OUTLINE,
                                            IDC_KIND_COLUMNS,    IDC_KIND_PERIMETER,
                                            IDC_KIND_ROOMS,      IDC_KIND_ROOFS};
 
@@ -34,19 +34,19 @@ std::string FieldText(HWND dialog, int id) {
   const HWND field = GetDlgItem(dialog, id);
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-  return platform::Utf8FromUtf16(text);
+  return Utf8FromUtf16(text);
 }
 
 void SetFieldText(HWND dialog, int id, std::string_view utf8) {
-  SetDlgItemTextW(dialog, id, platform::Utf16FromUtf8(utf8).c_str());
+  SetDlgItemTextW(dialog, id, Utf16FromUtf8(utf8).c_str());
 }
 
-DataKinds CheckedKinds(HWND dialog) {
-  std::array<bool, kKindBoxes.size()> ticked{};
+DataKindSet CheckedKinds(HWND dialog) {
+  DataKindSet kinds = DataKindSet::None();
   for (std::size_t i = 0; i < kKindBoxes.size(); ++i) {
-    ticked[i] = IsDlgButtonChecked(dialog, kKindBoxes[i]) == BST_CHECKED;
+    kinds.Set(kDataKindRows[i].kind, IsDlgButtonChecked(dialog, kKindBoxes[i]) == BST_CHECKED);
   }
-  return {ticked[0], ticked[1], ticked[2], ticked[3], ticked[4], ticked[5]};
+  return kinds;
 }
 
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
@@ -82,7 +82,10 @@ BOOL OnInitDialog(HWND dialog, DialogState& state) {
   state.small_icon = LoadAppIcon(state.instance, SM_CXSMICON, SM_CYSMICON);
   SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(state.big_icon));
   SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(state.small_icon));
-  for (const int box : kKindBoxes) CheckDlgButton(dialog, box, BST_CHECKED);
+  for (std::size_t i = 0; i < kKindBoxes.size(); ++i) {
+    SetFieldText(dialog, kKindBoxes[i], kDataKindRows[i].caption);
+    CheckDlgButton(dialog, kKindBoxes[i], BST_CHECKED);
+  }
   state.log_view = std::make_unique<ListBoxLogView>(GetDlgItem(dialog, IDC_LOG_LIST));
   if (state.fields) {
     SetFieldText(dialog, IDC_SOURCE_EDIT, state.fields->source_path);
@@ -98,7 +101,7 @@ void OnExecute(HWND dialog, DialogState& state) {
   const std::string destination_path = FieldText(dialog, IDC_DESTINATION_EDIT);
   if (const auto message = EmptyNameMessage(source_path, destination_path)) {
     // The only messages that bypass the log; the log keeps the last run.
-    MessageBoxW(dialog, platform::Utf16FromUtf8(*message).c_str(), kAppName, MB_OK);
+    MessageBoxW(dialog, Utf16FromUtf8(*message).c_str(), kAppName, MB_OK);
     return;
   }
   // The run goes on this thread: the window takes no input until it is over,

@@ -47,7 +47,7 @@ std::optional<std::string> Ask(HWND owner, bool save) {
   }
   if (!chosen) return std::nullopt;
   path.resize(path.find(L'\0'));
-  return platform::Utf8FromUtf16(path);
+  return Utf8FromUtf16(path);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 namespace peltarix::win {
 
 void ListBoxLogView::AppendLine(const std::string& line) {
-  const std::wstring text = platform::Utf16FromUtf8(line);
+  const std::wstring text = Utf16FromUtf8(line);
   // A line the list refuses (out of memory) is dropped; the run goes on.
   SendMessageW(list_box_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -13,7 +13,7 @@ namespace {
 // "--fill SOURCE DEST" puts the two paths into the fields at start, for the
 // window's tests; the program takes no other arguments.
 std::optional<peltarix::win::InitialFields> FieldsFromArguments(int argc, char** argv) {
-  const std::vector<std::string> arguments = peltarix::platform::Utf8Arguments(argc, argv);
+  const std::vector<std::string> arguments = peltarix::Utf8Arguments(argc, argv);
   if (arguments.size() == 4 && arguments[1] == "--fill") {
     return peltarix::win::InitialFields{arguments[2], arguments[3]};
   }

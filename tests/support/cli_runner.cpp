@@ -40,7 +40,7 @@ std::wstring Quoted(const std::wstring& argument) {
 
 HANDLE InheritableFile(const std::string& path, DWORD access, DWORD disposition) {
   SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  return CreateFileW(platform::Utf16FromUtf8(path).c_str(), access,
+  return CreateFileW(Utf16FromUtf8(path).c_str(), access,
                      FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, disposition,
                      FILE_ATTRIBUTE_NORMAL, nullptr);
 }
@@ -48,11 +48,11 @@ HANDLE InheritableFile(const std::string& path, DWORD access, DWORD disposition)
 // Runs the binary with its output in files; the exit status, or -1.
 int RunBinary(const std::vector<std::string>& arguments, const std::string& out_path,
               const std::string& err_path) {
-  std::wstring program = platform::Utf16FromUtf8(PELTARIX_CONVERT_BINARY);
+  std::wstring program = Utf16FromUtf8(PELTARIX_CONVERT_BINARY);
   std::replace(program.begin(), program.end(), L'/', L'\\');
   std::wstring command_line = Quoted(program);
   for (const std::string& argument : arguments) {
-    command_line += L" " + Quoted(platform::Utf16FromUtf8(argument));
+    command_line += L" " + Quoted(Utf16FromUtf8(argument));
   }
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;

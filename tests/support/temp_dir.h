@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "platform/utf8_path.h"
+#include "platform/native_path.h"
 
 namespace peltarix::testing {
 
@@ -29,7 +29,7 @@ class TempDir {
 
   // A UTF-8 path, as the program's paths are.
   std::string File(const std::string& name) const {
-    return platform::Utf8FromPath(path_ / platform::PathFromUtf8(name));
+    return Utf8Path(path_ / NativePath(name));
   }
   const std::filesystem::path& path() const { return path_; }
 
@@ -38,11 +38,11 @@ class TempDir {
 };
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(platform::PathFromUtf8(path), std::ios::binary) << bytes;
+  std::ofstream(NativePath(path), std::ios::binary) << bytes;
 }
 
 inline std::string ReadBytes(const std::string& path) {
-  std::ifstream file(platform::PathFromUtf8(path), std::ios::binary);
+  std::ifstream file(NativePath(path), std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
