@@ -32,11 +32,12 @@ xvfb_pid=$!
 read -r -t 30 display <&5 || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$display
 wine "$windows/peltarix.exe" --fill "$(windows_path "$work/窓/住宅.QV")" \
-  "$(windows_path "$csv")" &
+  "$(windows_path "$csv")" 2>/dev/null &
 window_pid=$!
 cleanup() {
   kill "$window_pid" 2>/dev/null
   kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
 }
 trap cleanup EXIT
 

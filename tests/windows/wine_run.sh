@@ -10,6 +10,6 @@ prefix=$(cd "$prefix" && pwd)
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Start the Wine server and its services apart from this program's output:
 # started by the program, they would keep a pipe reading it (ctest) open.
-wineserver -p 30 </dev/null >/dev/null 2>&1
+wineserver -p 30 </dev/null >/dev/null 2>&1 || true  # already running
 wine cmd /c exit </dev/null >/dev/null 2>&1
 exec wine "$@"
