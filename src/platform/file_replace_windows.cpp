@@ -148,10 +148,9 @@ std::optional<FileFailure> FileReplacer::Commit() {
   const fs::path target = NativePath(destination_);
   // ReplaceFileW keeps an existing file's attributes and security; a new
   // name, or a file system without it, takes the plain rename.
-  const bool replaced =
-      GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
-      ReplaceFileW(target.c_str(), temp_->path.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                   nullptr, nullptr);
+  const bool replaced = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
+                        ReplaceFileW(target.c_str(), temp_->path.c_str(), nullptr,
+                                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
   if (!replaced && !MoveFileExW(temp_->path.c_str(), target.c_str(),
                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return Fail(ReasonFromWin32Error(GetLastError()));

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/utf16_windows.h"
 #include "conversion/data_kinds.h"
 #include "conversion/transcript.h"
+#include "platform/utf16_windows.h"
 #include "run/run_context.h"
 #include "win/file_dialogs.h"
 #include "win/list_box_log_view.h"
@@ -18,9 +18,10 @@ namespace {
 constexpr const wchar_t* kAppName = L"PELTARIX";
 
 // The check boxes in the run's order, the order of the data kind table.
-constexpr std::array<int, kDataKindCount> kKindBoxes = {IDC_KIND_BASIC_INFO, IDC_KIND_BUILDING_OUTLINE,
-                                           IDC_KIND_COLUMNS,    IDC_KIND_PERIMETER,
-                                           IDC_KIND_ROOMS,      IDC_KIND_ROOFS};
+constexpr std::array<int, kDataKindCount> kKindBoxes = {
+    IDC_KIND_BASIC_INFO, IDC_KIND_BUILDING_OUTLINE,
+    IDC_KIND_COLUMNS,    IDC_KIND_PERIMETER,
+    IDC_KIND_ROOMS,      IDC_KIND_ROOFS};
 
 struct DialogState {
   HINSTANCE instance;
@@ -33,7 +34,8 @@ struct DialogState {
 std::string FieldText(HWND dialog, int id) {
   const HWND field = GetDlgItem(dialog, id);
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
   return Utf8FromUtf16(text);
 }
 

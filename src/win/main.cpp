@@ -1,4 +1,5 @@
 #include <windows.h>
+// after windows.h, which it needs
 #include <commctrl.h>
 
 #include <optional>
@@ -26,7 +27,6 @@ int main(int argc, char** argv) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  peltarix::win::RunConverterDialog(GetModuleHandleW(nullptr),
-                                    FieldsFromArguments(argc, argv));
+  peltarix::win::RunConverterDialog(GetModuleHandleW(nullptr), FieldsFromArguments(argc, argv));
   return 0;
 }

@@ -40,9 +40,8 @@ std::wstring Quoted(const std::wstring& argument) {
 
 HANDLE InheritableFile(const std::string& path, DWORD access, DWORD disposition) {
   SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  return CreateFileW(Utf16FromUtf8(path).c_str(), access,
-                     FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, disposition,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(Utf16FromUtf8(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                     &inherit, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 // Runs the binary with its output in files; the exit status, or -1.
@@ -61,8 +60,8 @@ int RunBinary(const std::vector<std::string>& arguments, const std::string& out_
   startup.hStdOutput = InheritableFile(out_path, GENERIC_WRITE, CREATE_ALWAYS);
   startup.hStdError = InheritableFile(err_path, GENERIC_WRITE, CREATE_ALWAYS);
   PROCESS_INFORMATION process{};
-  const bool started = CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr,
-                                      TRUE, 0, nullptr, nullptr, &startup, &process);
+  const bool started = CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, TRUE,
+                                      0, nullptr, nullptr, &startup, &process);
   DWORD status = static_cast<DWORD>(-1);
   if (started) {
     WaitForSingleObject(process.hProcess, INFINITE);

@@ -28,9 +28,7 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   // A UTF-8 path, as the program's paths are.
-  std::string File(const std::string& name) const {
-    return Utf8Path(path_ / NativePath(name));
-  }
+  std::string File(const std::string& name) const { return Utf8Path(path_ / NativePath(name)); }
   const std::filesystem::path& path() const { return path_; }
 
  private:

@@ -28,8 +28,7 @@ int main() {
     // The bits of the value read, not a printed form that could round.
     const auto bits = static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(read));
     std::printf("%s %s %s %016llx %d\n", peltarix::FormatFixed(value, 6).c_str(),
-                peltarix::FormatFixed(value, 2).c_str(), text.c_str(), bits,
-                peltarix::Atoi(text));
+                peltarix::FormatFixed(value, 2).c_str(), text.c_str(), bits, peltarix::Atoi(text));
   }
   return 0;
 }
