@@ -11,15 +11,17 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenchmark-dev \
-            libcli11-dev libboost-dev qt6-base-dev fonts-ipafont-gothic
+            libcli11-dev nlohmann-json3-dev libboost-dev qt6-base-dev fonts-ipafont-gothic valgrind
 # The Windows build: MinGW-w64 cross compiler, Wine and a virtual display for
 # its checks.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool \
-                    imagemagick fonts-ipafont-gothic googletest libcli11-dev libboost-dev
+                    imagemagick fonts-ipafont-gothic googletest libcli11-dev libboost-dev \
+                    nlohmann-json3-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps deps-windows build asan windows run test test-fast test-windows bench fuzz clean
+.PHONY: all deps deps-windows build asan windows run test test-fast test-windows bench callgrind \
+        fuzz clean
 
 all: build
 
@@ -73,6 +75,10 @@ test-fast: build
 
 bench: build
 	$(BUILD_DIR)/bench/peltarix_bench
+
+# Instructions per source byte (callgrind) of a whole run and of its reading step.
+callgrind: build
+	bench/callgrind_per_byte.sh $(BUILD_DIR)
 
 # Runs each libFuzzer harness for FUZZ_SECONDS (needs clang): the whole run,
 # the polygon union, and the lookups against the literal line scan. The

@@ -18,7 +18,7 @@ add_link_options($<$<CONFIG:Release>:-s>)
 # tests) are plain C++: expose just their folders, not the host's /usr/include.
 set(PELTARIX_HOST_HEADERS ${CMAKE_BINARY_DIR}/host-include)
 file(MAKE_DIRECTORY ${PELTARIX_HOST_HEADERS})
-foreach(library CLI boost)
+foreach(library CLI boost nlohmann)
   if(EXISTS /usr/include/${library} AND NOT EXISTS ${PELTARIX_HOST_HEADERS}/${library})
     file(CREATE_LINK /usr/include/${library} ${PELTARIX_HOST_HEADERS}/${library} SYMBOLIC)
   endif()
@@ -26,6 +26,13 @@ endforeach()
 add_library(peltarix_host_headers INTERFACE)
 target_include_directories(peltarix_host_headers SYSTEM INTERFACE ${PELTARIX_HOST_HEADERS})
 add_library(CLI11::CLI11 ALIAS peltarix_host_headers)
+add_library(nlohmann_json::nlohmann_json ALIAS peltarix_host_headers)
+# Their find_package calls find these targets already made.
+foreach(package CLI11 nlohmann_json)
+  file(WRITE ${CMAKE_BINARY_DIR}/host-config/${package}Config.cmake
+       "# Made by cmake/windows.cmake: the target exists already.\n")
+  set(${package}_DIR ${CMAKE_BINARY_DIR}/host-config)
+endforeach()
 
 # GoogleTest from Debian's source package, built with the cross compiler.
 if(PELTARIX_TESTS AND EXISTS /usr/src/googletest/CMakeLists.txt)

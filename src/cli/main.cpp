@@ -1,3 +1,4 @@
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
   using peltarix::ConsoleStream;
   using peltarix::StandardStream;
   peltarix::InstallTempFileCleanup();
+  peltarix::PrepareStandardStreams();
   // Arguments as UTF-8 on every system, so that file names in any script
   // reach the core intact.
   const std::vector<std::string> arguments = peltarix::Utf8Arguments(argc, argv);
@@ -17,8 +19,10 @@ int main(int argc, char** argv) {
   for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
   std::ostream& out = ConsoleStream(StandardStream::kOutput);
   std::ostream& err = ConsoleStream(StandardStream::kError);
+  const peltarix::cli::CommandStreams streams{std::cin, out, err,
+                                              peltarix::IsTerminal(StandardStream::kError)};
   const int status = peltarix::cli::RunConvertCommand(static_cast<int>(pointers.size()),
-                                                      pointers.data(), out, err);
+                                                      pointers.data(), streams);
   out.flush();
   err.flush();
   return status;

@@ -12,4 +12,13 @@ enum class StandardStream { kOutput, kError };
 // systems, the UTF-8 bytes go out unchanged (no CR added before LF).
 std::ostream& ConsoleStream(StandardStream which);
 
+// Whether the stream is a terminal (a console on Windows).
+bool IsTerminal(StandardStream which);
+
+// Sets up the standard streams for a converter that streams bytes: standard
+// input in binary mode (Windows), and a reader closing standard output
+// early (`| head -1`) makes printing fail quietly instead of ending the
+// process (POSIX's SIGPIPE).
+void PrepareStandardStreams();
+
 }  // namespace peltarix

@@ -87,4 +87,11 @@ std::ostream& ConsoleStream(StandardStream which) {
   return error;
 }
 
+bool IsTerminal(StandardStream which) {
+  return IsConsole(GetStdHandle(which == StandardStream::kOutput ? STD_OUTPUT_HANDLE
+                                                                 : STD_ERROR_HANDLE));
+}
+
+void PrepareStandardStreams() { _setmode(_fileno(stdin), _O_BINARY); }
+
 }  // namespace peltarix
