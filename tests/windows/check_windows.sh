@@ -36,9 +36,13 @@ windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 # The CSV with the conversion date of the header masked.
 masked_csv() { sed '1s/^\("[^"]*","[^"]*","\)[0-9]*"/\1DATE"/' "$1"; }
 
-# The log without the banners' times and without detail lines, which name
-# paths in each system's own spelling.
-masked_log() { sed 's/\[[0-9/,:]*\]/[TIME]/' "$1" | grep -v '^詳細：'; }
+# The log without the banners' times and detail lines (reasons in each
+# system's words), Windows paths spelled as on Linux, both outputs' folders
+# called "out".
+masked_log() {
+  sed -e 's/\[[0-9/,:]*\]/[TIME]/' -e 's/Z:\\/\//g' -e 's/\\/\//g' \
+    -e 's#/wine-checks/\(linux\|windows\)/#/wine-checks/out/#g' "$1" | grep -v '詳細：'
+}
 
 # convert_both NAME SOURCE [ARGUMENT...]: the same conversion by both builds.
 convert_both() {
