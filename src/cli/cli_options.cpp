@@ -7,6 +7,8 @@
 #include "cli/exit_status.h"
 #include "platform/native_path.h"
 
+#include "platform/native_path.h"
+
 namespace peltarix::cli {
 namespace {
 
@@ -81,6 +83,8 @@ std::vector<const char*> WithEmptyKindsSpelledOut(int argc, const char* const* a
 ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
                                std::ostream& err) {
   CLI::App app("Converts QV house design files into CSV files of coded records.", kProgram);
+  // The same options on every system: on Windows a path may start with "/".
+  app.allow_windows_style_options(false);
   CommandOptions options;
   options.jobs = DefaultJobs();
   std::string output;

@@ -1,17 +1,29 @@
-#include <unistd.h>
-
-#include <csignal>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/convert_command.h"
+#include "platform/console_output.h"
 #include "platform/temp_file_cleanup.h"
+#include "platform/wide_arguments.h"
 
 int main(int argc, char** argv) {
+  using peltarix::ConsoleStream;
+  using peltarix::StandardStream;
   peltarix::InstallTempFileCleanup();
-  // A reader that closes standard output early (`| head -1`) must not stop
-  // the conversion: printing then fails quietly and the CSV is still written.
-  std::signal(SIGPIPE, SIG_IGN);
-  const peltarix::cli::CommandStreams streams{std::cin, std::cout, std::cerr,
-                                              isatty(STDERR_FILENO) == 1};
-  return peltarix::cli::RunConvertCommand(argc, argv, streams);
+  peltarix::PrepareStandardStreams();
+  // Arguments as UTF-8 on every system, so that file names in any script
+  // reach the core intact.
+  const std::vector<std::string> arguments = peltarix::Utf8Arguments(argc, argv);
+  std::vector<const char*> pointers;
+  for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
+  std::ostream& out = ConsoleStream(StandardStream::kOutput);
+  std::ostream& err = ConsoleStream(StandardStream::kError);
+  const peltarix::cli::CommandStreams streams{std::cin, out, err,
+                                              peltarix::IsTerminal(StandardStream::kError)};
+  const int status = peltarix::cli::RunConvertCommand(static_cast<int>(pointers.size()),
+                                                      pointers.data(), streams);
+  out.flush();
+  err.flush();
+  return status;
 }

@@ -1,8 +1,8 @@
 #include "source/c_numbers.h"
 
-#include <locale.h>
+#include <charconv>
 #include <climits>
-#include <cstdlib>
+#include <cmath>
 #include <string>
 
 namespace peltarix {
@@ -10,13 +10,6 @@ namespace {
 
 bool IsCSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// The "C" locale, created once: strtod would otherwise follow the process
-// locale and stop at "." in a locale whose decimal separator is ",".
-locale_t CLocale() {
-  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return c_locale;
 }
 
 }  // namespace
@@ -43,8 +36,8 @@ int Atoi(std::string_view text) {
 }
 
 double Atof(std::string_view text) {
-  // Only the decimal form is handed to strtod, which would also take hex
-  // numbers, "inf" and "nan": a coordinate of "nan" must not reach the CSV.
+  // Only the decimal form is read: strtod would also take hex numbers,
+  // "inf" and "nan", and a coordinate of "nan" must not reach the CSV.
   const std::size_t end = std::min(text.find('\0'), text.size());
   const auto is_digit = [&](std::size_t pos) {
     return pos < end && text[pos] >= '0' && text[pos] <= '9';
@@ -52,23 +45,50 @@ double Atof(std::string_view text) {
   std::size_t start = 0;
   while (start < end && IsCSpace(text[start])) ++start;
   std::size_t pos = start;
+  const bool negative = pos < end && text[pos] == '-';
   if (pos < end && (text[pos] == '+' || text[pos] == '-')) ++pos;
+  const std::size_t unsigned_start = pos;
   std::size_t digits = 0;
-  for (; is_digit(pos); ++pos) ++digits;
+  // How many places left of the point the first significant digit stands
+  // (right of it when negative); with the exponent it tells an overflow
+  // from an underflow.
+  long magnitude = 0;
+  bool significant = false;
+  for (; is_digit(pos); ++pos) {
+    ++digits;
+    significant = significant || text[pos] != '0';
+    if (significant) ++magnitude;
+  }
   if (pos < end && text[pos] == '.') {
-    for (++pos; is_digit(pos); ++pos) ++digits;
+    for (++pos; is_digit(pos); ++pos) {
+      ++digits;
+      if (!significant && text[pos] == '0') --magnitude;
+      significant = significant || text[pos] != '0';
+    }
   }
   if (digits == 0) return 0.0;
+  int exponent_value = 0;
   if (pos < end && (text[pos] == 'e' || text[pos] == 'E')) {
     std::size_t exponent = pos + 1;
     if (exponent < end && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
     if (is_digit(exponent)) {
+      exponent_value = Atoi(text.substr(pos + 1, end - pos - 1));
       pos = exponent;
       while (is_digit(pos)) ++pos;
     }
   }
-  const std::string number(text.substr(start, pos - start));
-  return strtod_l(number.c_str(), nullptr, CLocale());
+  // from_chars is locale-free, exact, and part of the program itself, so
+  // every system reads the same bits; it takes no "+" and leaves overflow
+  // and underflow to the caller.
+  double value = 0.0;
+  const std::errc error =
+      std::from_chars(text.data() + unsigned_start, text.data() + pos, value).ec;
+  if (error == std::errc::result_out_of_range) {
+    // Past the largest double strtod gives HUGE_VAL, below the smallest 0.
+    const long long power = static_cast<long long>(magnitude) + exponent_value;
+    value = power > 0 ? HUGE_VAL : 0.0;
+  }
+  return negative ? -value : value;
 }
 
 }  // namespace peltarix
