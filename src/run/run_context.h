@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "run/floor_values.h"
+#include "run/perimeter_blocks.h"
 #include "run/progress_log.h"
 #include "run/timestamp.h"
 #include "source/source_index.h"
@@ -29,6 +30,9 @@ class RunContext {
   FloorValues floors;
   ProgressLog log;
   LocalClock clock;
+
+  // When set, the perimeter converter lists here every block it reads.
+  PerimeterBlocks* perimeter_blocks = nullptr;
 
   // The source file read once at validation; every lookup of the run answers
   // from this snapshot.
