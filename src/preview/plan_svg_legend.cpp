@@ -1,0 +1,151 @@
+#include <string>
+
+#include "preview/plan_style.h"
+#include "preview/plan_svg_parts.h"
+#include "run/number_format.h"
+
+namespace peltarix {
+namespace {
+
+constexpr double kRow = 22.0;
+constexpr double kTextSize = 13.0;
+
+void LeftText(SvgWriter& svg, double x, double y, std::string_view text, double size = kTextSize,
+              std::string_view weight = "normal") {
+  svg.Text("text",
+           {{"x", SvgNumber(x)},
+            {"y", SvgNumber(y)},
+            {"font-size", SvgNumber(size)},
+            {"font-weight", std::string(weight)},
+            {"fill", "#1b1b1b"}},
+           text);
+}
+
+void Swatch(SvgWriter& svg, double x, double y, std::string_view fill, std::string_view stroke) {
+  svg.Empty("rect", {{"x", SvgNumber(x)},
+                     {"y", SvgNumber(y - 12)},
+                     {"width", "22"},
+                     {"height", "14"},
+                     {"fill", std::string(fill)},
+                     {"stroke", std::string(stroke)}});
+}
+
+void Stroke(SvgWriter& svg, double x, double y, std::string_view colour, double width,
+            std::string_view dashes = "none") {
+  svg.Empty("line", {{"x1", SvgNumber(x)},
+                     {"y1", SvgNumber(y - 5)},
+                     {"x2", SvgNumber(x + 22)},
+                     {"y2", SvgNumber(y - 5)},
+                     {"stroke", std::string(colour)},
+                     {"stroke-width", SvgNumber(width)},
+                     {"stroke-dasharray", std::string(dashes)}});
+}
+
+double FloorRoomArea(const PlanFloor& floor) {
+  double area = 0.0;
+  for (const PlanRoom& room : floor.rooms) area += EnclosedArea(room.outline);
+  return area;
+}
+
+// Areas per floor, then a scale bar of two grid steps.
+void DrawAreas(SvgWriter& svg, const PlanLayout& layout, const PlanModel& model, double x,
+               double y) {
+  LeftText(svg, x, y, "面積（書き出した座標から）", 15, "bold");
+  y += kRow + 4;
+  for (const PlanFloor& floor : model.floors) {
+    const std::string outline =
+        floor.has_outline ? FormatFixed(SquareMetres(EnclosedArea(floor.outline)), 2) + " m²"
+                          : std::string("—");
+    LeftText(svg, x, y,
+             std::to_string(floor.floor) + "F　外周 " + outline + "　部屋合計 " +
+                 FormatFixed(SquareMetres(FloorRoomArea(floor)), 2) + " m²");
+    y += kRow;
+  }
+  y += 18;
+  const double step = GridStep(layout.bounds);
+  const double length = step * layout.scale;
+  LeftText(svg, x, y, "縮尺", 15, "bold");
+  y += 16;
+  for (int k = 0; k < 2; ++k) {
+    svg.Empty("rect", {{"class", "scale-bar"},
+                       {"x", SvgNumber(x + k * length)},
+                       {"y", SvgNumber(y)},
+                       {"width", SvgNumber(length)},
+                       {"height", "8"},
+                       {"fill", k == 0 ? "#1b1b1b" : "#ffffff"},
+                       {"stroke", "#1b1b1b"}});
+  }
+  for (int k = 0; k <= 2; ++k) {
+    svg.Text("text",
+             {{"x", SvgNumber(x + k * length)},
+              {"y", SvgNumber(y + 24)},
+              {"font-size", "11"},
+              {"text-anchor", "middle"}},
+             SvgNumber(step * k));
+  }
+  LeftText(svg, x + 2 * length + 18, y + 9, "mm", 12);
+}
+
+void DrawRoomKinds(SvgWriter& svg, double x, double y) {
+  LeftText(svg, x, y, "部屋の種類（コード）", 15, "bold");
+  y += kRow + 4;
+  for (const RoomBand& band : RoomBands()) {
+    Swatch(svg, x, y, band.fill, "#8c8c8c");
+    const std::string codes =
+        band.first_code == band.last_code
+            ? std::to_string(band.first_code)
+            : std::to_string(band.first_code) + "–" + std::to_string(band.last_code);
+    LeftText(svg, x + 30, y, std::string(band.caption) + "（" + codes + "）");
+    y += kRow;
+  }
+}
+
+void DrawColumnsAndLines(SvgWriter& svg, double x, double y) {
+  LeftText(svg, x, y, "柱と線", 15, "bold");
+  y += kRow + 4;
+  const double second = x + 110;
+  double row = y;
+  for (const ColumnStyle& style : ColumnStyles()) {
+    svg.Empty("rect", {{"x", SvgNumber(x + 5)},
+                       {"y", SvgNumber(row - 12)},
+                       {"width", "12"},
+                       {"height", "12"},
+                       {"fill", std::string(style.fill)},
+                       {"stroke", "#000000"}});
+    LeftText(svg, x + 30, row, style.caption);
+    row += kRow;
+  }
+  row = y;
+  Stroke(svg, second, row, kOutlineColour, 3.5);
+  LeftText(svg, second + 30, row, "外周（結合したもの）");
+  row += kRow;
+  Stroke(svg, second, row, kBlockColour, 1.0, "5,3");
+  LeftText(svg, second + 30, row, "外周領域（変換元）");
+  row += kRow;
+  Stroke(svg, second, row, kLeftOutColour, 2.5);
+  LeftText(svg, second + 30, row, "外周に含めなかった外周領域（番号）");
+  row += kRow;
+  Stroke(svg, second, row, kEaveColour, 4.0);
+  LeftText(svg, second + 30, row, "軒先（屋根の最も低い辺）");
+  row += kRow;
+  LeftText(svg, second, row, "→");
+  LeftText(svg, second + 30, row, "屋根の流れ方向・数字は高さ mm");
+}
+
+}  // namespace
+
+void DrawLegend(SvgWriter& svg, const PlanLayout& layout, const PlanModel& model,
+                std::string_view caption) {
+  const double left = 24.0;
+  const double top = layout.legend_top;
+  svg.Open("g", {{"id", "legend"}});
+  LeftText(svg, left, top + 6, "PELTARIX プレビュー　" + std::string(caption), 17, "bold");
+  const double y = top + 40;
+  const double usable = layout.width - 2 * left;
+  DrawAreas(svg, layout, model, left, y);
+  DrawRoomKinds(svg, left + usable * 0.36, y);
+  DrawColumnsAndLines(svg, left + usable * 0.63, y);
+  svg.Close("g");
+}
+
+}  // namespace peltarix
