@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenchmark-dev \
-            libcli11-dev libboost-dev qt6-base-dev fonts-ipafont-gothic
+            libcli11-dev libboost-dev qt6-base-dev qt6-svg-dev fonts-ipafont-gothic libxml2-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
