@@ -7,6 +7,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/terminal_log_view.h"
+#include "preview/preview_file.h"
 #include "run/run_context.h"
 #include "run/transcript.h"
 
@@ -19,14 +20,15 @@ constexpr const char* kFooter =
     "Kinds (--kinds): basic, outline, columns, perimeter, rooms, roofs\n"
     "\n"
     "Exit status:\n"
-    "  0  the CSV file was written\n"
-    "  1  the conversion stopped; the log says why\n"
+    "  0  the CSV file (and the --preview file) was written\n"
+    "  1  the conversion stopped, the log says why; or the preview could not be written\n"
     "  2  bad arguments, an empty file name, or DEST exists without --overwrite";
 
 struct Arguments {
   std::string source;
   std::string destination;
   std::string kinds = "basic,outline,columns,perimeter,rooms,roofs";
+  std::string preview;
   bool overwrite = false;
   bool quiet = false;
 };
@@ -37,7 +39,9 @@ void DefineOptions(CLI::App& app, Arguments& arguments) {
                  "CSV file to write (default: SOURCE with the extension .csv)");
   app.add_option("--kinds", arguments.kinds,
                  "comma-separated kinds of data to convert (default: all six)");
-  app.add_flag("-y,--overwrite", arguments.overwrite, "replace DEST if it exists");
+  app.add_option("--preview", arguments.preview,
+                 "also write a plan picture of the converted records as SVG to FILE");
+  app.add_flag("-y,--overwrite", arguments.overwrite, "replace DEST (and FILE) if it exists");
   app.add_flag("-q,--quiet", arguments.quiet, "print nothing but errors");
   app.set_version_flag("--version", std::string(kProgram) + " " + PELTARIX_VERSION);
   app.footer(kFooter);
@@ -85,11 +89,25 @@ int RunConvertCommand(int argc, const char* const* argv, std::ostream& out, std:
     return kExitUsageError;
   }
 
+  if (!arguments.overwrite && !arguments.preview.empty() &&
+      std::filesystem::exists(arguments.preview, ignored)) {
+    err << kProgram << ": " << arguments.preview << " exists; use --overwrite (-y) to replace it\n";
+    return kExitUsageError;
+  }
+
   TerminalLogView view(out, err, arguments.quiet);
   RunContext context(view);
   context.source_file_path = arguments.source;
   context.destination_file_path = arguments.destination;
-  return RunWithTranscript(context, *kinds) == 0 ? kExitSuccess : kExitRunFailed;
+  PerimeterBlocks blocks;
+  context.perimeter_blocks = &blocks;
+  if (RunWithTranscript(context, *kinds) != 0) return kExitRunFailed;
+  if (arguments.preview.empty()) return kExitSuccess;
+  if (const auto failure = WritePreviewFile(arguments.preview, RenderRunPreview(context, blocks))) {
+    err << kProgram << ": cannot write the preview " << *failure << '\n';
+    return kExitRunFailed;
+  }
+  return kExitSuccess;
 }
 
 }  // namespace peltarix::cli
