@@ -11,6 +11,8 @@
 #include "app/about_dialog.h"
 #include "app/app_icon.h"
 #include "app/log_list_view.h"
+#include "preview/preview_file.h"
+#include "preview_window/preview_window.h"
 #include "run/run_context.h"
 #include "run/transcript.h"
 
@@ -34,6 +36,7 @@ ConverterDialog::ConverterDialog(DialogSeams seams, QWidget* parent)
   connect(browse_destination_button_, &QPushButton::clicked, this,
           &ConverterDialog::OnBrowseDestination);
   connect(execute_button_, &QPushButton::clicked, this, &ConverterDialog::OnExecute);
+  connect(preview_button_, &QPushButton::clicked, this, &ConverterDialog::OnPreview);
   connect(close_button_, &QPushButton::clicked, this, &QDialog::accept);
 
   OnInitDialog();
@@ -93,7 +96,25 @@ void ConverterDialog::OnExecute() {
   RunContext context(*log_list_);
   context.source_file_path = source_path;
   context.destination_file_path = destination_path;
-  RunWithTranscript(context, CheckedKinds());
+  PerimeterBlocks blocks;
+  context.perimeter_blocks = &blocks;
+  preview_button_->setEnabled(false);
+  if (RunWithTranscript(context, CheckedKinds()) != 0) return;
+  preview_model_ = PlanOfRun(context, blocks);
+  preview_svg_ = RenderRunPreview(context, blocks);
+  // Saved pictures go beside the CSV file by default.
+  const QString destination = destination_edit_->text();
+  const qsizetype dot = destination.lastIndexOf(QLatin1Char('.'));
+  preview_base_path_ =
+      dot > destination.lastIndexOf(QLatin1Char('/')) ? destination.left(dot) : destination;
+  preview_button_->setEnabled(true);
+}
+
+void ConverterDialog::OnPreview() {
+  auto* window = new PreviewWindow(
+      QByteArray(preview_svg_.data(), static_cast<qsizetype>(preview_svg_.size())), preview_model_,
+      preview_base_path_, InteractiveSavePathChooser(), this);
+  window->show();
 }
 
 void ConverterDialog::OnAbout() {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/seams.h"
+#include "preview/plan_model.h"
 #include "run/data_kinds.h"
 
 class QAction;
@@ -38,6 +39,7 @@ class ConverterDialog : public QDialog {
   QGroupBox* kinds_group() const { return kinds_group_; }
   QCheckBox* kind_box(int index) const { return kind_boxes_.at(static_cast<std::size_t>(index)); }
   QPushButton* execute_button() const { return execute_button_; }
+  QPushButton* preview_button() const { return preview_button_; }
   LogListView* log_list() const { return log_list_; }
   QPushButton* close_button() const { return close_button_; }
   QAction* about_action() const { return about_action_; }
@@ -49,6 +51,8 @@ class ConverterDialog : public QDialog {
   void OnBrowseSource();
   void OnBrowseDestination();
   void OnExecute();
+  // Opens the plan picture of the last successful run in its own window.
+  void OnPreview();
   void OnAbout();
 
  private:
@@ -66,9 +70,15 @@ class ConverterDialog : public QDialog {
   QGroupBox* kinds_group_ = nullptr;
   std::array<QCheckBox*, kKindCount> kind_boxes_{};
   QPushButton* execute_button_ = nullptr;
+  QPushButton* preview_button_ = nullptr;
   LogListView* log_list_ = nullptr;
   QPushButton* close_button_ = nullptr;
   QAction* about_action_ = nullptr;
+
+  // The last successful run's picture, for the preview button.
+  std::string preview_svg_;
+  PlanModel preview_model_;
+  QString preview_base_path_;
 };
 
 }  // namespace peltarix

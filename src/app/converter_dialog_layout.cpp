@@ -33,6 +33,7 @@ constexpr Place kDestinationLabel{13, 41, 65, 9};
 constexpr Place kDestinationEdit{82, 37, 170, 15};
 constexpr Place kBrowseDestination{258, 38, 24, 15};
 constexpr Place kKindsGroup{11, 63, 230, 87};
+constexpr Place kPreview{244, 114, 52, 16};
 constexpr Place kExecute{244, 134, 52, 16};
 constexpr Place kLogList{11, 161, 285, 87};
 constexpr Place kClose{244, 254, 52, 16};
@@ -92,6 +93,9 @@ void ConverterDialog::BuildControls() {
     kind_boxes_[static_cast<std::size_t>(kind)] = box;
   }
 
+  preview_button_ = new QPushButton(QStringLiteral("プレビュー"), this);
+  PlaceAt(preview_button_, units, kPreview);
+  preview_button_->setEnabled(false);
   execute_button_ = new QPushButton(QStringLiteral("実行"), this);
   PlaceAt(execute_button_, units, kExecute);
   log_list_ = new LogListView(this);
