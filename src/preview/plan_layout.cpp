@@ -18,6 +18,9 @@ constexpr int kPanelsPerRow = 2;
 // Keeps outline edges and labels off the panel's border.
 constexpr double kPlanPaddingShare = 0.06;
 constexpr double kLegendHeight = 230.0;
+// The stacked legend's parts, one below the other.
+constexpr double kStackedLegendHeight = 500.0;
+constexpr double kStackedLegendWidth = 560.0;
 
 class BoundsBuilder {
  public:
@@ -98,10 +101,23 @@ PlanLayout LayoutPlan(const PlanModel& model) {
   }
   const std::size_t rows = (titles.size() + kPanelsPerRow - 1) / kPanelsPerRow;
   const std::size_t columns = std::min<std::size_t>(titles.size(), kPanelsPerRow);
-  layout.legend_top = kPageMargin + static_cast<double>(rows) * (panel_height + kGap);
   layout.width = 2 * kPageMargin + static_cast<double>(columns) * panel_width +
                  static_cast<double>(columns - 1) * kGap;
+  const bool free_cell = titles.size() % kPanelsPerRow != 0;
+  if (free_cell && panel_height >= kStackedLegendHeight && panel_width >= kStackedLegendWidth) {
+    layout.legend_stacked = true;
+    layout.legend_left = kPageMargin + panel_width + kGap;
+    layout.legend_top = layout.panels.back().top;
+    layout.legend_width = panel_width;
+    layout.legend_height = panel_height;
+    layout.height = layout.legend_top + panel_height + kPageMargin;
+    return layout;
+  }
   layout.width = std::max(layout.width, 760.0);
+  layout.legend_left = kPageMargin;
+  layout.legend_top = kPageMargin + static_cast<double>(rows) * (panel_height + kGap);
+  layout.legend_width = layout.width - 2 * kPageMargin;
+  layout.legend_height = kLegendHeight;
   layout.height = layout.legend_top + kLegendHeight + kPageMargin;
   return layout;
 }

@@ -39,7 +39,13 @@ struct PlanLayout {
   PlanBounds bounds;  // the plan extent every panel shows
   double scale = 1.0;
   std::vector<PlanPanel> panels;  // the floors ascending, then the roof
+  // The legend: in the free cell beside the last panel when there is one
+  // tall enough (its parts stacked), else across the foot of the picture.
+  double legend_left = 0.0;
   double legend_top = 0.0;
+  double legend_width = 0.0;
+  double legend_height = 0.0;
+  bool legend_stacked = false;
   double width = 0.0;
   double height = 0.0;
 };

@@ -68,11 +68,30 @@ void DrawColumns(SvgWriter& svg, const PlanPanel& panel, const PlanFloor& floor)
   }
 }
 
+// A room's label point, moved below any column that the label would cover:
+// columns often stand at a room's centre.
+Point LabelClearOfColumns(Point at, const std::string& name, const PlanLayout& layout,
+                          const PlanPanel& panel, const PlanFloor& floor) {
+  // About one em per character of a Japanese name (three UTF-8 bytes each).
+  const double half_width = 6.5 * static_cast<double>(name.size()) / 3.0 + 4.0;
+  for (const PlanColumn& column : floor.columns) {
+    const Point low = panel.ToCanvas({column.x, column.y}, layout.bounds);
+    const Point high =
+        panel.ToCanvas({column.x + column.width_x, column.y + column.width_y}, layout.bounds);
+    const bool covers = high.x >= at.x - half_width && low.x <= at.x + half_width &&
+                        low.y >= at.y - 16 && high.y <= at.y + 18;
+    if (covers) return {at.x, low.y + 20};
+  }
+  return at;
+}
+
 void DrawLabels(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
                 const PlanFloor& floor) {
   for (const PlanRoom& room : floor.rooms) {
-    const Point at = panel.ToCanvas(LabelPoint(room.outline), layout.bounds);
-    Label(svg, {at.x, at.y - 2}, 13, "#1b1b1b", Utf8FromCp932(room.name), "bold");
+    const std::string name = Utf8FromCp932(room.name);
+    const Point at = LabelClearOfColumns(panel.ToCanvas(LabelPoint(room.outline), layout.bounds),
+                                         name, layout, panel, floor);
+    Label(svg, {at.x, at.y - 2}, 13, "#1b1b1b", name, "bold");
     Label(svg, {at.x, at.y + 13}, 11, "#4a4a4a", std::to_string(room.kind_code));
   }
   for (const PerimeterBlock& block : floor.blocks) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "preview/plan_style.h"
@@ -47,9 +48,8 @@ double FloorRoomArea(const PlanFloor& floor) {
   return area;
 }
 
-// Areas per floor, then a scale bar of two grid steps.
-void DrawAreas(SvgWriter& svg, const PlanLayout& layout, const PlanModel& model, double x,
-               double y) {
+// Areas per floor, from the points as written.
+double DrawAreas(SvgWriter& svg, const PlanModel& model, double x, double y) {
   LeftText(svg, x, y, "面積（書き出した座標から）", 15, "bold");
   y += kRow + 4;
   for (const PlanFloor& floor : model.floors) {
@@ -61,11 +61,15 @@ void DrawAreas(SvgWriter& svg, const PlanLayout& layout, const PlanModel& model,
                  FormatFixed(SquareMetres(FloorRoomArea(floor)), 2) + " m²");
     y += kRow;
   }
-  y += 18;
+  return y;
+}
+
+// A scale bar of two grid steps.
+double DrawScaleBar(SvgWriter& svg, const PlanLayout& layout, double x, double y) {
   const double step = GridStep(layout.bounds);
   const double length = step * layout.scale;
   LeftText(svg, x, y, "縮尺", 15, "bold");
-  y += 16;
+  y += 14;
   for (int k = 0; k < 2; ++k) {
     svg.Empty("rect", {{"class", "scale-bar"},
                        {"x", SvgNumber(x + k * length)},
@@ -84,9 +88,10 @@ void DrawAreas(SvgWriter& svg, const PlanLayout& layout, const PlanModel& model,
              SvgNumber(step * k));
   }
   LeftText(svg, x + 2 * length + 18, y + 9, "mm", 12);
+  return y + 30;
 }
 
-void DrawRoomKinds(SvgWriter& svg, double x, double y) {
+double DrawRoomKinds(SvgWriter& svg, double x, double y) {
   LeftText(svg, x, y, "部屋の種類（コード）", 15, "bold");
   y += kRow + 4;
   for (const RoomBand& band : RoomBands()) {
@@ -98,53 +103,68 @@ void DrawRoomKinds(SvgWriter& svg, double x, double y) {
     LeftText(svg, x + 30, y, std::string(band.caption) + "（" + codes + "）");
     y += kRow;
   }
+  return y;
 }
 
-void DrawColumnsAndLines(SvgWriter& svg, double x, double y) {
-  LeftText(svg, x, y, "柱と線", 15, "bold");
+double DrawColumnKinds(SvgWriter& svg, double x, double y) {
+  LeftText(svg, x, y, "柱", 15, "bold");
   y += kRow + 4;
-  const double second = x + 110;
-  double row = y;
   for (const ColumnStyle& style : ColumnStyles()) {
     svg.Empty("rect", {{"x", SvgNumber(x + 5)},
-                       {"y", SvgNumber(row - 12)},
+                       {"y", SvgNumber(y - 12)},
                        {"width", "12"},
                        {"height", "12"},
                        {"fill", std::string(style.fill)},
                        {"stroke", "#000000"}});
-    LeftText(svg, x + 30, row, style.caption);
-    row += kRow;
+    LeftText(svg, x + 30, y, style.caption);
+    y += kRow;
   }
-  row = y;
-  Stroke(svg, second, row, kOutlineColour, 3.5);
-  LeftText(svg, second + 30, row, "外周（結合したもの）");
-  row += kRow;
-  Stroke(svg, second, row, kBlockColour, 1.0, "5,3");
-  LeftText(svg, second + 30, row, "外周領域（変換元）");
-  row += kRow;
-  Stroke(svg, second, row, kLeftOutColour, 2.5);
-  LeftText(svg, second + 30, row, "外周に含めなかった外周領域（番号）");
-  row += kRow;
-  Stroke(svg, second, row, kEaveColour, 4.0);
-  LeftText(svg, second + 30, row, "軒先（屋根の最も低い辺）");
-  row += kRow;
-  LeftText(svg, second, row, "→");
-  LeftText(svg, second + 30, row, "屋根の流れ方向・数字は高さ mm");
+  return y;
+}
+
+double DrawLineKeys(SvgWriter& svg, double x, double y) {
+  LeftText(svg, x, y, "線と記号", 15, "bold");
+  y += kRow + 4;
+  Stroke(svg, x, y, kOutlineColour, 3.5);
+  LeftText(svg, x + 30, y, "外周（結合したもの）");
+  y += kRow;
+  Stroke(svg, x, y, kBlockColour, 1.0, "5,3");
+  LeftText(svg, x + 30, y, "外周領域（変換元）");
+  y += kRow;
+  Stroke(svg, x, y, kLeftOutColour, 2.5);
+  LeftText(svg, x + 30, y, "外周に含めなかった外周領域（番号）");
+  y += kRow;
+  Stroke(svg, x, y, kEaveColour, 4.0);
+  LeftText(svg, x + 30, y, "軒先（屋根の最も低い辺）");
+  y += kRow;
+  LeftText(svg, x + 4, y, "→");
+  LeftText(svg, x + 30, y, "屋根の流れ方向・数字は高さ mm");
+  return y + kRow;
 }
 
 }  // namespace
 
 void DrawLegend(SvgWriter& svg, const PlanLayout& layout, const PlanModel& model,
                 std::string_view caption) {
-  const double left = 24.0;
-  const double top = layout.legend_top;
   svg.Open("g", {{"id", "legend"}});
-  LeftText(svg, left, top + 6, "PELTARIX プレビュー　" + std::string(caption), 17, "bold");
-  const double y = top + 40;
-  const double usable = layout.width - 2 * left;
-  DrawAreas(svg, layout, model, left, y);
-  DrawRoomKinds(svg, left + usable * 0.36, y);
-  DrawColumnsAndLines(svg, left + usable * 0.63, y);
+  const double left = layout.legend_left + (layout.legend_stacked ? 16 : 0);
+  double y = layout.legend_top + 28;
+  LeftText(svg, left, y, "PELTARIX プレビュー　" + std::string(caption), 17, "bold");
+  y += 38;
+  if (layout.legend_stacked) {
+    // Two columns: areas and kinds of rooms on the left, the scale and the
+    // kinds of columns on the right, the keys to the lines below.
+    const double right = left + std::min(330.0, layout.legend_width * 0.55);
+    y = std::max(DrawAreas(svg, model, left, y), DrawScaleBar(svg, layout, right, y)) + 16;
+    y = std::max(DrawRoomKinds(svg, left, y), DrawColumnKinds(svg, right, y)) + 16;
+    DrawLineKeys(svg, left, y);
+  } else {
+    const double areas_end = DrawAreas(svg, model, left, y);
+    DrawScaleBar(svg, layout, left, areas_end + 18);
+    DrawRoomKinds(svg, left + layout.legend_width * 0.36, y);
+    DrawColumnKinds(svg, left + layout.legend_width * 0.63, y);
+    DrawLineKeys(svg, left + layout.legend_width * 0.63 + 110, y);
+  }
   svg.Close("g");
 }
 

@@ -18,6 +18,7 @@
 namespace peltarix {
 namespace {
 
+constexpr int kLegendWidth = 320;
 constexpr int kLegendHeight = 190;
 
 QRectF PanelRect(const PlanPanel& panel) {
@@ -59,10 +60,9 @@ PreviewWindow::PreviewWindow(QByteArray svg, PlanModel model, QString base_path,
     tabs_->addTab(new PlanPanelView(svg_, PanelRect(panel), &layout_, &panel, floor, true, tabs_),
                   QString::fromStdString(panel.title));
   }
-  auto* legend = new PlanPanelView(
-      svg_, QRectF(0, layout_.legend_top, layout_.width, layout_.height - layout_.legend_top),
-      nullptr, nullptr, nullptr, false, this);
-  legend->setFixedHeight(kLegendHeight);
+  const QRectF legend_region(layout_.legend_left, layout_.legend_top, layout_.legend_width,
+                             layout_.legend_height);
+  auto* legend = new PlanPanelView(svg_, legend_region, nullptr, nullptr, nullptr, false, this);
 
   auto* hint = new QLabel(
       QStringLiteral("ホイールで拡大・縮小、ドラッグで移動、ダブルクリックで全体表示"), this);
@@ -78,11 +78,22 @@ PreviewWindow::PreviewWindow(QByteArray svg, PlanModel model, QString base_path,
   buttons->addWidget(save_svg_button_);
   buttons->addWidget(save_png_button_);
   buttons->addWidget(close_button);
+  // A tall legend stands beside the tabs, a wide one below them.
+  auto* panes =
+      new QBoxLayout(layout_.legend_stacked ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+  panes->addWidget(tabs_, 1);
+  if (layout_.legend_stacked) {
+    legend->setFixedSize(kLegendWidth, static_cast<int>(kLegendWidth * legend_region.height() /
+                                                        legend_region.width()));
+    panes->addWidget(legend, 0, Qt::AlignTop);
+  } else {
+    legend->setFixedHeight(kLegendHeight);
+    panes->addWidget(legend);
+  }
   auto* column = new QVBoxLayout(this);
-  column->addWidget(tabs_, 1);
-  column->addWidget(legend);
+  column->addLayout(panes, 1);
   column->addLayout(buttons);
-  resize(900, 900);
+  resize(1100, 800);
 }
 
 bool PreviewWindow::SaveSvg(const QString& path) {
