@@ -18,6 +18,7 @@ constexpr int kPanelsPerRow = 2;
 // Keeps outline edges and labels off the panel's border.
 constexpr double kPlanPaddingShare = 0.06;
 constexpr double kLegendHeight = 230.0;
+constexpr double kFarthest = 1.0e9;
 // The stacked legend's parts, one below the other.
 constexpr double kStackedLegendHeight = 500.0;
 constexpr double kStackedLegendWidth = 560.0;
@@ -25,7 +26,9 @@ constexpr double kStackedLegendWidth = 560.0;
 class BoundsBuilder {
  public:
   void Add(Point point) {
-    if (!std::isfinite(point.x) || !std::isfinite(point.y)) return;
+    // A point a thousand kilometres out is damage, not part of a house: it
+    // would shrink the house to nothing.
+    if (!(std::fabs(point.x) <= kFarthest && std::fabs(point.y) <= kFarthest)) return;
     if (empty_) {
       bounds_ = {point.x, point.y, point.x, point.y};
       empty_ = false;

@@ -1,6 +1,9 @@
 #include "preview/plan_style.h"
 
 #include <array>
+#include <cmath>
+
+#include "run/number_format.h"
 
 namespace peltarix {
 namespace {
@@ -34,6 +37,11 @@ const RoomBand& RoomBandOf(int kind_code) {
     if (kind_code >= band.first_code && kind_code <= band.last_code) return band;
   }
   return kOtherBand;
+}
+
+std::string AreaText(double area) {
+  if (!std::isfinite(area)) return "—";
+  return FormatFixed(area / 1.0e6, 2) + " m²";
 }
 
 std::span<const ColumnStyle> ColumnStyles() { return kColumnStyles; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "preview/plan_model.h"
@@ -31,6 +32,10 @@ struct ColumnStyle {
 
 std::span<const ColumnStyle> ColumnStyles();
 const ColumnStyle& ColumnStyleOf(ColumnKind kind);
+
+// An area in square millimetres as square metres with two decimals, "—"
+// when damaged coordinates make it infinite.
+std::string AreaText(double area);
 
 inline constexpr std::string_view kLeftOutColour = "#d62828";
 inline constexpr std::string_view kOutlineColour = "#1b1b1b";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "preview/plan_style.h"
 #include "preview/plan_svg_parts.h"
@@ -11,13 +12,26 @@ namespace peltarix {
 namespace {
 
 constexpr double kLabelSize = 11.0;
+// GridStep aims at about a dozen lines; more means a degenerate extent.
+constexpr double kMaxGridLines = 100.0;
+
+// The multiples of `step` from `low` to `high`, counted rather than summed:
+// far from the origin, adding a step to a coordinate may not change it.
+std::vector<double> GridValues(double low, double high, double step) {
+  std::vector<double> values;
+  const double first = std::ceil(low / step);
+  const double last = std::floor(high / step);
+  if (!std::isfinite(first) || !std::isfinite(last) || last - first > kMaxGridLines) return values;
+  for (double k = first; k <= last; k += 1.0) values.push_back(k * step);
+  return values;
+}
 
 void DrawGrid(SvgWriter& svg, const PlanPanel& panel, const PlanBounds& bounds) {
   const double step = GridStep(bounds);
   svg.Open("g", {{"class", "grid"}, {"font-size", SvgNumber(kLabelSize)}, {"fill", "#6b6b6b"}});
   const Point top_left = panel.ToCanvas({bounds.min_x, bounds.max_y}, bounds);
   const Point bottom_right = panel.ToCanvas({bounds.max_x, bounds.min_y}, bounds);
-  for (double x = std::ceil(bounds.min_x / step) * step; x <= bounds.max_x; x += step) {
+  for (const double x : GridValues(bounds.min_x, bounds.max_x, step)) {
     const double cx = panel.ToCanvas({x, 0.0}, bounds).x;
     const bool axis = std::fabs(x) < step * 1e-6;
     svg.Empty("line", {{"x1", SvgNumber(cx)},
@@ -31,7 +45,7 @@ void DrawGrid(SvgWriter& svg, const PlanPanel& panel, const PlanBounds& bounds) 
         {{"x", SvgNumber(cx)}, {"y", SvgNumber(bottom_right.y + 16)}, {"text-anchor", "middle"}},
         SvgNumber(x));
   }
-  for (double y = std::ceil(bounds.min_y / step) * step; y <= bounds.max_y; y += step) {
+  for (const double y : GridValues(bounds.min_y, bounds.max_y, step)) {
     const double cy = panel.ToCanvas({0.0, y}, bounds).y;
     const bool axis = std::fabs(y) < step * 1e-6;
     svg.Empty("line", {{"x1", SvgNumber(top_left.x)},

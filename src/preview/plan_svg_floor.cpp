@@ -8,8 +8,6 @@
 namespace peltarix {
 namespace {
 
-std::string AreaText(double area) { return FormatFixed(SquareMetres(area), 2) + " m²"; }
-
 void DrawRooms(SvgWriter& svg, const PlanPanel& panel, const PlanFloor& floor) {
   for (const PlanRoom& room : floor.rooms) {
     const std::string name = Utf8FromCp932(room.name);

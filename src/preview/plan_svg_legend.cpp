@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "preview/plan_style.h"
@@ -54,11 +55,10 @@ double DrawAreas(SvgWriter& svg, const PlanModel& model, double x, double y) {
   y += kRow + 4;
   for (const PlanFloor& floor : model.floors) {
     const std::string outline =
-        floor.has_outline ? FormatFixed(SquareMetres(EnclosedArea(floor.outline)), 2) + " m²"
-                          : std::string("—");
+        floor.has_outline ? AreaText(EnclosedArea(floor.outline)) : std::string("—");
     LeftText(svg, x, y,
              std::to_string(floor.floor) + "F　外周 " + outline + "　部屋合計 " +
-                 FormatFixed(SquareMetres(FloorRoomArea(floor)), 2) + " m²");
+                 AreaText(FloorRoomArea(floor)));
     y += kRow;
   }
   return y;

@@ -39,7 +39,7 @@ std::string PlanTooltip(const PlanFloor& floor, Point plan) {
   for (auto room = floor.rooms.rbegin(); room != floor.rooms.rend(); ++room) {
     if (!Encloses(room->outline, plan)) continue;
     return Utf8FromCp932(room->name) + "\nコード " + std::to_string(room->kind_code) + "\n" +
-           FormatFixed(EnclosedArea(room->outline) / 1.0e6, 2) + " m²";
+           AreaText(EnclosedArea(room->outline));
   }
   return {};
 }

@@ -1,5 +1,6 @@
 #include "preview/svg_writer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "run/number_format.h"
@@ -8,7 +9,9 @@ namespace peltarix {
 
 std::string SvgNumber(double value) {
   if (!std::isfinite(value)) return "0";
-  std::string text = FormatFixed(value, 2);
+  // Far beyond any plan: keeps the text short and within what renderers take.
+  constexpr double kFarthest = 1.0e12;
+  std::string text = FormatFixed(std::clamp(value, -kFarthest, kFarthest), 2);
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
   if (text == "-0") text = "0";

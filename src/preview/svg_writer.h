@@ -10,7 +10,7 @@ namespace peltarix {
 using SvgAttributes = std::initializer_list<std::pair<std::string_view, std::string>>;
 
 // A number for an SVG attribute: at most two decimals, no trailing zeros,
-// "." as separator whatever the locale.
+// "." as separator whatever the locale; 0 for a value that is not finite.
 std::string SvgNumber(double value);
 
 // Text with the five XML special characters escaped.
