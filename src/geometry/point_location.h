@@ -20,4 +20,10 @@ enum class Location : int {
 Location LocatePoint(Orientation region, std::span<const Point> polygon, Point point,
                      double tolerance);
 
+class IndexedPolygon;
+
+// The same answer from a polygon prepared for many points, at its tolerance:
+// only the edges near the point are looked at one by one.
+Location LocatePoint(Orientation region, const IndexedPolygon& polygon, Point point);
+
 }  // namespace peltarix

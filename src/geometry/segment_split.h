@@ -28,4 +28,12 @@ struct Piece {
 std::vector<Piece> SplitSegmentByPolygon(std::span<const Point> polygon, const Segment& segment,
                                          double tolerance, Orientation region);
 
+class IndexedPolygon;
+
+// The same pieces, cutting and locating against a polygon prepared for many
+// segments: only the edges near the segment and near each midpoint are
+// looked at one by one. `tolerance` should be the polygon's own.
+std::vector<Piece> SplitSegmentByPolygon(const IndexedPolygon& polygon, const Segment& segment,
+                                         double tolerance, Orientation region);
+
 }  // namespace peltarix

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "geometry/box_grid.h"
 #include "geometry/segment_intersection.h"
 
 namespace peltarix {
@@ -21,6 +22,27 @@ bool IsDegenerate(std::span<const Point> polygon, std::size_t k, double toleranc
          std::fabs(polygon[k].y - polygon[k + 1].y) <= tolerance;
 }
 
+// Every pair of edges that are neither adjacent nor the first and the last
+// (they share the closing point). Degenerate edges meet nothing and are left
+// out. Used for lists with coordinates that are not finite, which the grid
+// does not index.
+bool AnyPairMeets(std::span<const Point> polygon, double tolerance) {
+  const std::size_t n = polygon.size();
+  std::vector<std::size_t> edges;
+  for (std::size_t k = 0; k + 1 < n; ++k) {
+    if (!IsDegenerate(polygon, k, tolerance)) edges.push_back(k);
+  }
+  for (std::size_t a = 0; a < edges.size(); ++a) {
+    const std::size_t j = edges[a];
+    const std::size_t last = (j == 0) ? n - 3 : n - 2;
+    for (std::size_t b = a + 1; b < edges.size() && edges[b] <= last; ++b) {
+      const std::size_t i = edges[b];
+      if (i >= j + 2 && Meet(polygon, j, i, tolerance)) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 bool CheckSelfIntersection(std::span<const Point> polygon, double tolerance) {
@@ -36,16 +58,20 @@ bool CheckSelfIntersection(std::span<const Point> polygon, double tolerance) {
   // Degenerate edges are left out of the pairs: they meet nothing, and a block
   // whose point count runs far beyond its points (read as 0, 0) has
   // thousands of them, which were once paired with each other one by one.
-  std::vector<std::size_t> edges;
-  for (std::size_t k = 0; k + 1 < n; ++k) {
-    if (!IsDegenerate(polygon, k, tolerance)) edges.push_back(k);
-  }
-  for (std::size_t a = 0; a < edges.size(); ++a) {
-    const std::size_t j = edges[a];
+  const BoxGrid grid(EdgeBoxes(polygon));
+  if (!grid.usable()) return AnyPairMeets(polygon, tolerance);
+  // Only edges whose boxes come within the tolerance of each other can meet:
+  // each edge is tested against the later edges the grid finds near it. The
+  // answer is whether any pair meets, so the order of the tests is free.
+  const double reach = tolerance + grid.slack();
+  std::vector<std::size_t> near;
+  for (std::size_t j = 0; j + 1 < n; ++j) {
+    if (IsDegenerate(polygon, j, tolerance)) continue;
+    grid.BoxesMeeting(Grown(EdgeBox(polygon, j), reach), near);
     const std::size_t last = (j == 0) ? n - 3 : n - 2;
-    for (std::size_t b = a + 1; b < edges.size() && edges[b] <= last; ++b) {
-      const std::size_t i = edges[b];
-      if (i >= j + 2 && Meet(polygon, j, i, tolerance)) return true;
+    for (const std::size_t i : near) {
+      if (i < j + 2 || i > last || IsDegenerate(polygon, i, tolerance)) continue;
+      if (Meet(polygon, j, i, tolerance)) return true;
     }
   }
   return false;

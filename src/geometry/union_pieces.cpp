@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/indexed_polygon.h"
 #include "geometry/segment_intersection.h"
 #include "geometry/segment_split.h"
 #include "geometry/union_steps.h"
@@ -29,6 +30,7 @@ std::optional<PieceTable> CutEdges(std::span<const Point> polygon, std::span<con
                                    std::size_t piece_limit) {
   const Box other_box = BoxOf(other);
   const int away_class = other_region == Orientation::kClockwise ? kOutside : kInside;
+  const IndexedPolygon indexed(other, tolerance);
   PieceTable pieces;
   for (std::size_t k = 0; k + 1 < polygon.size(); ++k) {
     const Segment edge{polygon[k], polygon[k + 1]};
@@ -37,12 +39,40 @@ std::optional<PieceTable> CutEdges(std::span<const Point> polygon, std::span<con
       pieces.push_back({edge, away_class});
       continue;
     }
-    for (const Piece& piece : SplitSegmentByPolygon(other, edge, tolerance, other_region)) {
+    for (const Piece& piece : SplitSegmentByPolygon(indexed, edge, tolerance, other_region)) {
       pieces.push_back({piece.segment, static_cast<int>(piece.piece_class)});
     }
     if (pieces.size() > piece_limit) return std::nullopt;
   }
   return pieces;
+}
+
+BoxGrid PieceGrid(const PieceTable& pieces) {
+  std::vector<Box> boxes;
+  boxes.reserve(pieces.size());
+  for (const UnionPiece& piece : pieces) boxes.push_back(SegmentBox(piece.segment));
+  return BoxGrid(std::move(boxes));
+}
+
+void PiecesThatMayShare(const BoxGrid& grid, const PieceTable& pieces, const Segment& segment,
+                        double tolerance, std::vector<std::size_t>& found) {
+  // A segment at least 8 tolerances long shares a stretch only with a piece
+  // within 7 tolerances of its box: both its ends lie within the tolerance of
+  // the piece's line, so that line runs nearly along it, and the piece's
+  // shared end projects onto it. A shorter one may stand across the other's
+  // line and share a stretch with a piece anywhere along it.
+  constexpr double kLongPiece = 8.0;
+  constexpr double kSharingReach = 10.0;
+  const Box box = SegmentBox(segment);
+  const bool long_piece =
+      std::max(box.max_x - box.min_x, box.max_y - box.min_y) >= kLongPiece * tolerance;
+  if (grid.usable() && long_piece && std::isfinite(box.min_x) && std::isfinite(box.max_x) &&
+      std::isfinite(box.min_y) && std::isfinite(box.max_y)) {
+    grid.BoxesMeeting(Grown(box, kSharingReach * tolerance + grid.slack()), found);
+    return;
+  }
+  found.resize(pieces.size());
+  for (std::size_t k = 0; k < pieces.size(); ++k) found[k] = k;
 }
 
 namespace {
@@ -72,11 +102,18 @@ bool RunOpposite(const Segment& s, const Segment& t, double tolerance) {
 }  // namespace
 
 void MarkOppositeBoundaryPieces(PieceTable& first, PieceTable& second, double tolerance) {
+  // Whether a pair is marked depends on the two pieces alone (a marked piece
+  // keeps its size of class), so only the pairs that may share a stretch are
+  // tested.
+  const BoxGrid grid = PieceGrid(second);
+  std::vector<std::size_t> near;
   for (UnionPiece& mine : first) {
     // Tested once: a piece already marked by one opposite twin goes on
     // marking every further one.
     if (mine.piece_class != kBoundary) continue;
-    for (UnionPiece& theirs : second) {
+    PiecesThatMayShare(grid, second, mine.segment, tolerance, near);
+    for (const std::size_t k : near) {
+      UnionPiece& theirs = second[k];
       if (std::abs(theirs.piece_class) != kBoundary) continue;
       if (SharesAStretch(mine.segment, theirs.segment, tolerance) &&
           RunOpposite(mine.segment, theirs.segment, tolerance)) {

@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "geometry/box.h"
+#include "geometry/box_grid.h"
 #include "geometry/orientation.h"
 #include "geometry/point.h"
 #include "geometry/polygon_union.h"
@@ -27,12 +29,7 @@ struct UnionPiece {
 // The pieces of one polygon's edges, in edge order.
 using PieceTable = std::vector<UnionPiece>;
 
-struct Box {
-  double min_x = 0.0;
-  double max_x = 0.0;
-  double min_y = 0.0;
-  double max_y = 0.0;
-};
+using peltarix::Box;
 
 Box BoxOf(std::span<const Point> points);
 bool BoxesMeet(const Box& a, const Box& b, double tolerance);
@@ -44,6 +41,15 @@ bool BoxesMeet(const Box& a, const Box& b, double tolerance);
 std::optional<PieceTable> CutEdges(std::span<const Point> polygon, std::span<const Point> other,
                                    Orientation other_region, double tolerance,
                                    std::size_t piece_limit);
+
+// A grid over the pieces' boxes, piece k at k.
+BoxGrid PieceGrid(const PieceTable& pieces);
+
+// The pieces of `pieces` (indexed by `grid`) that may share a stretch with
+// `segment` by OverlapSegments (`segment` taken first), ascending: all of
+// them when the grid cannot tell.
+void PiecesThatMayShare(const BoxGrid& grid, const PieceTable& pieces, const Segment& segment,
+                        double tolerance, std::vector<std::size_t>& found);
 
 // Marks both pieces of a boundary stretch that the two polygons share in
 // opposite directions: that stretch lies between their regions and is not a

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <string>
 
 #include "geometry/orientation.h"
@@ -33,9 +35,8 @@ PointList Comb(int teeth, bool across) {
   return OrientPolygon(comb, Orientation::kClockwise);
 }
 
-// Two combs of 400 points whose teeth cross: 40 000 pieces per comb, each
-// located against the 400 edges of the other, took seconds (much longer under
-// the sanitizers); with a few thousand points it would have run for hours.
+// Two combs of 400 points whose teeth cross: 40 000 pieces per comb, a number
+// that grows with the product of their sizes however the pairs are pruned.
 TEST(UnionBlowUpTest, InterleavedCombsAreRefusedInsteadOfCutIntoEveryCrossing) {
   const PointList upright = Comb(100, false);
   const PointList across = Comb(100, true);
@@ -66,6 +67,21 @@ TEST(UnionBlowUpTest, OutlinesOfThousandsOfPointsMeetingAlongTheirLengthAreUnite
   // The upper side follows the two staircases in turn, four corners to a
   // step; the two feet and the bottom edge close it.
   EXPECT_EQ(result.loops[0].size(), 4005u);
+}
+
+TEST(UnionBlowUpTest, BlockDrawnTwiceUnitesToItselfAlongEveryEdge) {
+  // Every piece of both outlines lies on the other's boundary: each is
+  // matched against the other's pieces on the same stretch, not all of them.
+  PointList circle;
+  for (int k = 0; k < 5000; ++k) {
+    const double angle = -2.0 * std::numbers::pi * k / 5000;
+    circle.push_back({std::round(8000.0 * std::cos(angle)), std::round(8000.0 * std::sin(angle))});
+  }
+  circle.push_back(circle.front());
+  const UnionResult result = UnitePolygons(circle, circle, 2, 0.1);
+  ASSERT_EQ(result.status, UnionStatus::kDone);
+  ASSERT_EQ(result.loops.size(), 1u);
+  EXPECT_EQ(result.loops[0], circle);
 }
 
 std::string PerimeterBlock(int number, const PointList& closed) {
