@@ -18,7 +18,7 @@
 namespace peltarix {
 namespace {
 
-constexpr int kLegendWidth = 320;
+constexpr int kLegendWidth = 470;
 constexpr int kLegendHeight = 190;
 
 QRectF PanelRect(const PlanPanel& panel) {
@@ -93,7 +93,7 @@ PreviewWindow::PreviewWindow(QByteArray svg, PlanModel model, QString base_path,
   auto* column = new QVBoxLayout(this);
   column->addLayout(panes, 1);
   column->addLayout(buttons);
-  resize(1100, 800);
+  resize(1240, 780);
 }
 
 bool PreviewWindow::SaveSvg(const QString& path) {
