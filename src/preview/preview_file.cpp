@@ -1,17 +1,10 @@
 #include "preview/preview_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
-
+#include "platform/file_replace.h"
 #include "preview/plan_svg.h"
 
 namespace peltarix {
 namespace {
-
-std::filesystem::path FilePath(const std::string& utf8) {
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 std::string FileName(const std::string& path) {
   const std::size_t slash = path.find_last_of("/\\");
@@ -29,28 +22,12 @@ std::string RenderRunPreview(const RunContext& context, const PerimeterBlocks& b
 }
 
 std::optional<std::string> WritePreviewFile(const std::string& path, std::string_view svg) {
-  const std::filesystem::path target = FilePath(path);
-  std::filesystem::path temporary = target;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return path + ": the file cannot be created";
-    out.write(svg.data(), static_cast<std::streamsize>(svg.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return path + ": the file cannot be written";
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, target, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return path + ": " + error.message();
-  }
-  return std::nullopt;
+  FileReplacer replacer(path);
+  std::optional<FileFailure> failure = replacer.Open();
+  if (!failure) failure = replacer.Write(svg);
+  if (!failure) failure = replacer.Commit();
+  if (!failure) return std::nullopt;
+  return failure->path + "：" + std::string(failure->reason_text());
 }
 
 }  // namespace peltarix

@@ -17,8 +17,8 @@ PlanModel PlanOfRun(const RunContext& context, const PerimeterBlocks& blocks);
 std::string RenderRunPreview(const RunContext& context, const PerimeterBlocks& blocks);
 
 // Writes `svg` to `path` (UTF-8) whole or not at all: the text goes to a
-// file beside it, which then replaces `path`. Empty on success, else what
-// went wrong, naming the file.
+// file beside it, which then replaces `path`. Empty on success, else the
+// file and why ("path：reason", the reason in Japanese).
 std::optional<std::string> WritePreviewFile(const std::string& path, std::string_view svg);
 
 }  // namespace peltarix

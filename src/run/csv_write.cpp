@@ -1,51 +1,55 @@
-#include <cstdio>
-#include <memory>
 #include <string>
+#include <string_view>
 
+#include "platform/file_replace.h"
 #include "run/conversion_run.h"
+#include "run/file_failure_log.h"
 
 namespace peltarix {
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+// The CSV goes to the file in pieces of about this size, so that it never
+// stands in memory twice.
+constexpr std::size_t kChunkBytes = std::size_t{1} << 16;
 
-// The CSV bytes: the lines as built, each "\n" written as CR LF.
-std::string CsvBytes(const std::vector<std::string>& lines) {
-  std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 1;
-  std::string bytes;
-  bytes.reserve(size);
-  for (const std::string_view line : lines) {
-    std::size_t start = 0;
-    for (std::size_t lf = line.find('\n'); lf != std::string_view::npos;
-         start = lf + 1, lf = line.find('\n', start)) {
-      bytes.append(line.substr(start, lf - start)).append("\r\n");
-    }
-    bytes.append(line.substr(start));
+// Appends `line` with each "\n" written as CR LF.
+void AppendCrLf(std::string_view line, std::string& chunk) {
+  std::size_t start = 0;
+  for (std::size_t lf = line.find('\n'); lf != std::string_view::npos;
+       start = lf + 1, lf = line.find('\n', start)) {
+    chunk.append(line.substr(start, lf - start)).append("\r\n");
   }
-  return bytes;
+  chunk.append(line.substr(start));
 }
 
 }  // namespace
 
 int WriteCsvFile(RunContext& context) {
-  const std::string& path = context.destination_file_path;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) {
-    context.LogMessage(kError, "CSVファイルを開けません");
-    return -1;
+  // A new file beside the destination, renamed over it once complete: a run
+  // that fails here, or a process killed meanwhile, leaves the destination
+  // as it was.
+  FileReplacer file(context.destination_file_path);
+  if (auto failure = file.Open()) {
+    return LogFileFailure(context, "CSVファイルを開けません", std::move(*failure));
   }
-  const std::string bytes = CsvBytes(context.output_lines);
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  written = std::fflush(file) == 0 && written;
-  written = std::fclose(file) == 0 && written;
-  if (!written) {
-    // Leave no partial file that could pass for a complete one.
-    std::unique_ptr<std::FILE, FileCloser> emptied(std::fopen(path.c_str(), "wb"));
-    context.LogMessage(kError, "CSVファイルの書き込みに失敗しました");
-    return -1;
+  std::string chunk;
+  chunk.reserve(kChunkBytes * 2);
+  const auto write_chunk = [&] {
+    auto failure = file.Write(chunk);
+    chunk.clear();
+    return failure;
+  };
+  for (const std::string& line : context.output_lines) {
+    AppendCrLf(line, chunk);
+    if (chunk.size() < kChunkBytes) continue;
+    if (auto failure = write_chunk()) {
+      return LogFileFailure(context, "CSVファイルの書き込みに失敗しました", std::move(*failure));
+    }
+  }
+  auto failure = write_chunk();
+  if (!failure) failure = file.Commit();
+  if (failure) {
+    return LogFileFailure(context, "CSVファイルの書き込みに失敗しました", std::move(*failure));
   }
   return 0;
 }

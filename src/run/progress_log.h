@@ -17,7 +17,9 @@ class LogView {
   virtual void Clear() = 0;
 };
 
-enum Severity : int { kInformation = 0, kError = 1, kWarning = 2 };
+// kDetail follows a failure with the file and the reason ("詳細：..."): shown
+// as it is and counted neither as an error nor as a warning.
+enum Severity : int { kInformation = 0, kError = 1, kWarning = 2, kDetail = 3 };
 
 inline constexpr std::string_view kErrorPrefix = "ERROR！ ";
 inline constexpr std::string_view kWarningPrefix = "WARNING！ ";

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/failure_reason.h"
 #include "run/floor_values.h"
 #include "run/perimeter_blocks.h"
 #include "run/progress_log.h"
@@ -29,6 +31,9 @@ class RunContext {
 
   FloorValues floors;
   ProgressLog log;
+  // The run's last failure to open, read, write or replace a file, or to get
+  // memory, for front ends that name it outside the log (path: reason).
+  std::optional<FileFailure> last_file_failure;
   LocalClock clock;
 
   // When set, the perimeter converter lists here every block it reads.

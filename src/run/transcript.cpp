@@ -1,10 +1,18 @@
 #include "run/transcript.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "run/conversion_run.h"
+#include "run/file_failure_log.h"
 #include "run/number_format.h"
 
 namespace peltarix {
 namespace {
+
+constexpr std::string_view kOutOfMemoryError = "メモリが不足しているためコンバートできません";
+constexpr std::string_view kUnexpectedError =
+    "予期しないエラーが発生したためコンバートを中止しました";
 
 std::string Banner(std::string_view head, const LocalClock& clock) {
   std::string line(head);
@@ -13,6 +21,43 @@ std::string Banner(std::string_view head, const LocalClock& clock) {
   line += "]☆☆☆";
   return line;
 }
+
+// What reporting a lack of memory needs, got before the run: once memory has
+// run out, nothing may be built. The report first hands back a reserve and
+// the run's own buffers, so that the log lines after it find room.
+class OutOfMemoryReport {
+ public:
+  explicit OutOfMemoryReport(const RunContext& context)
+      : failure_{context.source_file_path, FailureReason::kOutOfMemory},
+        detail_(DetailLine(failure_)),
+        reserve_(::operator new(kReserveBytes)) {}
+  ~OutOfMemoryReport() { ::operator delete(reserve_); }
+  OutOfMemoryReport(const OutOfMemoryReport&) = delete;
+  OutOfMemoryReport& operator=(const OutOfMemoryReport&) = delete;
+
+  void Report(RunContext& context) noexcept {
+    ::operator delete(reserve_);
+    reserve_ = nullptr;
+    std::vector<std::string>().swap(context.output_lines);
+    context.SetSource(std::move(spare_source_));
+    try {
+      context.LogMessage(kError, kOutOfMemoryError);
+      context.LogMessage(kDetail, detail_);
+    } catch (...) {
+      // The closing lines still try; the run fails either way.
+    }
+    context.last_file_failure = std::move(failure_);
+  }
+
+ private:
+  // Enough for the log lines and the views that show them.
+  static constexpr std::size_t kReserveBytes = std::size_t{1} << 20;
+
+  FileFailure failure_;
+  std::string detail_;
+  SourceIndex spare_source_;
+  void* reserve_;
+};
 
 }  // namespace
 
@@ -24,21 +69,35 @@ std::optional<std::string_view> EmptyNameMessage(std::string_view source_path,
 }
 
 int RunWithTranscript(RunContext& context, const DataKinds& kinds) {
-  context.log.Clear();
-  context.LogMessage(kInformation, Banner("☆☆☆コンバート開始", context.clock));
+  context.last_file_failure.reset();
+  OutOfMemoryReport out_of_memory(context);
   int status = -1;
   try {
+    context.log.Clear();
+    context.LogMessage(kInformation, Banner("☆☆☆コンバート開始", context.clock));
     status = RunConversion(context, kinds);
-  } catch (const std::exception& error) {
-    // Nothing unexpected may end a run silently: it is reported as an error.
-    context.LogMessage(kError, std::string("予期しないエラーが発生しました: ") + error.what());
-    status = -1;
+  } catch (const std::bad_alloc&) {
+    out_of_memory.Report(context);
+  } catch (const std::length_error&) {
+    // A buffer asked to grow beyond what can be allocated at all.
+    out_of_memory.Report(context);
+  } catch (const std::exception&) {
+    // Nothing unexpected may end a run silently; its own text (English, from
+    // a library) is no message for the user.
+    context.LogMessage(kError, kUnexpectedError);
+  } catch (...) {
+    context.LogMessage(kError, kUnexpectedError);
   }
-  context.LogMessage(kInformation, "エラー " + FormatInt(context.log.error_count()) + "、警告 " +
-                                       FormatInt(context.log.warning_count()));
-  context.LogMessage(kInformation,
-                     status == 0 ? "△▼△正常終了しました△▼△" : "▲▽▲正常に終了できませんでした▲▽▲");
-  context.LogMessage(kInformation, Banner("☆☆☆コンバート終了", context.clock));
+  try {
+    context.LogMessage(kInformation, "エラー " + FormatInt(context.log.error_count()) + "、警告 " +
+                                         FormatInt(context.log.warning_count()));
+    context.LogMessage(kInformation,
+                       status == 0 ? "△▼△正常終了しました△▼△" : "▲▽▲正常に終了できませんでした▲▽▲");
+    context.LogMessage(kInformation, Banner("☆☆☆コンバート終了", context.clock));
+  } catch (const std::bad_alloc&) {
+    // The log cannot be completed; the status still tells the failure.
+    return -1;
+  }
   return status;
 }
 

@@ -1,9 +1,12 @@
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "platform/file_replace.h"
+#include "platform/native_path.h"
+#include "platform/source_file.h"
 #include "run/conversion_run.h"
+#include "run/file_failure_log.h"
 #include "run/number_format.h"
 #include "source/c_numbers.h"
 
@@ -12,20 +15,18 @@ namespace {
 
 constexpr std::string_view kInfo = "QVINFO";
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return false;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  // A directory opens on some systems but cannot be read.
-  return !file.bad();
-}
+// Real house files are kilobytes to a few megabytes; reading more would only
+// run the machine out of memory.
+constexpr std::uint64_t kMaxSourceBytes = std::uint64_t{256} << 20;
 
-// Opening for writing creates the file or empties it, as the check always has.
-bool TestOpenForWriting(const std::string& path) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  return static_cast<bool>(file);
+// "house.QV", "house.qv", and on Windows also "house.QV." or "house.QV "
+// (the system drops trailing dots and blanks).
+bool NamesDesignFile(std::string_view path) {
+  while (!path.empty() && (path.back() == '.' || path.back() == ' ')) path.remove_suffix(1);
+  if (path.size() < 3) return false;
+  const std::string_view extension = path.substr(path.size() - 3);
+  return extension[0] == '.' && (extension[1] == 'Q' || extension[1] == 'q') &&
+         (extension[2] == 'V' || extension[2] == 'v');
 }
 
 int Fail(RunContext& context, std::string_view message) {
@@ -36,21 +37,35 @@ int Fail(RunContext& context, std::string_view message) {
 }  // namespace
 
 int ValidateSource(RunContext& context) {
+  context.last_file_failure.reset();
   // The source is read once, here: every lookup of the run answers from this
   // snapshot, so a change to the file during the run is not seen.
   std::string bytes;
-  if (context.source_file_path.empty() || !ReadWholeFile(context.source_file_path, bytes)) {
-    return Fail(context, "QVファイルを開けません");
+  if (context.source_file_path.empty()) return Fail(context, "QVファイルを開けません");
+  if (auto failure = ReadRegularFile(context.source_file_path, kMaxSourceBytes, bytes)) {
+    const bool too_large = failure->reason == FailureReason::kTooLarge;
+    return LogFileFailure(
+        context,
+        too_large ? "QVファイルが256MBを超えるためコンバートできません" : "QVファイルを開けません",
+        std::move(*failure));
   }
   context.SetSource(SourceIndex(SourceSnapshot(std::move(bytes))));
-  // The destination's test open empties it: were it the source, the user's
-  // design file would be lost.
+  // The destination is checked without being touched: nothing is written to
+  // it before the whole CSV is ready (see WriteCsvFile).
+  const std::string& destination = context.destination_file_path;
   std::error_code error;
-  if (std::filesystem::equivalent(context.source_file_path, context.destination_file_path, error)) {
+  if (std::filesystem::equivalent(NativePath(context.source_file_path), NativePath(destination),
+                                  error)) {
     return Fail(context, "変換元QVファイルと変換先CSVファイルが同じです");
   }
-  if (context.destination_file_path.empty() || !TestOpenForWriting(context.destination_file_path)) {
-    return Fail(context, "CSVファイルを開けません");
+  // A design file picked by mistake as the destination would be replaced by
+  // CSV text; a link to one as well.
+  if (NamesDesignFile(destination) || NamesDesignFile(ReplaceTarget(destination))) {
+    return Fail(context, "出力先CSVファイルにQVファイルは指定できません");
+  }
+  if (destination.empty()) return Fail(context, "CSVファイルを開けません");
+  if (auto failure = CheckReplaceable(destination)) {
+    return LogFileFailure(context, "CSVファイルを開けません", std::move(*failure));
   }
   if (context.LookupValue(kInfo, "/INIT", "//INIT_PH", "") != "0") {
     return Fail(context, "ペントハウスのデータはコンバートできません");

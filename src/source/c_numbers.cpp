@@ -43,8 +43,32 @@ int Atoi(std::string_view text) {
 }
 
 double Atof(std::string_view text) {
-  const std::string terminated(text.substr(0, std::min(text.find('\0'), text.size())));
-  return strtod_l(terminated.c_str(), nullptr, CLocale());
+  // Only the decimal form is handed to strtod, which would also take hex
+  // numbers, "inf" and "nan": a coordinate of "nan" must not reach the CSV.
+  const std::size_t end = std::min(text.find('\0'), text.size());
+  const auto is_digit = [&](std::size_t pos) {
+    return pos < end && text[pos] >= '0' && text[pos] <= '9';
+  };
+  std::size_t start = 0;
+  while (start < end && IsCSpace(text[start])) ++start;
+  std::size_t pos = start;
+  if (pos < end && (text[pos] == '+' || text[pos] == '-')) ++pos;
+  std::size_t digits = 0;
+  for (; is_digit(pos); ++pos) ++digits;
+  if (pos < end && text[pos] == '.') {
+    for (++pos; is_digit(pos); ++pos) ++digits;
+  }
+  if (digits == 0) return 0.0;
+  if (pos < end && (text[pos] == 'e' || text[pos] == 'E')) {
+    std::size_t exponent = pos + 1;
+    if (exponent < end && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
+    if (is_digit(exponent)) {
+      pos = exponent;
+      while (is_digit(pos)) ++pos;
+    }
+  }
+  const std::string number(text.substr(start, pos - start));
+  return strtod_l(number.c_str(), nullptr, CLocale());
 }
 
 }  // namespace peltarix

@@ -12,8 +12,10 @@ namespace peltarix {
 // Like atoi, but saturates at INT_MIN / INT_MAX instead of overflowing.
 int Atoi(std::string_view text);
 
-// Like atof (strtod in the "C" locale): decimal and hexadecimal forms,
-// exponents, "inf" and "nan" are accepted as the C library accepts them.
+// Like atof in the "C" locale, reading the decimal form only: blanks, sign,
+// digits, point, digits, exponent. "nan", "inf", "infinity" and hexadecimal
+// texts such as "0x10" give their decimal prefix ("0x10" is 0), so no text
+// yields NaN or infinity except by overflow ("1e999" is HUGE_VAL).
 double Atof(std::string_view text);
 
 }  // namespace peltarix

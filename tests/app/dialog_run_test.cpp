@@ -123,9 +123,10 @@ class DialogRunTest : public QObject {
     window.dialog.source_edit()->setText(window.directory.filePath(QStringLiteral("absent.QV")));
     const QStringList lines = window.Run();
     QVERIFY(window.user.notices.isEmpty());
-    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines.size(), 6);
     QCOMPARE(lines[1], QStringLiteral("ERROR！ QVファイルを開けません"));
-    QCOMPARE(lines[3], kFailureLine);
+    QVERIFY(lines[2].startsWith(QStringLiteral("詳細：")));
+    QCOMPARE(lines[4], kFailureLine);
   }
 
   // The run holds the window's thread from start to end; the user still

@@ -13,7 +13,7 @@ namespace {
 using testing::HostileRun;
 
 // Paths that cannot serve as source or destination: each run stops with one
-// error naming the file it could not open, and nothing is written anywhere.
+// error and a detail line naming the file it could not open, and nothing is written anywhere.
 TEST(HostilePathsTest, UnusablePathsStopTheRunWithOneError) {
   enum class Setup { kSourceIsDirectory, kDestinationInMissingFolder, kDestinationIsDirectory };
   const struct {
@@ -27,7 +27,7 @@ TEST(HostilePathsTest, UnusablePathsStopTheRunWithOneError) {
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.setup));
     HostileRun run(testing::InfoSection());
-    const std::string directory = run.dir.File("folder.QV");
+    const std::string directory = run.dir.File("folder");
     std::filesystem::create_directory(directory);
     auto& context = run.run.context;
     switch (c.setup) {
@@ -43,9 +43,10 @@ TEST(HostilePathsTest, UnusablePathsStopTheRunWithOneError) {
     }
     const int status = run.Execute();
     EXPECT_EQ(status, -1);
-    ASSERT_GE(run.log_lines().size(), 2u);
+    ASSERT_GE(run.log_lines().size(), 4u);
     EXPECT_EQ(run.log_lines()[1], c.error);
-    EXPECT_EQ(run.log_lines()[2], "エラー 1、警告 0");
+    EXPECT_THAT(run.log_lines()[2], ::testing::StartsWith("詳細："));
+    EXPECT_EQ(run.log_lines()[3], "エラー 1、警告 0");
     testing::ExpectCompleteOrReportedFailure(run, status);
     EXPECT_TRUE(std::filesystem::is_directory(directory));
     EXPECT_FALSE(std::filesystem::exists(run.dir.File("missing")));

@@ -48,10 +48,29 @@ TEST(AtofTest, ReadsLikeTheCLibrary) {
     std::string_view text;
     double value;
   } cases[] = {
-      {"", 0.0},   {"2900", 2900.0}, {" 150.5", 150.5}, {"-0.25mm", -0.25}, {"1e3", 1000.0},
-      {".5", 0.5}, {"abc", 0.0},     {"0x10", 16.0},    {"1,5", 1.0},
+      {"", 0.0},          {"2900", 2900.0}, {" 150.5", 150.5}, {"-0.25mm", -0.25}, {"1e3", 1000.0},
+      {".5", 0.5},        {"abc", 0.0},     {"1,5", 1.0},      {"1e", 1.0},        {"1.e2", 100.0},
+      {"-.5e-1x", -0.05}, {"1e+", 1.0},     {".", 0.0},        {"-e5", 0.0},
   };
   for (const auto& c : cases) EXPECT_EQ(Atof(c.text), c.value) << "[" << c.text << "]";
+}
+
+// Only decimal numbers are read: no text gives NaN, and only overflow gives
+// infinity.
+TEST(AtofTest, NamesAndHexFormsReadAsTheirDecimalPrefix) {
+  const struct {
+    std::string_view text;
+    double value;
+  } cases[] = {
+      {"nan", 0.0},       {"NAN(1)", 0.0},     {" -nan", 0.0},        {"inf", 0.0},
+      {"-Infinity", 0.0}, {"0x10", 0.0},       {"0X1p4", 0.0},        {"-0x1.8", -0.0},
+      {"12inf", 12.0},    {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}, {"1e-999", 0.0},
+  };
+  for (const auto& c : cases) {
+    const double value = Atof(c.text);
+    EXPECT_EQ(value, c.value) << "[" << c.text << "]";
+    EXPECT_EQ(std::signbit(value), std::signbit(c.value)) << "[" << c.text << "]";
+  }
 }
 
 TEST(FormatFixedTest, MatchesPrintfConversions) {

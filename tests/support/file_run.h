@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ctime>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,15 @@ struct FileRun {
     return RunWithTranscript(run.context, kinds);
   }
   std::string Csv() const { return ReadBytes(destination); }
+  // Names in the run's folder that a file replace left behind.
+  std::vector<std::string> LeftoverTempFiles() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      const std::string name = entry.path().filename().string();
+      if (name.starts_with(".peltarix-")) names.push_back(name);
+    }
+    return names;
+  }
   const std::vector<std::string>& log_lines() const { return run.log_lines(); }
 
   TempDir dir;
