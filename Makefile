@@ -82,5 +82,7 @@ fuzz: deps
 	    $$options -artifact_prefix=$$artifacts/ $$corpus || exit 1; \
 	done
 
+# Every build folder: the plain and sanitizer builds, the fuzzers, the
+# Windows cross build and any other build-* folder.
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) build build-*

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "conversion/conversion_run.h"
 #include "geometry/orientation.h"
 #include "geometry/point.h"
 #include "geometry/polygon_union.h"
 #include "geometry/self_intersection.h"
-#include "run/conversion_run.h"
 #include "run/number_format.h"
 #include "run/run_context.h"
 #include "support/qv_text.h"
@@ -140,8 +140,7 @@ void RunPerimeterConversion(benchmark::State& state, const std::vector<PointList
   const std::string source = (folder / "peltarix-perimeter-bench.QV").string();
   const std::string destination = (folder / "peltarix-perimeter-bench.csv").string();
   std::ofstream(source, std::ios::binary) << text;
-  DataKinds kinds = DataKinds::None();
-  kinds.perimeter = true;
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kPerimeter);
   DiscardedLog view;
   for (auto _ : state) {
     RunContext context(view);

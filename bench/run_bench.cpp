@@ -9,8 +9,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "conversion/conversion_run.h"
 #include "qv_generator.h"
-#include "run/conversion_run.h"
 #include "run/run_context.h"
 
 namespace peltarix::bench {
@@ -54,7 +54,7 @@ void BM_WholeRun(benchmark::State& state) {
     RunContext context(view);
     context.source_file_path = source;
     context.destination_file_path = destination;
-    if (RunConversion(context, DataKinds()) != 0) state.SkipWithError("run failed");
+    if (RunConversion(context, DataKindSet::All()) != 0) state.SkipWithError("run failed");
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
   std::filesystem::remove(source);

@@ -1,8 +1,8 @@
 // Fuzzes a whole conversion run: validation, floor levels, the ticked
 // converters, the header and the CSV write.
 //
-// Input: one byte whose low six bits tick the data kinds (bit 0 basic
-// information ... bit 5 roofs, in the order the run converts them), then the
+// Input: one byte whose bits tick the data kinds (bit i the kind of row i of
+// kDataKindRows, in the order the run converts them), then the
 // source file's bytes. Besides the sanitizers, every run is checked for what
 // a user relies on: a run that reports success has written exactly the lines
 // it built, each one CSV line, and a run that fails has said so in the log.
@@ -17,14 +17,14 @@
 #include <optional>
 #include <string>
 
-#include "run/conversion_run.h"
-#include "run/data_kinds.h"
+#include "conversion/conversion_run.h"
+#include "conversion/data_kinds.h"
 #include "run/progress_log.h"
 #include "run/run_context.h"
 
 namespace {
 
-using peltarix::DataKinds;
+using peltarix::DataKindSet;
 
 class DiscardingLogView : public peltarix::LogView {
  public:
@@ -42,14 +42,12 @@ std::optional<std::tm> FixedTime() {
   return time;
 }
 
-DataKinds KindsFromByte(std::uint8_t byte) {
-  DataKinds kinds;
-  kinds.basic_info = (byte & 0x01) != 0;
-  kinds.building_outline = (byte & 0x02) != 0;
-  kinds.columns = (byte & 0x04) != 0;
-  kinds.perimeter = (byte & 0x08) != 0;
-  kinds.rooms = (byte & 0x10) != 0;
-  kinds.roofs = (byte & 0x20) != 0;
+DataKindSet KindsFromByte(std::uint8_t byte) {
+  static_assert(peltarix::kDataKindCount <= 8, "one byte ticks the kinds");
+  DataKindSet kinds = DataKindSet::None();
+  for (std::size_t bit = 0; bit < peltarix::kDataKindRows.size(); ++bit) {
+    kinds.Set(peltarix::kDataKindRows[bit].kind, (byte >> bit & 1) != 0);
+  }
   return kinds;
 }
 
@@ -126,7 +124,7 @@ void CheckRunOutcome(const peltarix::RunContext& context, int status,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const DataKinds kinds = KindsFromByte(data[0]);
+  const DataKindSet kinds = KindsFromByte(data[0]);
   static const ScratchDirectory scratch;
   const std::filesystem::path source = scratch.File("source.QV");
   const std::filesystem::path destination = scratch.File("destination.csv");

@@ -11,10 +11,10 @@
 #include "app/about_dialog.h"
 #include "app/app_icon.h"
 #include "app/log_list_view.h"
+#include "conversion/transcript.h"
 #include "preview/preview_file.h"
 #include "preview_window/preview_window.h"
 #include "run/run_context.h"
-#include "run/transcript.h"
 
 namespace peltarix {
 namespace {
@@ -55,14 +55,11 @@ void ConverterDialog::OnInitDialog() {
   source_edit_->setFocus();
 }
 
-DataKinds ConverterDialog::CheckedKinds() const {
-  DataKinds kinds;
-  kinds.basic_info = kind_boxes_[0]->isChecked();
-  kinds.building_outline = kind_boxes_[1]->isChecked();
-  kinds.columns = kind_boxes_[2]->isChecked();
-  kinds.perimeter = kind_boxes_[3]->isChecked();
-  kinds.rooms = kind_boxes_[4]->isChecked();
-  kinds.roofs = kind_boxes_[5]->isChecked();
+DataKindSet ConverterDialog::CheckedKinds() const {
+  DataKindSet kinds = DataKindSet::None();
+  for (std::size_t i = 0; i < kind_boxes_.size(); ++i) {
+    kinds.Set(kDataKindRows[i].kind, kind_boxes_[i]->isChecked());
+  }
   return kinds;
 }
 

@@ -4,8 +4,8 @@
 #include <array>
 
 #include "app/seams.h"
+#include "conversion/data_kinds.h"
 #include "preview/plan_model.h"
-#include "run/data_kinds.h"
 
 class QAction;
 class QCheckBox;
@@ -45,7 +45,7 @@ class ConverterDialog : public QDialog {
   QAction* about_action() const { return about_action_; }
 
   // The ticked data kinds as the run takes them.
-  DataKinds CheckedKinds() const;
+  DataKindSet CheckedKinds() const;
 
   // The handlers behind the buttons and the About item.
   void OnBrowseSource();

@@ -4,23 +4,14 @@
 
 namespace peltarix::cli {
 
-std::optional<DataKinds> ParseKinds(std::string_view list) {
-  DataKinds kinds = DataKinds::None();
-  bool* const flags[] = {&kinds.basic_info, &kinds.building_outline,
-                         &kinds.columns,    &kinds.perimeter,
-                         &kinds.rooms,      &kinds.roofs};
+std::optional<DataKindSet> ParseKinds(std::string_view list) {
+  DataKindSet kinds = DataKindSet::None();
   if (list.empty()) return kinds;
   while (true) {
     const std::size_t comma = list.find(',');
-    const std::string_view word = list.substr(0, comma);
-    bool known = false;
-    for (std::size_t i = 0; i < std::size(kKindWords); ++i) {
-      if (word == kKindWords[i]) {
-        *flags[i] = true;
-        known = true;
-      }
-    }
-    if (!known) return std::nullopt;
+    const std::optional<DataKind> kind = DataKindFromWord(list.substr(0, comma));
+    if (!kind) return std::nullopt;
+    kinds.Set(*kind);
     if (comma == std::string_view::npos) return kinds;
     list.remove_prefix(comma + 1);
   }

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/data_kinds.h"
+#include "conversion/data_kinds.h"
 
 namespace peltarix::cli {
 
@@ -14,7 +14,7 @@ inline constexpr std::string_view kKindWords[] = {"basic",     "outline", "colum
 
 // A comma-separated subset of kKindWords; the empty list ticks none.
 // Empty when a word is unknown.
-std::optional<DataKinds> ParseKinds(std::string_view list);
+std::optional<DataKindSet> ParseKinds(std::string_view list);
 
 // SOURCE with its extension replaced by ".csv" (added when it has none).
 std::string DefaultDestination(const std::string& source);

@@ -7,9 +7,9 @@
 
 #include "cli/cli_options.h"
 #include "cli/terminal_log_view.h"
+#include "conversion/transcript.h"
 #include "preview/preview_file.h"
 #include "run/run_context.h"
-#include "run/transcript.h"
 
 namespace peltarix::cli {
 namespace {
@@ -68,7 +68,7 @@ int RunConvertCommand(int argc, const char* const* argv, std::ostream& out, std:
     // Help and version end with status 0, everything else is a usage error.
     return app.exit(error, out, err) == 0 ? kExitSuccess : kExitUsageError;
   }
-  const std::optional<DataKinds> kinds = ParseKinds(arguments.kinds);
+  const std::optional<DataKindSet> kinds = ParseKinds(arguments.kinds);
   if (!kinds) {
     err << kProgram << ": unknown kind in --kinds=" << arguments.kinds
         << " (known: basic, outline, columns, perimeter, rooms, roofs)\n";

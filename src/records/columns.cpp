@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "records/floor_text.h"
+#include "records/record_head.h"
+#include "records/source_limits.h"
 #include "run/number_format.h"
-#include "run/record_head.h"
-#include "run/source_limits.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -28,21 +28,23 @@ enum ColumnKind : int {
 
 bool IsConvertibleKind(int kind) { return kind >= kStoreyColumn && kind <= kQuarterColumn; }
 
+// Fields of the record's layout.
+constexpr int kKindFlagField = 17;
+constexpr int kFirstPointField = 24;
+
 // Field 17: 1 for the full square and round columns, 0 for the others.
-std::string_view KindFlagField(int kind) {
-  return (kind == kStoreyColumn || kind == kRoundColumn) ? "1," : "0,";
-}
+int KindFlag(int kind) { return (kind == kStoreyColumn || kind == kRoundColumn) ? 1 : 0; }
 
 // Field 18: a through column is told apart by whether it starts on the
 // ground floor; round, half and quarter columns share one code.
-std::string_view KindAndFloorField(int kind, std::string_view kai) {
+int KindAndFloor(int kind, std::string_view kai) {
   switch (kind) {
     case kStoreyColumn:
-      return "0,";
+      return 0;
     case kThroughColumn:
-      return kai == "1F" ? "1," : "2,";
+      return kai == "1F" ? 1 : 2;
     default:
-      return "3,";
+      return 3;
   }
 }
 
@@ -62,57 +64,44 @@ struct ColumnPlacement {
 // moved by half a width (along X for both, back along Y for a quarter
 // column); every other kind keeps the source's texts as they stand, so that
 // "1000" stays "1000".
-void AppendFirstPoint(std::string& line, int kind, const ColumnPlacement& placement) {
+void AppendFirstPoint(RecordLineWriter& record, int kind, const ColumnPlacement& placement) {
+  record.EmptyUntil(kFirstPointField);
   if (kind == kHalfColumn || kind == kQuarterColumn) {
-    line += FormatFixed(placement.position_x + placement.width_x * 0.5, 6);
+    record.Fixed(placement.position_x + placement.width_x * 0.5, 6);
   } else {
-    line += placement.position_x_text;
+    record.Raw(placement.position_x_text);
   }
-  line += ',';
   if (kind == kQuarterColumn) {
-    line += FormatFixed(placement.position_y - placement.width_y * 0.5, 6);
+    record.Fixed(placement.position_y - placement.width_y * 0.5, 6);
   } else {
-    line += placement.position_y_text;
+    record.Raw(placement.position_y_text);
   }
-  line += ',';
 }
 
 // Builds the record of column `index` of kind `kind` (0 to 4).
 void AppendColumnRecord(RunContext& context, std::string_view index, int kind) {
   const std::string kai = context.LookupValue(kSection, kGroup, "//KAI", index);
-  std::string& line =
-      StartRecord(context, "AD020101", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
-  line += "0,0,";
-
   ColumnPlacement placement;
   placement.width_x_text = context.LookupValue(kSection, kGroup, "//WDTX", index);
   placement.width_x = Atof(placement.width_x_text);
-  line += placement.width_x_text;
-  line += ',';
   placement.width_y_text = context.LookupValue(kSection, kGroup, "//WDTY", index);
   placement.width_y = Atof(placement.width_y_text);
-  line += placement.width_y_text;
-  line += ',';
-
-  line += KindFlagField(kind);
-  line += KindAndFloorField(kind, kai);
-  line += ",,,,,";
-
   placement.position_x_text = context.LookupValue(kSection, kGroup, "//POSX", index);
   placement.position_x = Atof(placement.position_x_text);
   placement.position_y_text = context.LookupValue(kSection, kGroup, "//POSY", index);
   placement.position_y = Atof(placement.position_y_text);
-  AppendFirstPoint(line, kind, placement);
 
-  line += FormatFixed(BottomLevelOfKai(context.floors, kai), 6);
-  line += ',';
+  RecordLineWriter record =
+      StartRecord(context, "AD020101", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
+  record.Integer(0).Integer(0).Raw(placement.width_x_text).Raw(placement.width_y_text);
+  record.EmptyUntil(kKindFlagField).Integer(KindFlag(kind)).Integer(KindAndFloor(kind, kai));
+  AppendFirstPoint(record, kind, placement);
+  record.Fixed(BottomLevelOfKai(context.floors, kai), 6);
   // The second point always takes the unshifted position.
-  line += FormatFixed(placement.position_x + placement.width_x, 6);
-  line += ',';
-  line += FormatFixed(placement.position_y + placement.width_y, 6);
-  line += ',';
-  line += FormatFixed(TopLevelOfKai(context.floors, kai), 6);
-  line += '\n';
+  record.Fixed(placement.position_x + placement.width_x, 6)
+      .Fixed(placement.position_y + placement.width_y, 6)
+      .Fixed(TopLevelOfKai(context.floors, kai), 6)
+      .EndLine();
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include "geometry/point.h"
 #include "geometry/polygon_union.h"
 #include "geometry/self_intersection.h"
+#include "records/record_head.h"
+#include "records/source_limits.h"
 #include "run/number_format.h"
-#include "run/record_head.h"
-#include "run/source_limits.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -156,18 +156,13 @@ std::string HeightField(const FloorValues& floors, int floor) {
 
 void AppendPerimeterRecord(RunContext& context, int floor, const PointList& perimeter) {
   const std::string height = HeightField(context.floors, floor);
-  std::string& line = StartRecord(context, "DC010100", FormatInt(floor), RecordFamily::kPerFloor);
-  line += FormatInt(static_cast<std::int64_t>(perimeter.size()));
-  line += ',';
+  RecordLineWriter record =
+      StartRecord(context, "DC010100", FormatInt(floor), RecordFamily::kPerFloor);
+  record.Integer(static_cast<std::int64_t>(perimeter.size()));
   for (const Point& point : perimeter) {
-    line += FormatFixed(point.x, 2);
-    line += ',';
-    line += FormatFixed(point.y, 2);
-    line += ',';
-    line += height;
-    line += ',';
+    record.Fixed(point.x, 2).Fixed(point.y, 2).Raw(height);
   }
-  line += "1\n";
+  record.Integer(1).EndLine();
 }
 
 }  // namespace

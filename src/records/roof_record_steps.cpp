@@ -42,11 +42,6 @@ const RoofOutlinePoint& OutlinePointAfter(const std::vector<RoofOutlinePoint>& o
   return outline[(position + 1) % outline.size()];
 }
 
-void AppendField(std::string& line, std::string_view text) {
-  line += text;
-  line += ',';
-}
-
 }  // namespace
 
 RoofRegionSource ReadRoofRegionHead(const RunContext& context, std::string_view index_text) {
@@ -124,25 +119,33 @@ RoofPoint FindReferenceVertex(const RoofRegionSource& region) {
   return region.first_point;
 }
 
-std::string_view FallDirectionText(const EaveLine& eave, RoofPoint reference_vertex) {
+std::array<std::string_view, 3> FallDirectionFields(const EaveLine& eave,
+                                                    RoofPoint reference_vertex) {
   const double dx = std::fabs(eave.a.x - eave.b.x);
   const double dy = std::fabs(eave.a.y - eave.b.y);
   // The roof falls from the reference vertex's side towards the eave. Ties
   // go to the negative direction, and an eave at 45 degrees counts as
   // running along y.
   if (dx > dy) {
-    return reference_vertex.y >= (eave.a.y + eave.b.y) * 0.5 ? "0.0, -1.0, 0.0," : "0.0, 1.0, 0.0,";
+    if (reference_vertex.y >= (eave.a.y + eave.b.y) * 0.5) return {"0.0", " -1.0", " 0.0"};
+    return {"0.0", " 1.0", " 0.0"};
   }
-  return reference_vertex.x >= (eave.a.x + eave.b.x) * 0.5 ? "-1.0, 0.0, 0.0," : "1.0, 0.0, 0.0,";
+  if (reference_vertex.x >= (eave.a.x + eave.b.x) * 0.5) return {"-1.0", " 0.0", " 0.0"};
+  return {"1.0", " 0.0", " 0.0"};
 }
 
-void AppendOutlinePoints(std::string& line, const RoofRegionSource& region, const EaveLine& eave,
-                         double eave_height) {
+void AppendOutlinePoints(RecordLineWriter& record, const RoofRegionSource& region,
+                         const EaveLine& eave, double eave_height) {
   // The count includes the repeated first point; wide, so that the largest
-  // "//PNUM" does not overflow. A negative count is followed by no point.
-  line += FormatInt(region.point_count + 1);
-  line += ',';
+  // "//PNUM" does not overflow. A negative count is followed by one empty
+  // field, a count of 0 by a point of three empty fields.
+  record.Integer(region.point_count + 1);
   if (region.point_count < 0) {
+    record.Empty();
+    return;
+  }
+  if (region.outline.empty()) {
+    record.Empty(3);
     return;
   }
   const double pitch = static_cast<double>(region.pitch_value);
@@ -159,25 +162,12 @@ void AppendOutlinePoints(std::string& line, const RoofRegionSource& region, cons
       height = (eave.DistanceOf(point.plan) * pitch) * 0.01 + eave_height;
     }
     const std::string height_text = FormatFixed(height, 6);
-    if (&point == &region.outline.front()) {
-      first_height_text = height_text;
-    } else {
-      line += ',';
-    }
-    AppendField(line, point.x_text);
-    AppendField(line, point.y_text);
-    line += height_text;
+    if (&point == &region.outline.front()) first_height_text = height_text;
+    record.Raw(point.x_text).Raw(point.y_text).Raw(height_text);
   }
-  // The outline closes on point 1. Without outline points this is a point of
-  // three empty fields.
-  if (!region.outline.empty()) {
-    line += ',';
-    AppendField(line, region.outline.front().x_text);
-    AppendField(line, region.outline.front().y_text);
-    line += first_height_text;
-  } else {
-    line += ",,";
-  }
+  // The outline closes on point 1.
+  record.Raw(region.outline.front().x_text).Raw(region.outline.front().y_text);
+  record.Raw(first_height_text);
 }
 
 }  // namespace peltarix

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "records/roof_outline.h"
+#include "run/record_line_writer.h"
 #include "run/run_context.h"
 
 namespace peltarix {
@@ -64,12 +66,13 @@ EaveLine FindEaveLine(const RoofRegionSource& region);
 RoofPoint FindReferenceVertex(const RoofRegionSource& region);
 
 // The direction in which the roof falls, as the record's three fields with
-// their blanks, e.g. "0.0, -1.0, 0.0,".
-std::string_view FallDirectionText(const EaveLine& eave, RoofPoint reference_vertex);
+// the blanks that lead the second and third, e.g. {"0.0", " -1.0", " 0.0"}.
+std::array<std::string_view, 3> FallDirectionFields(const EaveLine& eave,
+                                                    RoofPoint reference_vertex);
 
 // Appends the point count field and the outline points with their heights,
 // the first point repeated at the end, without the line end.
-void AppendOutlinePoints(std::string& line, const RoofRegionSource& region, const EaveLine& eave,
-                         double eave_height);
+void AppendOutlinePoints(RecordLineWriter& record, const RoofRegionSource& region,
+                         const EaveLine& eave, double eave_height);
 
 }  // namespace peltarix

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "records/floor_text.h"
+#include "records/record_head.h"
 #include "records/roof_record_steps.h"
+#include "records/source_limits.h"
 #include "run/number_format.h"
-#include "run/record_head.h"
-#include "run/source_limits.h"
 
 namespace peltarix {
 
@@ -23,20 +23,17 @@ void AppendRoofRecord(RunContext& context, const RoofRegionSource& region) {
   const double eave_height = floor_level - (pitch * reference_distance) * 0.01;
   const double reference_height = (reference_distance * pitch) * 0.01 + eave_height;
 
-  std::string& line =
+  RecordLineWriter record =
       StartRecord(context, "AB010101", FloorFieldFromKai(region.kai), RecordFamily::kPerFloor);
-  line += "0,";
-  line += FormatInt(region.pitch_value);
-  line += ",1,";
-  line += FormatFixed(region.reference_point.x, 6);
-  line += ',';
-  line += FormatFixed(region.reference_point.y, 6);
-  line += ',';
-  line += FormatFixed(reference_height, 6);
-  line += ',';
-  line += FallDirectionText(eave, FindReferenceVertex(region));
-  AppendOutlinePoints(line, region, eave, eave_height);
-  line += '\n';
+  record.Integer(0).Integer(region.pitch_value).Integer(1);
+  record.Fixed(region.reference_point.x, 6)
+      .Fixed(region.reference_point.y, 6)
+      .Fixed(reference_height, 6);
+  for (const std::string_view field : FallDirectionFields(eave, FindReferenceVertex(region))) {
+    record.Raw(field);
+  }
+  AppendOutlinePoints(record, region, eave, eave_height);
+  record.EndLine();
 }
 
 }  // namespace

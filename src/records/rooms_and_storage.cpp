@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "records/floor_text.h"
+#include "records/record_head.h"
 #include "records/room_kinds.h"
+#include "records/source_limits.h"
 #include "run/number_format.h"
-#include "run/record_head.h"
-#include "run/source_limits.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -17,19 +17,18 @@ namespace {
 constexpr std::string_view kSection = "HEIMENZU";
 constexpr std::string_view kGroup = "/HEYA";
 
-// Every room record ends in nineteen empty fields after its outline.
-constexpr std::string_view kTrailingEmptyFields = ",,,,,,,,,,,,,,,,,,,";
+// The point count stands in field 21; every room record ends in twenty
+// empty fields after its outline.
+constexpr int kPointCountField = 21;
+constexpr int kTrailingEmptyFields = 20;
 
 // Fields 13 and 14: the room kind code and the quoted display name. An empty
 // name is treated as a name that is not in the table: code 0 and "()".
-void AppendRoomKind(std::string& line, std::string_view name) {
+void AppendRoomKind(RecordLineWriter& record, std::string_view name) {
   int kind_code = 0;
   std::string display_name = "()";
   ClassifyRoomName(name, kind_code, display_name);
-  line += FormatInt(kind_code);
-  line += ",\"";
-  line += display_name;
-  line += "\",";
+  record.Integer(kind_code).Quoted(display_name);
 }
 
 // Appends the outline points 1 to `point_total` of room `index`, closed by a
@@ -38,9 +37,9 @@ void AppendRoomKind(std::string& line, std::string_view name) {
 // equals the first byte for byte. A count of 0 writes the closing point
 // alone, with the empty texts of a first point that does not exist; a
 // negative count writes no point.
-void AppendOutline(const RunContext& context, std::string& line, std::string_view index,
+void AppendOutline(const RunContext& context, RecordLineWriter& record, std::string_view index,
                    std::int64_t point_total, double level) {
-  const std::string level_field = FormatFixed(level, 6) + ",";
+  const std::string level_text = FormatFixed(level, 6);
   std::string first_x;
   std::string first_y;
   for (std::int64_t k = 1; k <= point_total; ++k) {
@@ -51,19 +50,9 @@ void AppendOutline(const RunContext& context, std::string& line, std::string_vie
       first_x = x;
       first_y = y;
     }
-    line += x;
-    line += ',';
-    line += y;
-    line += ',';
-    line += level_field;
+    record.Raw(x).Raw(y).Raw(level_text);
   }
-  if (point_total >= 0) {
-    line += first_x;
-    line += ',';
-    line += first_y;
-    line += ',';
-    line += level_field;
-  }
+  if (point_total >= 0) record.Raw(first_x).Raw(first_y).Raw(level_text);
 }
 
 // Builds the record of room `index`, or logs a warning and writes nothing
@@ -78,22 +67,16 @@ void AppendRoomRecord(RunContext& context, PointBudget& budget, std::string_view
 
   if (!budget.Claim(index, point_total)) return;
 
-  std::string& line =
+  RecordLineWriter record =
       StartRecord(context, "DC020100", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
-  AppendRoomKind(line, name);
-  line += kind == "1" ? "1," : "0,";
-  line += floor_height;
-  line += ',';
-  line += ceiling_height;
-  line += ',';
-  line += "0.0,0.0,,";
+  AppendRoomKind(record, name);
+  record.Integer(kind == "1" ? 1 : 0).Raw(floor_height).Raw(ceiling_height);
+  record.Raw("0.0").Raw("0.0").EmptyUntil(kPointCountField);
   // The closing point is counted too; an int64 keeps PNUM + 1 exact at the
   // top of the int range.
-  line += FormatInt(point_total + 1);
-  line += ',';
-  AppendOutline(context, line, index, point_total, BottomLevelOfKai(context.floors, kai));
-  line += kTrailingEmptyFields;
-  line += '\n';
+  record.Integer(point_total + 1);
+  AppendOutline(context, record, index, point_total, BottomLevelOfKai(context.floors, kai));
+  record.Empty(kTrailingEmptyFields).EndLine();
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "platform/file_replace.h"
-#include "run/conversion_run.h"
+#include "run/csv_write.h"
 #include "run/file_failure_log.h"
 
 namespace peltarix {

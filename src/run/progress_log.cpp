@@ -2,7 +2,7 @@
 
 namespace peltarix {
 
-void ProgressLog::LogMessage(int severity, std::string_view text) {
+void ProgressLog::LogMessage(Severity severity, std::string_view text) {
   std::string line;
   if (severity == kError) {
     line = kErrorPrefix;

@@ -30,8 +30,7 @@ class ProgressLog {
  public:
   explicit ProgressLog(LogView& view) : view_(view) {}
 
-  // Severity 1 is an error, 2 a warning; any other value is information.
-  void LogMessage(int severity, std::string_view text);
+  void LogMessage(Severity severity, std::string_view text);
 
   void Clear() { view_.Clear(); }
   void ResetCounts() {

@@ -48,7 +48,7 @@ class RunContext {
                           std::string_view index) const;
   int LookupCount(std::string_view section, std::string_view key) const;
 
-  void LogMessage(int severity, std::string_view text) { log.LogMessage(severity, text); }
+  void LogMessage(Severity severity, std::string_view text) { log.LogMessage(severity, text); }
 
   // The index of the last record line; 0 when only the header slot is used.
   int last_line_index() const { return static_cast<int>(output_lines.size()) - 1; }

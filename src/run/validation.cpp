@@ -5,9 +5,9 @@
 #include "platform/file_replace.h"
 #include "platform/native_path.h"
 #include "platform/source_file.h"
-#include "run/conversion_run.h"
 #include "run/file_failure_log.h"
 #include "run/number_format.h"
+#include "run/validation.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {

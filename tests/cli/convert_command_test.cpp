@@ -143,8 +143,7 @@ TEST(ConvertCommandTest, HelpAndVersionStandAlone) {
 TEST(ParseKindsTest, AcceptsSubsetsInAnyOrder) {
   const auto kinds = cli::ParseKinds("roofs,basic");
   ASSERT_TRUE(kinds.has_value());
-  EXPECT_TRUE(kinds->basic_info && kinds->roofs);
-  EXPECT_FALSE(kinds->building_outline || kinds->columns || kinds->perimeter || kinds->rooms);
+  EXPECT_TRUE(*kinds == DataKindSet::Only(DataKind::kBasicInfo).With(DataKind::kRoofs));
   EXPECT_FALSE(cli::ParseKinds("basic,").has_value());
   EXPECT_FALSE(cli::ParseKinds("Basic").has_value());
   EXPECT_EQ(cli::DefaultDestination("dir.v2/house.QV"), "dir.v2/house.csv");

@@ -37,8 +37,8 @@ std::string SourceWithDamagedPointCounts() {
 
 TEST(DamagedPointCountTest, RecordIsLeftOutWithOneWarningAndTheRunGoesOn) {
   HostileRun run(SourceWithDamagedPointCounts());
-  DataKinds kinds;
-  kinds.columns = false;
+  DataKindSet kinds = DataKindSet::All();
+  kinds.Set(DataKind::kColumns, false);
   const int status = run.Execute(kinds);
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);
@@ -72,12 +72,12 @@ TEST(DamagedPointCountTest, PointsOfAKindTogetherCannotOutnumberTheSourceLines) 
     const char* section;
     const char* group;
     const char* record_keys;
-    bool DataKinds::*ticked;
+    DataKind ticked;
   } cases[] = {
-      {"部屋収納（自身情報）", "HEIMENZU", "/HEYA", "//KAI\n1F\n", &DataKinds::rooms},
+      {"部屋収納（自身情報）", "HEIMENZU", "/HEYA", "//KAI\n1F\n", DataKind::kRooms},
       {"屋根領域（自身情報）", "YANEFUSE", "/YANE", "//YANE_KOZO\n0\n//KAI\n1F\n",
-       &DataKinds::roofs},
-      {"外周領域（自身情報）", "HAICHI_FLOOR", "/FLOORBLK", "//KAI\n1\n", &DataKinds::perimeter},
+       DataKind::kRoofs},
+      {"外周領域（自身情報）", "HAICHI_FLOOR", "/FLOORBLK", "//KAI\n1\n", DataKind::kPerimeter},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.kind);
@@ -95,9 +95,7 @@ TEST(DamagedPointCountTest, PointsOfAKindTogetherCannotOutnumberTheSourceLines) 
     source += std::string(static_cast<std::size_t>(4000 - lines), '\n');
 
     HostileRun run(source);
-    DataKinds kinds = DataKinds::None();
-    kinds.*c.ticked = true;
-    const int status = run.Execute(kinds);
+    const int status = run.Execute(DataKindSet::Only(c.ticked));
     EXPECT_EQ(status, 0);
     testing::ExpectCompleteOrReportedFailure(run, status);
     EXPECT_EQ(run.run.context.last_line_index(), 1);

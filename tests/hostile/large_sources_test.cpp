@@ -51,7 +51,7 @@ TEST(LargeSourceTest, JunkAfterASoundBuildingLeavesEveryNumberedKindMissing) {
   EXPECT_EQ(run.log_lines()[run.log_lines().size() - 3], "エラー 0、警告 4");
 }
 
-// Far more columns than the 2999 records the original output table held.
+// Far more columns than a fixed table of 3000 output lines could hold.
 TEST(LargeSourceTest, FiftyThousandColumnsAreAllWritten) {
   constexpr int kColumns = 50000;
   std::string source = testing::InfoSection() + "HEIMENZU\nQVDTSMR\n/HASIRA\n" +
@@ -64,7 +64,7 @@ TEST(LargeSourceTest, FiftyThousandColumnsAreAllWritten) {
   source += "QVDTDTLEND\nHEIMENZUEND\n";
 
   HostileRun run(source);
-  const DataKinds kinds = testing::OnlyKind(&DataKinds::columns);
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kColumns);
   const int status = run.Execute(kinds);
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);
@@ -98,7 +98,7 @@ TEST(LargeSourceTest, PerimeterBlockOfFiveThousandPointsIsWrittenWhole) {
                              "HAICHI_FLOOR\nQVDTSMR\n/FLOORBLK\n1\nQVDTSMREND\nQVDTDTL\n" +
                              StaircaseBlock(2499) + "QVDTDTLEND\nHAICHI_FLOOREND\n";
   HostileRun run(source);
-  const DataKinds kinds = testing::OnlyKind(&DataKinds::perimeter);
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kPerimeter);
   const int status = run.Execute(kinds);
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);
@@ -122,7 +122,7 @@ TEST(LargeSourceTest, BlocksOfTensOfThousandsOfEmptyPointsAreMergedQuickly) {
                        "QVDTDTLEND\nHAICHI_FLOOREND\n";
   source += std::string(40000, '\n');
   HostileRun run(source);
-  const DataKinds kinds = testing::OnlyKind(&DataKinds::perimeter);
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kPerimeter);
   const auto start = std::chrono::steady_clock::now();
   const int status = run.Execute(kinds);
   // A fraction of a second even under the sanitizers; the pairing took

@@ -14,12 +14,6 @@ using testing::HostileRun;
 
 using namespace std::string_literals;
 
-DataKinds Only(bool DataKinds::*kind) {
-  DataKinds kinds = DataKinds::None();
-  kinds.*kind = true;
-  return kinds;
-}
-
 std::string OneColumn(const std::string& kind, const std::string& width,
                       const std::string& position_x) {
   return testing::InfoSection() +
@@ -35,24 +29,24 @@ TEST(OddBytesTest, ValuesAreCopiedUntouchedAndReadUpToTheOddByte) {
   const struct {
     const char* what;
     std::string source;
-    bool DataKinds::*kind;
+    DataKind kind;
     std::string expected;
   } cases[] = {
-      {"NUL in a width", OneColumn("3", "105\0junk"s, "1000"), &DataKinds::columns,
+      {"NUL in a width", OneColumn("3", "105\0junk"s, "1000"), DataKind::kColumns,
        ",105\0junk,105,0,3,,,,,,1052.500000,0,400.000000,"s},
-      {"lone CR in a position", OneColumn("0", "105", "1000\r7"), &DataKinds::columns,
+      {"lone CR in a position", OneColumn("0", "105", "1000\r7"), DataKind::kColumns,
        ",,,,,1000\r7,0,400.000000,1105.000000,"},
       {"lone lead byte ending the project name", testing::InfoSection({{"//JOHO_NAME", "ABC\x81"}}),
-       &DataKinds::basic_info, ",\"ABC\x81\",\"\",\"\",\"DESIGN DEPT\","},
-      {"lone lead byte ending the file", testing::InfoSection() + "\x81", &DataKinds::basic_info,
+       DataKind::kBasicInfo, ",\"ABC\x81\",\"\",\"\",\"DESIGN DEPT\","},
+      {"lone lead byte ending the file", testing::InfoSection() + "\x81", DataKind::kBasicInfo,
        ",\"SAMPLE HOUSE\","},
       {"NUL and lone CR ending the file", testing::InfoSection() + "\0\r"s,
-       &DataKinds::building_outline, "\"AA010110\",1,1,"},
+       DataKind::kBuildingOutline, "\"AA010110\",1,1,"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     HostileRun run(c.source);
-    const int status = run.Execute(Only(c.kind));
+    const int status = run.Execute(DataKindSet::Only(c.kind));
     EXPECT_EQ(status, 0);
     testing::ExpectCompleteOrReportedFailure(run, status);
     EXPECT_THAT(run.Csv(), HasSubstr(c.expected));
@@ -86,7 +80,7 @@ TEST(OddBytesTest, RoomNamesEndingInALoneLeadByteAreComparedUpToIt) {
   rooms += "QVDTDTLEND\nHEIMENZUEND\n";
 
   HostileRun run(testing::InfoSection() + rooms);
-  const int status = run.Execute(Only(&DataKinds::rooms));
+  const int status = run.Execute(DataKindSet::Only(DataKind::kRooms));
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);
   const std::string csv = run.Csv();

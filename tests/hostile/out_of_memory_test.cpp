@@ -61,7 +61,7 @@ TEST(OutOfMemoryTest, FailureInsideTheRunEndsItWithACompleteLog) {
     RunContext context(view, testing::FixedTime);
     context.source_file_path = files.source;
     context.destination_file_path = files.destination;
-    EXPECT_EQ(RunWithTranscript(context, DataKinds()), -1);
+    EXPECT_EQ(RunWithTranscript(context, DataKindSet::All()), -1);
     std::vector<std::string> ending{c.error};
     if (c.detail) ending.push_back("詳細：" + files.source + "：メモリが不足しています");
     ending.insert(ending.end(), {"エラー 1、警告 0", testing::kRunFailed});

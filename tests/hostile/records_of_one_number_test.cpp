@@ -98,7 +98,7 @@ TEST(RecordsOfOneNumberTest, LookupsGoOnThroughThousandsOfRecordsQuickly) {
   // The last of them is closed late, so that its scan holds the last point.
   rooms += "/HEYA\n1\n//X3000\n5\nENDSEC\nQVDTDTLEND\nHEIMENZUEND\n";
   testing::HostileRun run(testing::InfoSection() + rooms);
-  const DataKinds kinds = testing::OnlyKind(&DataKinds::rooms);
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kRooms);
   const auto start = std::chrono::steady_clock::now();
   const int status = run.Execute(kinds);
   // Well under a second even under the sanitizers.

@@ -101,7 +101,7 @@ TEST(UnionBlowUpTest, BlockThatWouldCutTheOutlineIntoTooManyPiecesIsLeftOut) {
                  "HAICHI_FLOOR\nQVDTSMR\n/FLOORBLK\n2\nQVDTSMREND\nQVDTDTL\n" +
                  PerimeterBlock(1, upright) + PerimeterBlock(2, Comb(100, true)) +
                  "QVDTDTLEND\nHAICHI_FLOOREND\n");
-  const DataKinds kinds = testing::OnlyKind(&DataKinds::perimeter);
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kPerimeter);
   const int status = run.Execute(kinds);
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);

@@ -15,7 +15,7 @@ namespace {
 using ::testing::ElementsAre;
 using testing::InfoSection;
 
-TEST(ConvertBasicInfoTest, WorkedExample) {
+TEST(ConvertBasicInfoTest, QuotesProjectDesignerAndRemarkAsTheyStand) {
   testing::TestRun run(
       InfoSection({{"//JOHO_NAME", "SAMPLE HOUSE"}, {"//JOHO_TNTO", "DESIGN DEPT"}}));
   EXPECT_EQ(ConvertBasicInfo(run.context), 0);
@@ -38,7 +38,7 @@ TEST(ConvertBasicInfoTest, TextsAreCopiedBytewiseWithoutEscaping) {
                                            "WARNING！ 変換元QVデータに設計者名が存在しません"));
 }
 
-TEST(ConvertBuildingOutlineTest, WorkedExample) {
+TEST(ConvertBuildingOutlineTest, WritesFloorCountLevelsAndReferenceFloorHeights) {
   testing::TestRun run(InfoSection());
   run.context.StartLine();  // the basic information record is line 1
   run.context.floors = {2, 400.0, {0.0, 400.0, 3300.0, 6200.0, 0.0}};

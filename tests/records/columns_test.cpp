@@ -15,6 +15,7 @@ namespace peltarix {
 namespace {
 
 using testing::Fields;
+using testing::SetLevels;
 using testing::TestRun;
 
 using Column = testing::SourceRecord;
@@ -34,12 +35,6 @@ Column MakeColumn(const std::string& kind, const std::string& kai, const std::st
           {"//WDTY", wdty}, {"//POSX", posx}, {"//POSY", posy}};
 }
 
-void SetLevels(TestRun& run) {
-  run.context.floors.floor_count = 3;
-  run.context.floors.foundation_height = 500;
-  run.context.floors.level = {0.0, 500.0, 3300.0, 6100.0, 8900.0};
-}
-
 // Field `number` (counted from 1, as the record layout counts) of a line.
 std::string Field(const std::string& line, std::size_t number) {
   const std::vector<std::string> fields = Fields(line);
@@ -48,9 +43,9 @@ std::string Field(const std::string& line, std::size_t number) {
 
 const std::string kProgressLine = "柱（自身情報）を処理しています・・・";
 
-TEST(ConvertColumns, StoreyColumnMatchesTheWorkedExample) {
+TEST(ConvertColumns, StoreyColumnKeepsItsSourceTextsAndSpansItsStorey) {
   TestRun run(ColumnSource({MakeColumn("0", "1F")}));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
   // Lines 1 to 4 belong to the converters that ran before.
   run.context.output_lines.resize(5, "earlier record\n");
 
@@ -80,7 +75,7 @@ TEST(ConvertColumns, ConvertsKindsZeroToFourAndReportsTheOthersOnce) {
   std::vector<Column> columns;
   for (const Case& c : cases) columns.push_back(MakeColumn(c.kind_text, "2F"));
   TestRun run(ColumnSource(columns));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   ConvertColumns(run.context);
 
@@ -106,7 +101,7 @@ TEST(ConvertColumns, ConvertsKindsZeroToFourAndReportsTheOthersOnce) {
 TEST(ConvertColumns, ThroughColumnCodeTellsTheGroundFloorApart) {
   TestRun run(ColumnSource({MakeColumn("1", "1F"), MakeColumn("1", "2F"), MakeColumn("1", "3F"),
                             MakeColumn("2", "1F"), MakeColumn("3", "1F")}));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   ConvertColumns(run.context);
 
@@ -140,7 +135,7 @@ TEST(ConvertColumns, OnlyHalfAndQuarterColumnsComputeTheirFirstPoint) {
   std::vector<Column> columns;
   for (const Case& c : cases) columns.push_back(c.column);
   TestRun run(ColumnSource(columns));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   ConvertColumns(run.context);
 
@@ -174,7 +169,7 @@ TEST(ConvertColumns, LevelsFollowTheColumnsStorey) {
   std::vector<Column> columns;
   for (const Case& c : cases) columns.push_back(MakeColumn("0", c.kai));
   TestRun run(ColumnSource(columns));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   ConvertColumns(run.context);
 
@@ -191,7 +186,7 @@ TEST(ConvertColumns, LevelsFollowTheColumnsStorey) {
 
 TEST(ConvertColumns, MissingValuesAreEmptyFieldsAndCountAsZero) {
   TestRun run(ColumnSource({Column{{"//KAI", "1F"}}}));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   ConvertColumns(run.context);
 
@@ -203,7 +198,7 @@ TEST(ConvertColumns, MissingValuesAreEmptyFieldsAndCountAsZero) {
 
 TEST(ConvertColumns, NoColumnsIsAWarning) {
   TestRun run(ColumnSource({}));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   EXPECT_EQ(ConvertColumns(run.context), 0);
 
@@ -215,7 +210,7 @@ TEST(ConvertColumns, NoColumnsIsAWarning) {
 
 TEST(ConvertColumns, NegativeCountEndsSilently) {
   TestRun run(ColumnSource("-2", {MakeColumn("0", "1F")}));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   EXPECT_EQ(ConvertColumns(run.context), 0);
 

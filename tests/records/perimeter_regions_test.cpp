@@ -16,6 +16,7 @@
 namespace peltarix {
 namespace {
 
+using testing::SetLevels;
 using testing::TestRun;
 
 using Block = testing::SourceRecord;
@@ -56,11 +57,8 @@ std::string PerimeterSource(const std::string& floor_count, const std::vector<Bl
   return PerimeterSource(floor_count, std::to_string(blocks.size()), blocks);
 }
 
-void SetLevels(TestRun& run) {
-  run.context.floors.floor_count = 3;
-  run.context.floors.foundation_height = 500;
-  run.context.floors.level = {0.0, 500.0, 3300.25, 6100.0, 8900.0};
-}
+// Level 2 has a fraction, to show the two decimals of the height field.
+constexpr std::array<double, 5> kLevels = {0.0, 500.0, 3300.25, 6100.0, 8900.0};
 
 // The x and y fields of a perimeter record's points, as written.
 std::vector<std::pair<std::string, std::string>> WrittenPoints(const std::string& record) {
@@ -82,9 +80,9 @@ constexpr const char* kProgressLine = "外周領域（自身情報）を処理�
 constexpr const char* kTwistNotice = "外周がねじれまたはくびれ変換されています。";
 constexpr const char* kReenterNotice = "ねじれの場合は再入力が必要です。";
 
-TEST(ConvertPerimeterRegions, WritesTheWorkedExampleByteForByte) {
+TEST(ConvertPerimeterRegions, SingleBlockBecomesTheClockwiseOutlineOfItsFloor) {
   TestRun run(PerimeterSource("1", {Rectangle("1", 0, 0, 9100, 7280)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   for (int line = 1; line <= 4; ++line) run.context.StartLine() = "earlier record\n";
 
   EXPECT_EQ(ConvertPerimeterRegions(run.context), 0);
@@ -98,7 +96,7 @@ TEST(ConvertPerimeterRegions, WritesTheWorkedExampleByteForByte) {
 
 TEST(ConvertPerimeterRegions, ClockwiseBlockKeepsItsOrder) {
   TestRun run(PerimeterSource("1", {MakeBlock("1", {{0, 0}, {0, 10}, {10, 10}, {10, 0}})}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(WrittenPoints(run.records()[0]),
@@ -112,7 +110,7 @@ TEST(ConvertPerimeterRegions, ClockwiseBlockKeepsItsOrder) {
 TEST(ConvertPerimeterRegions, BlocksSharingAnEdgeAreWrittenAsOneOutline) {
   TestRun run(PerimeterSource(
       "1", {Rectangle("1", 0, 0, 9100, 5460), Rectangle("1", 0, 5460, 5460, 7280)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(run.records()[0],
@@ -125,7 +123,7 @@ TEST(ConvertPerimeterRegions, BlocksSharingAnEdgeAreWrittenAsOneOutline) {
 TEST(ConvertPerimeterRegions, CrossingPointsOfOverlappingBlocksBecomeVertices) {
   TestRun run(PerimeterSource(
       "1", {Rectangle("1", 0, 0, 4000, 3000), Rectangle("1", 2000, 1000, 6000, 5000)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(WrittenPoints(run.records()[0]),
@@ -143,7 +141,7 @@ TEST(ConvertPerimeterRegions, CrossingPointsOfOverlappingBlocksBecomeVertices) {
 TEST(ConvertPerimeterRegions, WritesOneRecordPerFloorWithTheFloorsHeight) {
   TestRun run(PerimeterSource("3", {Rectangle("3", 0, 0, 10, 10), Rectangle("1", 0, 0, 20, 10),
                                     Rectangle("2", 0, 0, 30, 10)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   const std::vector<std::string> records = run.records();
   ASSERT_EQ(records.size(), 3u);
@@ -161,7 +159,7 @@ TEST(ConvertPerimeterRegions, WritesOneRecordPerFloorWithTheFloorsHeight) {
 TEST(ConvertPerimeterRegions, BlocksOnFloorZeroOrAboveTheFloorCountAreNeverUsed) {
   TestRun run(PerimeterSource("1", {Rectangle("0", 0, 0, 50, 50), Rectangle("1", 0, 0, 10, 10),
                                     Rectangle("2", 0, 0, 40, 40)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(WrittenPoints(run.records()[0]).size(), 5u);
@@ -171,7 +169,7 @@ TEST(ConvertPerimeterRegions, BlocksOnFloorZeroOrAboveTheFloorCountAreNeverUsed)
 
 TEST(ConvertPerimeterRegions, FloorWithoutBlocksIsWrittenEmptyWithBothNotices) {
   TestRun run(PerimeterSource("2", {Rectangle("1", 0, 0, 10, 10)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 2u);
   EXPECT_EQ(run.records()[1], "\"DC010100\",2,2,0,0,30,\"\",0,\"\",0,\"\",0,0,1\n");
@@ -185,7 +183,7 @@ TEST(ConvertPerimeterRegions, MissingPointCountSilencesTheNoticesOfThisAndLaterF
   TestRun run(PerimeterSource(
       "3", {Rectangle("2", 0, 0, 10, 10), Without(Rectangle("2", 0, 10, 10, 20), "//PNUM"),
             Rectangle("2", 0, 20, 10, 30)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   const std::vector<std::string> records = run.records();
   ASSERT_EQ(records.size(), 3u);
@@ -202,7 +200,7 @@ TEST(ConvertPerimeterRegions, MissingPointCountSilencesTheNoticesOfThisAndLaterF
 TEST(ConvertPerimeterRegions, FirstBlockWithoutPointCountLeavesTheFloorEmpty) {
   TestRun run(PerimeterSource(
       "1", {Without(Rectangle("1", 0, 0, 10, 10), "//PNUM"), Rectangle("1", 0, 0, 10, 10)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(run.records()[0], "\"DC010100\",1,1,0,0,30,\"\",0,\"\",0,\"\",0,0,1\n");
@@ -211,7 +209,7 @@ TEST(ConvertPerimeterRegions, FirstBlockWithoutPointCountLeavesTheFloorEmpty) {
 
 TEST(ConvertPerimeterRegions, NoBlocksAtAllGivesOneWarningAndNoRecord) {
   TestRun run(PerimeterSource("2", "0", {}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   EXPECT_EQ(ConvertPerimeterRegions(run.context), 0);
   EXPECT_TRUE(run.records().empty());
   EXPECT_EQ(run.log_lines(),
@@ -227,7 +225,7 @@ TEST(ConvertPerimeterRegions, BlockWithoutPointsIsLeftOutSilently) {
   for (const std::string count : {"0", "-3"}) {
     TestRun run(PerimeterSource("1", {WithPointCount(Rectangle("1", 50, 50, 60, 60), count),
                                       Rectangle("1", 0, 0, 10, 10)}));
-    SetLevels(run);
+    SetLevels(run.context, 3, kLevels);
     ConvertPerimeterRegions(run.context);
     ASSERT_EQ(run.records().size(), 1u) << count;
     EXPECT_EQ(WrittenPoints(run.records()[0])[2],
@@ -240,7 +238,7 @@ TEST(ConvertPerimeterRegions, BlockWithoutPointsIsLeftOutSilently) {
 TEST(ConvertPerimeterRegions, PointCountBeyondTheSourceIsRefusedWithAWarning) {
   TestRun run(PerimeterSource("1", {WithPointCount(Rectangle("1", 0, 0, 10, 10), "2147483647"),
                                     Rectangle("1", 0, 0, 20, 20)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(WrittenPoints(run.records()[0])[2],
@@ -262,7 +260,7 @@ TEST(ConvertPerimeterRegions, BlockApartFromTheOutlineIsLeftOutWithAWarning) {
   // Block 2 on floor 1 lies apart; block 3 is floor 2's only block.
   TestRun run(PerimeterSource("2", {Rectangle("1", 0, 0, 10, 10), Rectangle("1", 100, 0, 110, 10),
                                     Rectangle("2", 0, 0, 10, 10)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   PerimeterBlocks blocks;
   run.context.perimeter_blocks = &blocks;
   ConvertPerimeterRegions(run.context);
@@ -295,7 +293,7 @@ TEST(ConvertPerimeterRegions, BlockWhoseUnionNeedsMoreThanTwoLoopsIsLeftOut) {
                                      {10, 30},
                                      {0, 30}});
   TestRun run(PerimeterSource("1", {comb, Rectangle("1", 0, 30, 50, 40)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(WrittenPoints(run.records()[0]).size(), 13u);
@@ -308,7 +306,7 @@ TEST(ConvertPerimeterRegions, UnionWithAHoleWritesTheOuterOutlineNotTheHole) {
   const Block u =
       MakeBlock("1", {{10, 30}, {10, 10}, {20, 10}, {20, 30}, {30, 30}, {30, 0}, {0, 0}, {0, 30}});
   TestRun run(PerimeterSource("1", {u, Rectangle("1", 0, 30, 30, 40)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(WrittenPoints(run.records()[0]),
@@ -330,7 +328,7 @@ TEST(ConvertPerimeterRegions, OutlineOfMoreThanAHundredPointsIsWhole) {
     comb.insert(comb.end(), {{x + 10, 10}, {x + 5, 10}, {x + 5, 20}, {x, 20}});
   }
   TestRun run(PerimeterSource("1", {MakeBlock("1", comb), Rectangle("1", -5, 5, 405, 15)}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(WrittenPoints(run.records()[0]).size(), 169u);
@@ -339,7 +337,7 @@ TEST(ConvertPerimeterRegions, OutlineOfMoreThanAHundredPointsIsWhole) {
 
 TEST(ConvertPerimeterRegions, TwistedBlockGivesBothNotices) {
   TestRun run(PerimeterSource("1", {MakeBlock("1", {{0, 0}, {0, 20}, {20, 0}, {20, 6}})}));
-  SetLevels(run);
+  SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(run.log_lines(),

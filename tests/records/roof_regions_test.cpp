@@ -14,6 +14,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using testing::SetLevels;
 using testing::TestRun;
 
 struct OutlineCorner {
@@ -60,18 +61,12 @@ std::string RoofSource(const std::vector<RoofRecordText>& roofs,
   return text;
 }
 
-// The roof of the worked example: a 2F roof of pitch 4 whose eave is edge 1.
-RoofRecordText ExampleRoof() {
+// A 2F roof of pitch 4 whose eave is edge 1.
+RoofRecordText EaveFirstRoof() {
   RoofRecordText roof;
   roof.corners = {
       {"-500", "-500", "1"}, {"9600", "-500", "0"}, {"9600", "3640", "0"}, {"-500", "3640", "0"}};
   return roof;
-}
-
-void SetLevels(RunContext& context, double level2, double level3, double level4) {
-  context.floors.floor_count = 2;
-  context.floors.foundation_height = 400;
-  context.floors.level = {0.0, 400.0, level2, level3, level4};
 }
 
 // Fields 1 to 13 of a roof record on `serial` of floor field `floor`.
@@ -84,7 +79,7 @@ struct RoofConversion {
   explicit RoofConversion(const std::vector<RoofRecordText>& roofs,
                           const std::string& roof_count = "")
       : run(RoofSource(roofs, roof_count)) {
-    SetLevels(run.context, 3300, 5800, 8700);
+    SetLevels(run.context, 2, {0.0, 400.0, 3300, 5800, 8700});
   }
   int Convert() { return ConvertRoofRegions(run.context); }
   const std::vector<std::string>& lines() const { return run.context.output_lines; }
@@ -94,8 +89,8 @@ struct RoofConversion {
 
 // --- the converter as a whole ---
 
-TEST(ConvertRoofRegionsTest, WritesTheWorkedExampleByteForByte) {
-  RoofConversion conversion({ExampleRoof()});
+TEST(ConvertRoofRegionsTest, HeightsRiseFromTheEaveAtThePitch) {
+  RoofConversion conversion({EaveFirstRoof()});
   // Nine records of other kinds come first, so the roof stands on line 10.
   for (int line = 1; line <= 9; ++line) {
     conversion.run.context.StartLine() = "earlier record\n";
@@ -111,11 +106,11 @@ TEST(ConvertRoofRegionsTest, WritesTheWorkedExampleByteForByte) {
 }
 
 TEST(ConvertRoofRegionsTest, OnlyWoodenRoofsAreWrittenAndTheOthersCountedOnce) {
-  RoofRecordText steel = ExampleRoof();
+  RoofRecordText steel = EaveFirstRoof();
   steel.structure = "1";
-  RoofRecordText unknown = ExampleRoof();
+  RoofRecordText unknown = EaveFirstRoof();
   unknown.structure = "";
-  RoofRecordText wooden = ExampleRoof();
+  RoofRecordText wooden = EaveFirstRoof();
   wooden.kai = "1F";
   RoofConversion conversion({steel, wooden, unknown});
   conversion.Convert();
@@ -136,7 +131,7 @@ TEST(ConvertRoofRegionsTest, SourceWithoutRoofsIsReportedAndWritesNothing) {
 }
 
 TEST(ConvertRoofRegionsTest, NegativeRoofCountEndsSilently) {
-  RoofConversion conversion({ExampleRoof()}, "-2");
+  RoofConversion conversion({EaveFirstRoof()}, "-2");
   EXPECT_EQ(conversion.Convert(), 0);
   EXPECT_EQ(conversion.run.context.last_line_index(), 0);
   EXPECT_THAT(conversion.run.log_lines(),
@@ -148,7 +143,7 @@ TEST(ConvertRoofRegionsTest, NegativeRoofCountEndsSilently) {
 std::string ConvertedTail(const RoofRecordText& roof, double level2 = 3300, double level3 = 5800,
                           double level4 = 8700) {
   TestRun run(RoofSource({roof}));
-  SetLevels(run.context, level2, level3, level4);
+  SetLevels(run.context, 2, {0.0, 400.0, level2, level3, level4});
   ConvertRoofRegions(run.context);
   if (run.context.last_line_index() != 1) return "no record";
   const std::string& line = run.context.output_lines[1];
@@ -197,13 +192,13 @@ TEST(ConvertRoofRegionsTest, PointThousandFromTheEaveRisesFourHundredAtPitchFour
 }
 
 TEST(ConvertRoofRegionsTest, PitchDropsItsFractionBeforeScaling) {
-  RoofRecordText roof = ExampleRoof();
+  RoofRecordText roof = EaveFirstRoof();
   roof.pitch = "4.5";
   EXPECT_THAT(ConvertedTail(roof), ::testing::StartsWith("40,1,"));
 }
 
 TEST(ConvertRoofRegionsTest, ThirdFloorRoofUsesLevelFourAsHeldWhateverTheFloorCount) {
-  RoofRecordText roof = ExampleRoof();
+  RoofRecordText roof = EaveFirstRoof();
   roof.kai = "3F";
   // Reference point at the floor level, eave 500 below it at pitch 4: 200 lower.
   EXPECT_THAT(ConvertedTail(roof, 3300, 5800, 8700),
@@ -220,10 +215,10 @@ TEST(ConvertRoofRegionsTest, UnknownFloorTextWritesItsFieldAndMeasuresFromLevelZ
     std::string floor_field;
   };
   for (const Case& c : {Case{"4F", "4"}, Case{"", ""}, Case{"2F ", "2F"}, Case{"R", ""}}) {
-    RoofRecordText roof = ExampleRoof();
+    RoofRecordText roof = EaveFirstRoof();
     roof.kai = c.kai;
     TestRun run(RoofSource({roof}));
-    SetLevels(run.context, 3300, 5800, 8700);
+    SetLevels(run.context, 2, {0.0, 400.0, 3300, 5800, 8700});
     ConvertRoofRegions(run.context);
     ASSERT_EQ(run.context.last_line_index(), 1) << c.kai;
     EXPECT_EQ(run.context.output_lines[1],
@@ -236,10 +231,10 @@ TEST(ConvertRoofRegionsTest, UnknownFloorTextWritesItsFieldAndMeasuresFromLevelZ
 }
 
 TEST(ConvertRoofRegionsTest, RoofWithoutUsableEaveHasEveryHeightAtTheFloorLevel) {
-  RoofRecordText no_eave = ExampleRoof();
+  RoofRecordText no_eave = EaveFirstRoof();
   no_eave.corners[0].attribute = "0";
   // The first eave edge has no length; the later one is not looked at.
-  RoofRecordText point_eave = ExampleRoof();
+  RoofRecordText point_eave = EaveFirstRoof();
   point_eave.corners = {{"-500", "-500", "1"},
                         {"-499.995", "-500.004", "1"},
                         {"9600", "3640", "0"},
@@ -258,7 +253,7 @@ TEST(ConvertRoofRegionsTest, RoofWithoutUsableEaveHasEveryHeightAtTheFloorLevel)
 }
 
 TEST(ConvertRoofRegionsTest, ZeroPointCountWritesOneEmptyPoint) {
-  RoofRecordText roof = ExampleRoof();
+  RoofRecordText roof = EaveFirstRoof();
   roof.point_count = "0";
   // Point 1 is still read for the direction: reference vertex and both eave
   // ends are (-500, -500), a tie that goes to the negative x direction.
@@ -269,7 +264,7 @@ TEST(ConvertRoofRegionsTest, ZeroPointCountWritesOneEmptyPoint) {
 }
 
 TEST(ConvertRoofRegionsTest, NegativePointCountWritesTheCountAndNoPoint) {
-  RoofRecordText roof = ExampleRoof();
+  RoofRecordText roof = EaveFirstRoof();
   roof.point_count = "-2";
   EXPECT_EQ(ConvertedTail(roof), "40,1,4550.000000,0.000000,5800.000000,-1.0, 0.0, 0.0,-1,\n");
   roof.point_count = "-99999999999";  // read as the smallest int
@@ -277,7 +272,7 @@ TEST(ConvertRoofRegionsTest, NegativePointCountWritesTheCountAndNoPoint) {
 }
 
 TEST(ConvertRoofRegionsTest, PitchValueIsWrittenExactlyForHugePitches) {
-  RoofRecordText roof = ExampleRoof();
+  RoofRecordText roof = EaveFirstRoof();
   roof.pitch = "2147483647";
   EXPECT_THAT(ConvertedTail(roof), ::testing::StartsWith("21474836470,1,"));
   roof.pitch = "-99999999999";
@@ -287,9 +282,9 @@ TEST(ConvertRoofRegionsTest, PitchValueIsWrittenExactlyForHugePitches) {
 TEST(ConvertRoofRegionsTest, PointCountBeyondTheSourceSkipsTheRoofWithAWarning) {
   // Such an outline cannot be in the file; writing its two thousand million
   // empty points once exhausted the memory.
-  RoofRecordText huge = ExampleRoof();
+  RoofRecordText huge = EaveFirstRoof();
   huge.point_count = "2147483647";
-  RoofConversion conversion({huge, ExampleRoof()});
+  RoofConversion conversion({huge, EaveFirstRoof()});
   conversion.Convert();
   ASSERT_EQ(conversion.run.context.last_line_index(), 1);
   EXPECT_THAT(conversion.lines()[1], ::testing::StartsWith(Head("2", 1)));
@@ -303,7 +298,7 @@ TEST(ConvertRoofRegionsTest, PointCountBeyondTheSourceSkipsTheRoofWithAWarning) 
 }
 
 TEST(ConvertRoofRegionsTest, LongValueTextsAreCopiedInFull) {
-  RoofRecordText roof = ExampleRoof();
+  RoofRecordText roof = EaveFirstRoof();
   const std::string long_x = "-500.0000000000000000000000000000";  // 33 characters
   roof.corners[0].x = long_x;
   const std::string tail = ConvertedTail(roof);
@@ -351,7 +346,7 @@ struct DirectionCase {
   const char* expected;
 };
 
-TEST(FallDirectionTextTest, PointsFromTheReferenceVertexTowardsTheEave) {
+TEST(FallDirectionFieldsTest, PointsFromTheReferenceVertexTowardsTheEave) {
   const DirectionCase cases[] = {
       {{0, 0}, {100, 0}, {50, 70}, "0.0, -1.0, 0.0,"},
       {{0, 0}, {100, 0}, {50, -70}, "0.0, 1.0, 0.0,"},
@@ -367,8 +362,12 @@ TEST(FallDirectionTextTest, PointsFromTheReferenceVertexTowardsTheEave) {
     eave.a = c.a;
     eave.b = c.b;
     eave.usable = true;
-    EXPECT_EQ(FallDirectionText(eave, c.reference_vertex), c.expected)
-        << "vertex (" << c.reference_vertex.x << ", " << c.reference_vertex.y << ")";
+    std::string fields;
+    for (const std::string_view field : FallDirectionFields(eave, c.reference_vertex)) {
+      fields.append(field).append(",");
+    }
+    EXPECT_EQ(fields, c.expected) << "vertex (" << c.reference_vertex.x << ", "
+                                  << c.reference_vertex.y << ")";
   }
 }
 

@@ -15,6 +15,7 @@ namespace peltarix {
 namespace {
 
 using testing::Fields;
+using testing::SetLevels;
 using testing::TestRun;
 
 using Room = testing::SourceRecord;
@@ -52,12 +53,6 @@ Room WithPointCount(Room room, const std::string& pnum) {
   return testing::WithValue(std::move(room), "//PNUM", pnum);
 }
 
-void SetLevels(TestRun& run) {
-  run.context.floors.floor_count = 3;
-  run.context.floors.foundation_height = 500;
-  run.context.floors.level = {0.0, 500.0, 3300.0, 6100.0, 8900.0};
-}
-
 // The line up to and including field 20, the empty field before the point
 // count: "\"DC020100\",1,<serial>,0,0,30,\"\",0,\"\",0,\"\",0,"
 // "<code>,\"<name>\",<kind>,0,2400,0.0,0.0,,".
@@ -81,9 +76,9 @@ std::string SquareOutline(const std::string& level) {
 constexpr std::size_t kFourPointRoomFieldCount = 20 + 1 + 15 + 20;
 const std::string kProgressLine = "部屋収納（自身情報）を処理しています・・・";
 
-TEST(ConvertRoomsAndStorage, RoomMatchesTheWorkedExample) {
+TEST(ConvertRoomsAndStorage, RoomRecordClosesItsOutlineAtTheFloorLevel) {
   TestRun run(RoomSource({MakeRoom("1F")}));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
   run.context.output_lines.resize(7, "earlier record\n");
 
   EXPECT_EQ(ConvertRoomsAndStorage(run.context), 0);
@@ -103,7 +98,7 @@ TEST(ConvertRoomsAndStorage, ClosingPointRepeatsTheFirstPointsTextsExactly) {
     if (key == "//Y1") value = " -15";
   }
   TestRun run(RoomSource({room}));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   ConvertRoomsAndStorage(run.context);
 
@@ -136,7 +131,7 @@ TEST(ConvertRoomsAndStorage, PointCountOfNoneOrLessWritesWhatTheCountAllows) {
   std::vector<Room> rooms;
   for (const Case& c : cases) rooms.push_back(WithPointCount(MakeRoom("1F"), c.pnum));
   TestRun run(RoomSource(rooms));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   ConvertRoomsAndStorage(run.context);
 
@@ -152,7 +147,7 @@ TEST(ConvertRoomsAndStorage, PointCountOfNoneOrLessWritesWhatTheCountAllows) {
 TEST(ConvertRoomsAndStorage, PointCountBeyondTheSourceSkipsTheRoomWithAWarning) {
   // A damaged count would otherwise build a record of gigabytes.
   TestRun run(RoomSource({WithPointCount(MakeRoom("1F"), "2147483647"), MakeRoom("2F")}));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   EXPECT_EQ(ConvertRoomsAndStorage(run.context), 0);
 
@@ -172,7 +167,7 @@ TEST(ConvertRoomsAndStorage, KindFlagIsOneOnlyForTheTextOne) {
   std::vector<Room> rooms;
   for (const auto& [kind_text, flag] : cases) rooms.push_back(MakeRoom("1F", kYoshitsu, kind_text));
   TestRun run(RoomSource(rooms));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   ConvertRoomsAndStorage(run.context);
 
@@ -195,7 +190,7 @@ TEST(ConvertRoomsAndStorage, EveryPointLiesAtTheBottomOfTheRoomsStorey) {
   std::vector<Room> rooms;
   for (const auto& [kai, level] : cases) rooms.push_back(MakeRoom(kai));
   TestRun run(RoomSource(rooms));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   ConvertRoomsAndStorage(run.context);
 
@@ -227,7 +222,7 @@ TEST(ConvertRoomsAndStorage, NameGivesTheRoomKindAndDisplayName) {
   std::vector<Room> rooms;
   for (const Case& c : cases) rooms.push_back(MakeRoom("2F", c.name));
   TestRun run(RoomSource(rooms));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   ConvertRoomsAndStorage(run.context);
 
@@ -244,7 +239,7 @@ TEST(ConvertRoomsAndStorage, NameGivesTheRoomKindAndDisplayName) {
 
 TEST(ConvertRoomsAndStorage, NoRoomsIsAWarning) {
   TestRun run(RoomSource({}));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   EXPECT_EQ(ConvertRoomsAndStorage(run.context), 0);
 
@@ -257,7 +252,7 @@ TEST(ConvertRoomsAndStorage, NoRoomsIsAWarning) {
 
 TEST(ConvertRoomsAndStorage, NegativeCountEndsSilently) {
   TestRun run(RoomSource("-2", {MakeRoom("1F")}));
-  SetLevels(run);
+  SetLevels(run.context, 3, testing::kThreeStoreyLevels);
 
   EXPECT_EQ(ConvertRoomsAndStorage(run.context), 0);
 

@@ -48,17 +48,17 @@ TEST(CsvReplaceTest, ReplacedFileKeepsItsPermissionBitsAndNewOnesFollowTheUmask)
   WriteBytes(run.destination, kEarlierCsv);
   fs::permissions(run.destination, fs::perms::owner_read | fs::perms::owner_write |
                                        fs::perms::group_read | fs::perms::others_read);
-  ASSERT_EQ(run.Execute(DataKinds::None()), 0);
+  ASSERT_EQ(run.Execute(DataKindSet::None()), 0);
   EXPECT_THAT(run.Csv(), ::testing::StartsWith("\"MORVANTEL\""));
   EXPECT_EQ(fs::status(run.destination).permissions() & fs::perms::all, fs::perms(0644));
   fs::permissions(run.destination, fs::perms(0600));
-  ASSERT_EQ(run.Execute(DataKinds::None()), 0);
+  ASSERT_EQ(run.Execute(DataKindSet::None()), 0);
   EXPECT_EQ(fs::status(run.destination).permissions() & fs::perms::all, fs::perms(0600));
 
   const mode_t mask = umask(022);
   umask(mask);
   fs::remove(run.destination);
-  ASSERT_EQ(run.Execute(DataKinds::None()), 0);
+  ASSERT_EQ(run.Execute(DataKindSet::None()), 0);
   EXPECT_EQ(fs::status(run.destination).permissions() & fs::perms::all, fs::perms(0666 & ~mask));
   EXPECT_THAT(run.LeftoverTempFiles(), IsEmpty());
 }
@@ -69,7 +69,7 @@ TEST(CsvReplaceTest, LinkedDestinationKeepsTheLinkAndReplacesItsTarget) {
     const std::string target = run.dir.File("real.csv");
     if (!dangling) WriteBytes(target, kEarlierCsv);
     fs::create_symlink("real.csv", run.destination);
-    ASSERT_EQ(run.Execute(DataKinds::None()), 0) << dangling;
+    ASSERT_EQ(run.Execute(DataKindSet::None()), 0) << dangling;
     EXPECT_TRUE(fs::is_symlink(run.destination));
     EXPECT_EQ(fs::read_symlink(run.destination), "real.csv");
     EXPECT_THAT(ReadBytes(target), ::testing::StartsWith("\"MORVANTEL\""));

@@ -27,7 +27,7 @@ int Count(std::string_view file, std::string_view section, std::string_view key)
   return LookupCount(SourceIndex(SourceSnapshot(std::string(file))), section, key);
 }
 
-TEST(LookupValueTest, WorkedExampleOfTheFileFormat) {
+TEST(LookupValueTest, FindsValuesBySectionGroupKeyAndIndex) {
   EXPECT_EQ(Value(kHouse, "QVINFO", "/INIT", "//INIT_FL", ""), "2");
   EXPECT_EQ(Value(kHouse, "QVINFO", "/KAIJOHO", "//INIT_HGTNOKI", "2"), "2800");
   EXPECT_EQ(Value(kHouse, "HEIMENZU", "/HASIRA", "//KAI", "2"), "2F");

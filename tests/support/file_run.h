@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "run/data_kinds.h"
-#include "run/transcript.h"
+#include "conversion/data_kinds.h"
+#include "conversion/transcript.h"
 #include "support/temp_dir.h"
 #include "support/test_run.h"
 
@@ -25,13 +25,6 @@ inline std::optional<std::tm> FixedTime() {
   return time;
 }
 
-// The six kinds with only `kind` ticked, e.g. OnlyKind(&DataKinds::rooms).
-inline DataKinds OnlyKind(bool DataKinds::*kind) {
-  DataKinds kinds = DataKinds::None();
-  kinds.*kind = true;
-  return kinds;
-}
-
 // One press of the execute button on source bytes written to a temporary
 // file, with the transcript the user sees.
 struct FileRun {
@@ -41,7 +34,7 @@ struct FileRun {
     run.context.source_file_path = source;
     run.context.destination_file_path = destination;
   }
-  int Execute(const DataKinds& kinds = DataKinds()) {
+  int Execute(const DataKindSet& kinds = DataKindSet::All()) {
     return RunWithTranscript(run.context, kinds);
   }
   std::string Csv() const { return ReadBytes(destination); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,16 @@ struct TestRun {
   CapturedLog log;
   RunContext context;
 };
+
+// Sets the storeys as validation and ComputeFloorLevels leave them: `level`
+// as FloorValues holds it, level[1] being the foundation height.
+inline void SetLevels(RunContext& context, int floor_count, const std::array<double, 5>& level) {
+  context.floors.floor_count = floor_count;
+  context.floors.foundation_height = level[1];
+  context.floors.level = level;
+}
+
+// Three storeys of 2800 on a foundation of 500.
+inline constexpr std::array<double, 5> kThreeStoreyLevels = {0.0, 500.0, 3300.0, 6100.0, 8900.0};
 
 }  // namespace peltarix::testing

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/data_kinds.h"
+#include "conversion/data_kinds.h"
 #include "run/run_context.h"
 
 namespace peltarix {
@@ -15,12 +15,12 @@ inline constexpr std::string_view kEmptyDestinationNameMessage =
 
 // The notice for an empty file name, the source checked first; empty when
 // both names are given. Front ends show it instead of starting a run.
-std::optional<std::string_view> EmptyNameMessage(std::string_view source_path,
-                                                 std::string_view destination_path);
+[[nodiscard]] std::optional<std::string_view> EmptyNameMessage(std::string_view source_path,
+                                                               std::string_view destination_path);
 
 // One press of the execute button with both names given: clears the log,
 // logs the start banner, runs the conversion, then logs the count line, the
 // result line and the end banner. Returns the run's status.
-int RunWithTranscript(RunContext& context, const DataKinds& kinds);
+int RunWithTranscript(RunContext& context, const DataKindSet& kinds);
 
 }  // namespace peltarix

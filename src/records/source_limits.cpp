@@ -1,4 +1,4 @@
-#include "run/source_limits.h"
+#include "records/source_limits.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "run/transcript.h"
+#include "conversion/transcript.h"
 
 #include <new>
 #include <stdexcept>
 
-#include "run/conversion_run.h"
+#include "conversion/conversion_run.h"
 #include "run/file_failure_log.h"
 #include "run/number_format.h"
 
@@ -68,7 +68,7 @@ std::optional<std::string_view> EmptyNameMessage(std::string_view source_path,
   return std::nullopt;
 }
 
-int RunWithTranscript(RunContext& context, const DataKinds& kinds) {
+int RunWithTranscript(RunContext& context, const DataKindSet& kinds) {
   context.last_file_failure.reset();
   OutOfMemoryReport out_of_memory(context);
   int status = -1;

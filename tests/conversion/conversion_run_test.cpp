@@ -1,11 +1,13 @@
-#include "run/conversion_run.h"
+#include "conversion/conversion_run.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "run/transcript.h"
+#include "conversion/transcript.h"
+#include "run/header_line.h"
+#include "run/validation.h"
 #include "support/file_run.h"
 #include "support/qv_text.h"
 #include "support/temp_dir.h"
@@ -54,7 +56,7 @@ TEST(ValidateSourceTest, EachCheckStopsTheRunWithItsMessage) {
 
 TEST(ValidateSourceTest, OnlyStoreysUpToTheFloorCountMustBeWood) {
   FileRun run(InfoSection({{"3//INIT_KOZO", "RC"}}));
-  EXPECT_EQ(run.Execute(DataKinds::None()), 0);
+  EXPECT_EQ(run.Execute(DataKindSet::None()), 0);
 }
 
 TEST(ValidateSourceTest, SourceIsCheckedBeforeDestination) {
@@ -113,14 +115,14 @@ TEST(BuildHeaderLineTest, HeaderNamesProgramDateAndRecordCount) {
 
 TEST(RunConversionTest, NoBoxTickedWritesTheHeaderOnly) {
   FileRun run(InfoSection());
-  EXPECT_EQ(run.Execute(DataKinds::None()), 0);
+  EXPECT_EQ(run.Execute(DataKindSet::None()), 0);
   EXPECT_EQ(run.Csv(), "\"MORVANTEL\",\"V11-01-000\",\"20081215\",0,0,0,\"\",\"\"\r\n");
   EXPECT_THAT(run.run.log_lines(), ElementsAre(kStart, "エラー 0、警告 0", kSuccess, kEnd));
 }
 
 TEST(RunConversionTest, WarningsStillEndInSuccessWithTheirCount) {
   FileRun run(InfoSection({{"//JOHO_NAME", "<none>"}, {"//JOHO_TNTO", "<none>"}}));
-  const DataKinds kinds = testing::OnlyKind(&DataKinds::basic_info);
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kBasicInfo);
   EXPECT_EQ(run.Execute(kinds), 0);
   EXPECT_THAT(run.run.log_lines(), ElementsAre(kStart, "基本情報を処理しています・・・",
                                                "WARNING！ 変換元QVデータに物件名が存在しません",
@@ -131,7 +133,7 @@ TEST(RunConversionTest, WarningsStillEndInSuccessWithTheirCount) {
 TEST(RunConversionTest, SecondRunNumbersFromOneAndLeavesNoStaleLines) {
   FileRun run(InfoSection({{"//JOHO_NAME", "100% WOOD"}}));
   EXPECT_EQ(run.Execute(), 0);
-  const DataKinds kinds = testing::OnlyKind(&DataKinds::basic_info);
+  const DataKindSet kinds = DataKindSet::Only(DataKind::kBasicInfo);
   EXPECT_EQ(run.Execute(kinds), 0);
   EXPECT_EQ(run.Csv(),
             "\"MORVANTEL\",\"V11-01-000\",\"20081215\",1,0,0,\"\",\"\"\r\n"
