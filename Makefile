@@ -8,11 +8,12 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenchmark-dev \
-            libcli11-dev libboost-dev qt6-base-dev qt6-svg-dev fonts-ipafont-gothic libxml2-utils
+            libcli11-dev libboost-dev qt6-base-dev qt6-svg-dev fonts-ipafont-gothic libxml2-utils \
+            valgrind
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build asan run test test-fast bench fuzz clean
+.PHONY: all deps build asan run test test-fast bench callgrind fuzz clean
 
 all: build
 
@@ -51,6 +52,10 @@ test-fast: build
 
 bench: build
 	$(BUILD_DIR)/bench/peltarix_bench
+
+# Instructions per source byte (callgrind) of a whole run and of its reading step.
+callgrind: build
+	bench/callgrind_per_byte.sh $(BUILD_DIR)
 
 # Runs each libFuzzer harness for FUZZ_SECONDS (needs clang): the whole run,
 # the polygon union, and the lookups against the literal line scan. The

@@ -9,6 +9,7 @@
 #include "qv_generator.h"
 #include "source/literal_scan.h"
 #include "source/lookup.h"
+#include "source/lookup_cache.h"
 #include "source/source_index.h"
 
 namespace peltarix::bench {
@@ -46,9 +47,10 @@ void BM_IndexedLookups(benchmark::State& state) {
   const Prepared& prepared = PreparedSource(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) {
     const SourceIndex index{SourceSnapshot(prepared.source)};
+    LookupCache cache;
     for (const Lookup& lookup : prepared.lookups) {
       benchmark::DoNotOptimize(
-          LookupValue(index, lookup.section, lookup.group, lookup.key, lookup.index));
+          LookupValue(index, cache, lookup.section, lookup.group, lookup.key, lookup.index));
     }
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * prepared.lookups.size()));

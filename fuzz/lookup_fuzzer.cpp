@@ -4,7 +4,7 @@
 //
 // Input: the source file's bytes. The queries cover numbered and unnumbered
 // groups, record by record as the converters ask and then once more in
-// another order, so that what the index remembers between lookups of one
+// another order, so that what the lookup cache remembers between lookups of one
 // record number is exercised too.
 
 #include <cstdint>
@@ -15,6 +15,7 @@
 
 #include "source/literal_scan.h"
 #include "source/lookup.h"
+#include "source/lookup_cache.h"
 #include "source/source_index.h"
 
 namespace {
@@ -43,9 +44,10 @@ constexpr Query kCounts[] = {
     {"HAICHI_FLOOR", "/FLOORBLK", nullptr, nullptr},
 };
 
-void CompareValue(const peltarix::SourceIndex& index, std::string_view file, const Query& query) {
+void CompareValue(const peltarix::SourceIndex& index, peltarix::LookupCache& cache,
+                  std::string_view file, const Query& query) {
   const std::string indexed =
-      peltarix::LookupValue(index, query.section, query.group, query.key, query.index);
+      peltarix::LookupValue(index, cache, query.section, query.group, query.key, query.index);
   const std::string literal = peltarix::testing::LiteralLookupValue(
       file, query.section, query.group, query.key, query.index);
   if (indexed == literal) return;
@@ -60,9 +62,10 @@ void CompareValue(const peltarix::SourceIndex& index, std::string_view file, con
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view file(reinterpret_cast<const char*>(data), size);
   const peltarix::SourceIndex index{peltarix::SourceSnapshot(std::string(file))};
-  for (const Query& query : kQueries) CompareValue(index, file, query);
+  peltarix::LookupCache cache;
+  for (const Query& query : kQueries) CompareValue(index, cache, file, query);
   // Backwards: every record number's lookups are interleaved with others.
-  for (std::size_t q = std::size(kQueries); q-- > 0;) CompareValue(index, file, kQueries[q]);
+  for (std::size_t q = std::size(kQueries); q-- > 0;) CompareValue(index, cache, file, kQueries[q]);
   for (const Query& count : kCounts) {
     if (peltarix::LookupCount(index, count.section, count.group) !=
         peltarix::testing::LiteralLookupCount(file, count.section, count.group)) {

@@ -6,7 +6,7 @@ namespace peltarix {
 
 std::string RunContext::LookupValue(std::string_view section, std::string_view group,
                                     std::string_view key, std::string_view index) const {
-  return peltarix::LookupValue(source_, section, group, key, index);
+  return peltarix::LookupValue(source_, lookup_cache_, section, group, key, index);
 }
 
 int RunContext::LookupCount(std::string_view section, std::string_view key) const {

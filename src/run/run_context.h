@@ -11,6 +11,7 @@
 #include "run/perimeter_blocks.h"
 #include "run/progress_log.h"
 #include "run/timestamp.h"
+#include "source/lookup_cache.h"
 #include "source/source_index.h"
 
 namespace peltarix {
@@ -41,7 +42,10 @@ class RunContext {
 
   // The source file read once at validation; every lookup of the run answers
   // from this snapshot.
-  void SetSource(SourceIndex source) { source_ = std::move(source); }
+  void SetSource(SourceIndex source) {
+    source_ = std::move(source);
+    lookup_cache_.Clear();
+  }
   const SourceIndex& source() const { return source_; }
 
   std::string LookupValue(std::string_view section, std::string_view group, std::string_view key,
@@ -62,6 +66,10 @@ class RunContext {
 
  private:
   SourceIndex source_;
+  // What the lookups remember between calls (see LookupCache); converters
+  // read the source through a const context, and the cache never changes
+  // what they read.
+  mutable LookupCache lookup_cache_;
 };
 
 }  // namespace peltarix

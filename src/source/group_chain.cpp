@@ -1,6 +1,9 @@
 #include "source/group_chain.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "source/line_hash.h"
 
 namespace peltarix {
 
@@ -11,67 +14,80 @@ bool SeekFirstRecords(const SourceIndex& source, LineCursor& cursor, std::string
   return ReadUntil(source, cursor, {section_end, "QVDTDTL"}) == 1;
 }
 
-SourceIndex::GroupChain::GroupChain(const SourceIndex& source_index, std::string section_name,
-                                    std::string group_name)
-    : source(source_index),
-      section(std::move(section_name)),
-      section_end(section + "END"),
-      group(std::move(group_name)),
-      node_positions(source.Positions(group)),
-      section_end_positions(source.Positions(section_end)),
-      after_section_end(section_end_positions.size(), kUnknown) {
+GroupChain::GroupChain(const SourceIndex& source, std::string section, std::string group)
+    : source_(source),
+      section_(std::move(section)),
+      section_end_(section_ + "END"),
+      group_(std::move(group)),
+      nodes_(source_.FindAll(group_)),
+      section_ends_(source_.FindAll(section_end_)),
+      node_after_section_end_(section_ends_.size(), kUnknown) {
   BuildSuccessors();
   BuildEulerTour();
+  SortNodesByIndex();
   LineCursor start;
-  if (SeekFirstRecords(source, start, section, section_end)) first_node_ = FirstNodeFrom(start);
-  const std::size_t count = source.line_count();
-  for (std::uint32_t node = 0; node < node_positions.size(); ++node) {
-    const std::size_t index_position = node_positions[node] + 1;
-    if (index_position < count) nodes_by_index[source.line(index_position)].push_back(node);
+  if (SeekFirstRecords(source_, start, section_, section_end_)) first_node_ = FirstNodeFrom(start);
+}
+
+void GroupChain::SortNodesByIndex() {
+  const std::size_t count = source_.line_count();
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> by_hash;  // hash, node
+  for (std::uint32_t node = 0; node < nodes_.size(); ++node) {
+    if (nodes_[node] + 1 < count) by_hash.emplace_back(LineHash(IndexLine(node)), node);
+  }
+  std::sort(by_hash.begin(), by_hash.end());
+  for (const auto& [hash, node] : by_hash) {
+    index_hashes_.push_back(hash);
+    nodes_by_index_.push_back(node);
   }
 }
 
-std::uint32_t SourceIndex::GroupChain::FirstNodeFrom(LineCursor cursor) const {
-  // The record search stops at the next group line or section end line; a
-  // section end sends it on to the next line holding the section name.
-  std::size_t position = kPastEnd;
-  const int found = ReadUntil(source, cursor, {section_end, group}, &position);
-  if (found < 0 || position == kPastEnd) return kNone;  // the empty line at the end has no index
-  if (found == 1) return NodeAt(position);
-  return NodeAfterSectionEnd(SectionEndPlace(position));
+std::uint32_t GroupChain::FirstNodeFrom(LineCursor cursor) {
+  // The record search stops at the next group line or section end line (the
+  // section end first when both are the same text); a section end sends it
+  // on to the next line holding the section name. Past the last line only
+  // the empty line at the end is read, which has no index line.
+  if (cursor.at_eof) return kNone;
+  const std::uint32_t node = NodeAt(cursor.next);
+  const std::size_t place = SectionEndPlace(cursor.next);
+  const std::size_t group_line = node < nodes_.size() ? nodes_[node] : kPastEnd;
+  const std::size_t end_line = place < section_ends_.size() ? section_ends_[place] : kPastEnd;
+  if (end_line <= group_line) {
+    return end_line == kPastEnd ? kNone : NodeAfterSectionEnd(place);
+  }
+  return node;
 }
 
-std::uint32_t SourceIndex::GroupChain::NodeAt(std::size_t position) const {
-  return static_cast<std::uint32_t>(
-      std::lower_bound(node_positions.begin(), node_positions.end(), position) -
-      node_positions.begin());
+std::uint32_t GroupChain::NodeAt(std::size_t position) const {
+  return static_cast<std::uint32_t>(std::lower_bound(nodes_.begin(), nodes_.end(), position) -
+                                    nodes_.begin());
 }
 
-std::size_t SourceIndex::GroupChain::SectionEndPlace(std::size_t position) const {
+std::size_t GroupChain::SectionEndPlace(std::size_t position) const {
   return static_cast<std::size_t>(
-      std::lower_bound(section_end_positions.begin(), section_end_positions.end(), position) -
-      section_end_positions.begin());
+      std::lower_bound(section_ends_.begin(), section_ends_.end(), position) -
+      section_ends_.begin());
 }
 
-std::uint32_t SourceIndex::GroupChain::NodeAfterSectionEnd(std::size_t place) const {
+std::uint32_t GroupChain::NodeAfterSectionEnd(std::size_t place) {
   // Section ends met one after another (a section copy without the group)
   // are resolved from the last one back, so each is computed once and the
   // recursion depth stays flat.
   std::vector<std::size_t> pending;
   std::uint32_t result = kNone;
   for (;;) {
-    if (after_section_end[place] != kUnknown) {
-      result = after_section_end[place];
+    if (node_after_section_end_[place] != kUnknown) {
+      result = node_after_section_end_[place];
       break;
     }
     pending.push_back(place);
-    LineCursor cursor = LineCursor::After(source, section_end_positions[place]);
-    if (ReadUntil(source, cursor, {section}) < 0) {
+    LineCursor cursor = LineCursor::After(source_, section_ends_[place]);
+    if (ReadUntil(source_, cursor, {section_}) < 0) {
       result = kNone;
       break;
     }
     std::size_t position = kPastEnd;
-    const int found = ReadUntil(source, cursor, {section_end, group}, &position);
+    const int found = ReadUntil(source_, cursor, {section_end_, group_}, &position);
     if (found < 0 || position == kPastEnd) {
       result = kNone;
       break;
@@ -82,68 +98,70 @@ std::uint32_t SourceIndex::GroupChain::NodeAfterSectionEnd(std::size_t place) co
     }
     place = SectionEndPlace(position);
   }
-  for (const std::size_t done : pending) after_section_end[done] = result;
+  for (const std::size_t done : pending) node_after_section_end_[done] = result;
   return result;
 }
 
-void SourceIndex::GroupChain::BuildSuccessors() {
-  successor.assign(node_positions.size(), kNone);
-  for (std::uint32_t node = 0; node < node_positions.size(); ++node) {
+void GroupChain::BuildSuccessors() {
+  successor_.assign(nodes_.size(), kNone);
+  for (std::uint32_t node = 0; node < nodes_.size(); ++node) {
     // After the group line comes the index line, read whatever it holds.
-    LineCursor cursor = LineCursor::After(source, node_positions[node]);
-    ReadLine(source, cursor);
-    successor[node] = FirstNodeFrom(cursor);
+    LineCursor cursor = LineCursor::After(source_, nodes_[node]);
+    ReadLine(source_, cursor);
+    successor_[node] = FirstNodeFrom(cursor);
   }
 }
 
-void SourceIndex::GroupChain::BuildEulerTour() {
-  const std::size_t count = node_positions.size();
+void GroupChain::BuildEulerTour() {
+  const std::size_t count = nodes_.size();
   // Children lists in compressed form; the roots hang below a virtual node.
   std::vector<std::uint32_t> first_child(count + 1, kNone);
   std::vector<std::uint32_t> next_sibling(count, kNone);
   for (std::uint32_t node = static_cast<std::uint32_t>(count); node-- > 0;) {
-    const std::uint32_t parent = successor[node] == kNone ? count : successor[node];
+    const std::uint32_t parent = successor_[node] == kNone ? count : successor_[node];
     next_sibling[node] = first_child[parent];
     first_child[parent] = node;
   }
-  enter.assign(count + 1, 0);
-  leave.assign(count + 1, 0);
+  enter_.assign(count + 1, 0);
+  leave_.assign(count + 1, 0);
   std::uint32_t clock = 0;
   std::vector<std::pair<std::uint32_t, std::uint32_t>> stack;  // node, next child to visit
   stack.emplace_back(static_cast<std::uint32_t>(count), first_child[count]);
-  enter[count] = clock++;
+  enter_[count] = clock++;
   while (!stack.empty()) {
     auto& [node, child] = stack.back();
     if (child == kNone) {
-      leave[node] = clock++;
+      leave_[node] = clock++;
       stack.pop_back();
       continue;
     }
     const std::uint32_t visit = child;
     child = next_sibling[visit];
-    enter[visit] = clock++;
+    enter_[visit] = clock++;
     stack.emplace_back(visit, first_child[visit]);
   }
 }
 
-std::uint32_t SourceIndex::GroupChain::FirstMatchFromStart(std::string_view index) const {
-  if (cached_match_ == kUnknown || index != cached_index_) {
-    cached_index_ = index;
-    cached_match_ = first_node_ == kNone ? kNone : FirstMatch(first_node_, index);
+std::uint32_t GroupChain::FirstMatchFromStart(std::string_view index) {
+  if (last_match_ == kUnknown || index != last_index_) {
+    last_index_ = index;
+    last_match_ = first_node_ == kNone ? kNone : FirstMatch(first_node_, index);
   }
-  return cached_match_;
+  return last_match_;
 }
 
-std::uint32_t SourceIndex::GroupChain::FirstMatch(std::uint32_t node,
-                                                  std::string_view index) const {
-  const auto found = nodes_by_index.find(index);
-  if (found == nodes_by_index.end()) return kNone;
-  const auto& candidates = found->second;
+std::uint32_t GroupChain::FirstMatch(std::uint32_t node, std::string_view index) const {
+  const auto [first, last] =
+      std::equal_range(index_hashes_.begin(), index_hashes_.end(), LineHash(index));
+  const auto begin = nodes_by_index_.begin() + (first - index_hashes_.begin());
+  const auto end = nodes_by_index_.begin() + (last - index_hashes_.begin());
   // Ancestors lie at larger positions, so only candidates from `node` on
   // can be on its path; the first of them on the path is the nearest.
-  for (auto it = std::lower_bound(candidates.begin(), candidates.end(), node);
-       it != candidates.end(); ++it) {
-    if (enter[*it] <= enter[node] && leave[node] <= leave[*it]) return *it;
+  for (auto it = std::lower_bound(begin, end, node); it != end; ++it) {
+    if (enter_[*it] <= enter_[node] && leave_[node] <= leave_[*it] &&
+        SameText(IndexLine(*it), index)) {
+      return *it;
+    }
   }
   return kNone;
 }

@@ -27,10 +27,9 @@ int ReadUntil(const SourceIndex& source, LineCursor& cursor,
   int best = -1;
   int place = 0;
   for (const std::string_view target : targets) {
-    const auto& positions = source.Positions(target);
-    const auto found = std::lower_bound(positions.begin(), positions.end(), cursor.next);
-    if (found != positions.end() && *found < best_position) {
-      best_position = *found;
+    const std::size_t found = source.Find(target, cursor.next);
+    if (found < best_position) {
+      best_position = found;
       best = place;
     }
     ++place;

@@ -6,6 +6,7 @@
 #include "source/c_numbers.h"
 #include "source/group_chain.h"
 #include "source/line_cursor.h"
+#include "source/lookup_cache.h"
 
 // Both lookups replay the line scan of a reader that opens the file, walks it
 // from the first line with a small state machine and stops at the value. The
@@ -60,34 +61,53 @@ std::string LookupUnnumbered(const SourceIndex& source, LineCursor cursor, std::
 }
 
 // The record search with an index, answered from the group's chain.
-std::string LookupNumbered(const SourceIndex& source, std::string_view section,
+std::string LookupNumbered(const SourceIndex& source, LookupCache& cache, std::string_view section,
                            std::string_view group, std::string_view key, std::string_view index) {
-  const SourceIndex::GroupChain& chain = source.Chain(section, group);
-  const std::string_view section_end = chain.section_end_line();
+  GroupChain& chain = cache.Chain(source, section, group);
   const std::uint32_t match = chain.FirstMatchFromStart(index);
-  if (match == SourceIndex::GroupChain::kNone) return {};
-  LineCursor cursor = LineCursor::After(source, chain.position(match) + 1);  // past the index line
-  if (ScanRecordForKey(source, cursor, section_end, key)) {
-    return std::string(ReadLine(source, cursor));
+  if (match == GroupChain::kNone) return {};
+  const RecordWindow& window = cache.Window(chain, match);
+  std::size_t key_line = kPastEnd;
+  switch (window.Find(key, key_line)) {
+    case RecordWindow::Outcome::kKey:
+      break;
+    case RecordWindow::Outcome::kEndOfFile:
+      return {};
+    case RecordWindow::Outcome::kBeyond: {
+      // A long record: the scan goes on by jumps from the window's end.
+      LineCursor cursor{window.end(), false};
+      if (ScanRecordForKey(source, cursor, chain.section_end_line(), key)) {
+        return std::string(ReadLine(source, cursor));
+      }
+      if (cursor.at_eof) return {};
+      [[fallthrough]];
+    }
+    case RecordWindow::Outcome::kTerminator:
+      // The scan met a record terminator: the search goes on through the
+      // later records of the same number.
+      key_line = chain.KeyLineFromStart(index, key);
+      if (key_line == kPastEnd) return {};
+      break;
   }
-  if (cursor.at_eof) return {};
-  // The scan met a record terminator: the search goes on through the later
-  // records of the same number.
-  const std::size_t key_line = chain.KeyLineFromStart(index, key);
-  if (key_line == kPastEnd) return {};
-  cursor = LineCursor::After(source, key_line);
+  LineCursor cursor = LineCursor::After(source, key_line);
   return std::string(ReadLine(source, cursor));
 }
 
 }  // namespace
 
-std::string LookupValue(const SourceIndex& source, std::string_view section, std::string_view group,
-                        std::string_view key, std::string_view index) {
-  if (!index.empty()) return LookupNumbered(source, section, group, key, index);
+std::string LookupValue(const SourceIndex& source, LookupCache& cache, std::string_view section,
+                        std::string_view group, std::string_view key, std::string_view index) {
+  if (!index.empty()) return LookupNumbered(source, cache, section, group, key, index);
   const std::string section_end = std::string(section) + "END";
   LineCursor cursor;
   if (!SeekFirstRecords(source, cursor, section, section_end)) return {};
   return LookupUnnumbered(source, cursor, section, section_end, group, key);
+}
+
+std::string LookupValue(const SourceIndex& source, std::string_view section, std::string_view group,
+                        std::string_view key, std::string_view index) {
+  LookupCache cache;
+  return LookupValue(source, cache, section, group, key, index);
 }
 
 int LookupCount(const SourceIndex& source, std::string_view section, std::string_view key) {

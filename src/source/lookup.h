@@ -5,6 +5,7 @@
 
 namespace peltarix {
 
+class LookupCache;
 class SourceIndex;
 
 // The value of `key` in the record of `group` numbered `index` (an empty
@@ -13,6 +14,10 @@ class SourceIndex;
 // quirks included: the key scan runs on into later records until a record
 // terminator, a section end line sends the search on to a later copy of the
 // section, and so on. The empty text when nothing is found.
+// `cache` keeps what one lookup found for the next ones of the same run;
+// without it, each call starts afresh.
+std::string LookupValue(const SourceIndex& source, LookupCache& cache, std::string_view section,
+                        std::string_view group, std::string_view key, std::string_view index);
 std::string LookupValue(const SourceIndex& source, std::string_view section, std::string_view group,
                         std::string_view key, std::string_view index);
 

@@ -1,54 +1,100 @@
 #include "source/source_index.h"
 
-#include "source/group_chain.h"
+#include <algorithm>
+
+#include "source/line_hash.h"
 
 namespace peltarix {
 
-SourceIndex::SourceIndex() : SourceIndex(SourceSnapshot()) {}
-
 SourceIndex::SourceIndex(SourceSnapshot snapshot)
-    : snapshot_(std::make_unique<SourceSnapshot>(std::move(snapshot))) {
-  const std::size_t count = snapshot_->line_count();
-  positions_.reserve(count / 2 + 1);
+    : snapshot_(std::move(snapshot)), slots_(1024, kFree) {
+  const std::size_t count = snapshot_.line_count();
+  // Each indexed line's entry, in line order; counted first, so that every
+  // entry's positions get one place in a single array.
+  struct Placed {
+    std::uint32_t position;
+    std::uint32_t entry;
+  };
+  std::vector<Placed> placed;
   for (std::size_t position = 0; position < count; ++position) {
-    positions_[snapshot_->line(position)].push_back(static_cast<std::uint32_t>(position));
+    const std::string_view text = snapshot_.line(position);
+    if (!IsIndexed(text)) continue;
+    const std::uint32_t hash = LineHash(text);
+    std::size_t slot = Slot(text, hash);
+    if (slots_[slot] == kFree) {
+      if (2 * (entries_.size() + 1) > slots_.size()) {
+        Grow();
+        slot = Slot(text, hash);
+      }
+      slots_[slot] = static_cast<std::uint32_t>(entries_.size());
+      entries_.push_back({hash, static_cast<std::uint32_t>(position), 0, 0});
+    }
+    const std::uint32_t entry = slots_[slot];
+    ++entries_[entry].end;
+    placed.push_back({static_cast<std::uint32_t>(position), entry});
+  }
+  std::uint32_t total = 0;
+  for (Entry& entry : entries_) {
+    entry.begin = total;
+    total += entry.end;
+    entry.end = entry.begin;
+  }
+  positions_.resize(total);
+  for (const Placed& line : placed) positions_[entries_[line.entry].end++] = line.position;
+}
+
+std::size_t SourceIndex::Slot(std::string_view text, std::uint32_t hash) const {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const std::uint32_t entry = slots_[slot];
+    if (entry == kFree) return slot;
+    if (entries_[entry].hash == hash && SameText(snapshot_.line(entries_[entry].line), text))
+      return slot;
   }
 }
 
-SourceIndex::SourceIndex(SourceIndex&& other) noexcept
-    : snapshot_(std::move(other.snapshot_)), positions_(std::move(other.positions_)) {}
-
-SourceIndex& SourceIndex::operator=(SourceIndex&& other) noexcept {
-  snapshot_ = std::move(other.snapshot_);
-  positions_ = std::move(other.positions_);
-  chains_.clear();
-  last_chain_ = nullptr;
-  return *this;
+void SourceIndex::Grow() {
+  std::vector<std::uint32_t> grown(slots_.size() * 2, kFree);
+  const std::size_t mask = grown.size() - 1;
+  for (std::uint32_t entry = 0; entry < entries_.size(); ++entry) {
+    std::size_t slot = entries_[entry].hash & mask;
+    while (grown[slot] != kFree) slot = (slot + 1) & mask;
+    grown[slot] = entry;
+  }
+  slots_ = std::move(grown);
 }
 
-SourceIndex::~SourceIndex() = default;
-
-const std::vector<std::uint32_t>& SourceIndex::Positions(std::string_view text) const {
-  static const std::vector<std::uint32_t> kNoPositions;
-  const auto found = positions_.find(text);
-  return found == positions_.end() ? kNoPositions : found->second;
+std::span<const std::uint32_t> SourceIndex::IndexedPositions(std::string_view text) const {
+  if (slots_.empty()) return {};
+  const std::uint32_t entry = slots_[Slot(text, LineHash(text))];
+  if (entry == kFree) return {};
+  return {positions_.data() + entries_[entry].begin, positions_.data() + entries_[entry].end};
 }
 
-const SourceIndex::GroupChain& SourceIndex::Chain(std::string_view section,
-                                                  std::string_view group) const {
-  // A converter asks for one group many times in a row.
-  if (last_chain_ != nullptr && last_chain_->section_name() == section &&
-      last_chain_->group_name() == group) {
-    return *last_chain_;
+std::size_t SourceIndex::Find(std::string_view text, std::size_t from) const {
+  const std::size_t count = line_count();
+  if (IsIndexed(text)) {
+    const auto positions = IndexedPositions(text);
+    const auto found = std::lower_bound(positions.begin(), positions.end(), from);
+    return found == positions.end() ? count : *found;
   }
-  auto key = std::make_pair(std::string(section), std::string(group));
-  auto found = chains_.find(key);
-  if (found == chains_.end()) {
-    auto chain = std::make_unique<GroupChain>(*this, key.first, key.second);
-    found = chains_.emplace(std::move(key), std::move(chain)).first;
+  for (std::size_t position = from; position < count; ++position) {
+    if (SameText(snapshot_.line(position), text)) return position;
   }
-  last_chain_ = found->second.get();
-  return *last_chain_;
+  return count;
+}
+
+std::vector<std::uint32_t> SourceIndex::FindAll(std::string_view text) const {
+  if (IsIndexed(text)) {
+    const auto positions = IndexedPositions(text);
+    return {positions.begin(), positions.end()};
+  }
+  std::vector<std::uint32_t> positions;
+  for (std::size_t position = Find(text, 0); position < line_count();
+       position = Find(text, position + 1)) {
+    positions.push_back(static_cast<std::uint32_t>(position));
+  }
+  return positions;
 }
 
 }  // namespace peltarix

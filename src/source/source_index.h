@@ -1,52 +1,68 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <map>
-#include <memory>
-#include <string>
+#include <span>
 #include <string_view>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "source/source_snapshot.h"
 
 namespace peltarix {
 
-// A snapshot of the source file with, for every distinct line text, the
-// ascending positions where it stands. The lookups replay the line scan by
-// jumping from one interesting line to the next instead of reading every
-// line between them, so a lookup costs a few binary searches instead of a
-// pass over the file.
+// A snapshot of the source file with the positions of its name lines, so that
+// a scan can jump from one interesting line to the next instead of reading
+// every line between them.
+//
+// The lookups search for section, group and key names and the block and
+// record terminators, all of which begin with a capital letter or a slash.
+// Only lines that begin so are indexed, grouped by a hash of their text: the
+// numbers that fill most of a source are never searched for and cost nothing
+// but their line bounds. Any other text is found by reading the lines.
 class SourceIndex {
  public:
-  SourceIndex();
+  SourceIndex() = default;
   explicit SourceIndex(SourceSnapshot snapshot);
-  SourceIndex(SourceIndex&&) noexcept;
-  SourceIndex& operator=(SourceIndex&&) noexcept;
-  ~SourceIndex();
 
-  const SourceSnapshot& snapshot() const { return *snapshot_; }
-  std::size_t line_count() const { return snapshot_->line_count(); }
-  std::string_view line(std::size_t position) const { return snapshot_->line(position); }
-  bool last_line_reaches_eof() const { return snapshot_->last_line_reaches_eof(); }
+  std::size_t line_count() const { return snapshot_.line_count(); }
+  std::string_view line(std::size_t position) const { return snapshot_.line(position); }
+  bool last_line_reaches_eof() const { return snapshot_.last_line_reaches_eof(); }
 
-  // Ascending positions of the lines equal to `text`; empty when none.
-  const std::vector<std::uint32_t>& Positions(std::string_view text) const;
+  // The position of the first line at or after `from` that equals `text`;
+  // line_count() when there is none.
+  std::size_t Find(std::string_view text, std::size_t from) const;
 
-  // Per (section, group) tables for numbered records, built on first use.
-  struct GroupChain;
-  const GroupChain& Chain(std::string_view section, std::string_view group) const;
+  // Ascending positions of every line that equals `text`.
+  std::vector<std::uint32_t> FindAll(std::string_view text) const;
+
+  // Whether lines equal to `text` are in the index.
+  static bool IsIndexed(std::string_view text) {
+    if (text.empty()) return false;
+    const char first = text.front();
+    return first == '/' || (first >= 'A' && first <= 'Z');
+  }
 
  private:
-  // On the heap so that the views below stay valid when the index moves.
-  std::unique_ptr<SourceSnapshot> snapshot_;
-  std::unordered_map<std::string_view, std::vector<std::uint32_t>> positions_;
-  // Built on first use by lookups; they refer to this object, so a move
-  // drops them and they are built again where the index now lives. Not
-  // safe for concurrent lookups on one index (each run has its own).
-  mutable std::map<std::pair<std::string, std::string>, std::unique_ptr<GroupChain>> chains_;
-  mutable const GroupChain* last_chain_ = nullptr;
+  // One distinct indexed text: its hash, one line that holds it, and its
+  // positions, positions_[begin .. end).
+  struct Entry {
+    std::uint32_t hash;
+    std::uint32_t line;
+    std::uint32_t begin;
+    std::uint32_t end;
+  };
+  static constexpr std::uint32_t kFree = UINT32_MAX;
+
+  std::span<const std::uint32_t> IndexedPositions(std::string_view text) const;
+  // The slot of `text` in `slots_`: the one holding its entry, or the free
+  // slot where its entry belongs.
+  std::size_t Slot(std::string_view text, std::uint32_t hash) const;
+  void Grow();
+
+  SourceSnapshot snapshot_;
+  std::vector<Entry> entries_;
+  std::vector<std::uint32_t> slots_;      // entry numbers by hash, open addressing
+  std::vector<std::uint32_t> positions_;  // grouped by entry, ascending within one
 };
 
 }  // namespace peltarix

@@ -1,51 +1,90 @@
 #include "source/source_snapshot.h"
 
+#include <bit>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
 namespace peltarix {
 namespace {
 
-// What a text-mode read delivers: CR LF becomes LF, and a byte 1A marks the
-// end of the file (anything after it is never read).
-std::string TextModeBytes(std::string bytes) {
-  const std::size_t eof_mark = bytes.find('\x1a');
-  if (eof_mark != std::string::npos) bytes.resize(eof_mark);
-  std::string text;
-  text.reserve(bytes.size());
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-    text.push_back(bytes[i]);
+// The position of the next LF at or after `from`, or `size`. Lines are short,
+// so eight bytes are tested at a time in a word rather than through a call.
+std::size_t NextLineFeed(const char* data, std::size_t from, std::size_t size) {
+  std::size_t pos = from;
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    for (; pos + 8 <= size; pos += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, data + pos, 8);
+      word ^= kOnes * '\n';  // LF bytes become zero
+      // The lowest flagged byte is the first zero byte.
+      const std::uint64_t zeros = (word - kOnes) & ~word & kHighs;
+      if (zeros != 0) return pos + static_cast<std::size_t>(std::countr_zero(zeros) / 8);
+    }
   }
-  return text;
+  while (pos < size && data[pos] != '\n') ++pos;
+  return pos;
+}
+
+// The number of LF bytes, eight at a time.
+std::size_t CountLineFeeds(const char* data, std::size_t size) {
+  std::size_t count = 0;
+  std::size_t pos = 0;
+  constexpr std::uint64_t kLows = 0x7f7f7f7f7f7f7f7fULL;
+  for (; pos + 8 <= size; pos += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, data + pos, 8);
+    word ^= 0x0101010101010101ULL * '\n';
+    // The high bit of each byte is set where the byte is not zero.
+    const std::uint64_t nonzero = ((word & kLows) + kLows) | word;
+    // One bit per LF byte, at the bottom of the byte; their sum in the top byte.
+    const std::uint64_t line_feeds = (~nonzero & ~kLows) >> 7;
+    count += static_cast<std::size_t>((line_feeds * 0x0101010101010101ULL) >> 56);
+  }
+  for (; pos < size; ++pos) count += data[pos] == '\n';
+  return count;
 }
 
 }  // namespace
 
-SourceSnapshot::SourceSnapshot(std::string bytes) : text_(TextModeBytes(std::move(bytes))) {
-  if (text_.size() > std::numeric_limits<std::uint32_t>::max()) {
+SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
+  // A text-mode read stops at byte 1A: nothing after it is ever read.
+  if (const void* eof_mark = std::memchr(bytes_.data(), '\x1a', bytes_.size())) {
+    bytes_.resize(static_cast<std::size_t>(static_cast<const char*>(eof_mark) - bytes_.data()));
+  }
+  if (bytes_.size() >= std::numeric_limits<std::uint32_t>::max()) {
     throw std::length_error("source file too large");
   }
-  const std::size_t size = text_.size();
+  const char* const data = bytes_.data();
+  const std::size_t size = bytes_.size();
+  // Every line end starts a line, and a long line adds a piece per 255
+  // bytes: reserving that many keeps the bounds at the size they need.
+  bounds_.reserve(CountLineFeeds(data, size) + size / kMaxLineBytes + 2);
   std::size_t pos = 0;
-  std::size_t last_piece_length = 0;
-  bool last_piece_ended_at_lf = false;
+  bool last_piece_full = false;
   while (pos < size) {
-    // One read: up to 255 bytes, or up to and including the next LF.
-    std::size_t length = 0;
-    while (length < kMaxLineBytes && pos + length < size && text_[pos + length] != '\n') ++length;
-    const bool ends_at_lf =
-        length < kMaxLineBytes && pos + length < size && text_[pos + length] == '\n';
-    line_starts_.push_back(static_cast<std::uint32_t>(pos));
-    line_lengths_.push_back(static_cast<std::uint32_t>(length));
-    pos += length + (ends_at_lf ? 1 : 0);
-    last_piece_length = length;
-    last_piece_ended_at_lf = ends_at_lf;
+    const std::size_t line_end = NextLineFeed(data, pos, size);
+    const bool found = line_end < size;
+    // The bytes a read sees before the line end: a CR before the LF is part
+    // of the line end.
+    std::size_t length = line_end - pos;
+    if (found && length > 0 && data[line_end - 1] == '\r') --length;
+    // One read takes up to 255 bytes; a line of n * 255 bytes ends with an
+    // empty read of its line end.
+    for (; length >= kMaxLineBytes; length -= kMaxLineBytes, pos += kMaxLineBytes) {
+      bounds_.push_back(static_cast<std::uint32_t>(pos));
+    }
+    last_piece_full = !found && length == 0 && pos > 0 && pos == size;
+    if (found || length > 0) bounds_.push_back(static_cast<std::uint32_t>(pos));
+    pos = found ? line_end + 1 : size;
   }
+  bounds_.push_back(static_cast<std::uint32_t>(size));
   // A read that stops at the end of the data before its buffer is full meets
   // the end of the file; one that stopped at LF or a full buffer does not.
   last_line_reaches_eof_ =
-      !line_starts_.empty() && !last_piece_ended_at_lf && last_piece_length < kMaxLineBytes;
+      line_count() > 0 && size > 0 && data[size - 1] != '\n' && !last_piece_full;
 }
 
 }  // namespace peltarix

@@ -14,16 +14,26 @@ namespace peltarix {
 // reads it: CR LF is one line end, a byte 1A ends the file, and a physical
 // line of 255 bytes or more is seen as several lines of at most 255 bytes
 // (a line whose length is a multiple of 255 is followed by an empty line).
-// Each such piece is one "line" here.
+// Each such piece is one "line" here. Lines are views into the file's bytes,
+// which are kept as they were read: a CR is only dropped before an LF, so
+// every piece is one contiguous run of bytes and nothing is copied.
 class SourceSnapshot {
  public:
-  SourceSnapshot() = default;
+  SourceSnapshot() : bounds_{0} {}
   explicit SourceSnapshot(std::string bytes);
 
   // Lines in reading order.
-  std::size_t line_count() const { return line_starts_.size(); }
+  std::size_t line_count() const { return bounds_.size() - 1; }
   std::string_view line(std::size_t index) const {
-    return std::string_view(text_.data() + line_starts_[index], line_lengths_[index]);
+    const std::size_t begin = bounds_[index];
+    std::size_t end = bounds_[index + 1];
+    // A piece holds no LF but its line end; a full piece ends at no LF, so
+    // a CR is dropped only where it stands before the LF of a line end.
+    if (end > begin && bytes_[end - 1] == '\n') {
+      --end;
+      if (end > begin && bytes_[end - 1] == '\r') --end;
+    }
+    return std::string_view(bytes_.data() + begin, end - begin);
   }
 
   // True when reading the last line also reaches the end of the file: the
@@ -32,15 +42,13 @@ class SourceSnapshot {
   // read, which yields an empty line.
   bool last_line_reaches_eof() const { return last_line_reaches_eof_; }
 
-  // The text after CR LF folding and the cut at byte 1A.
-  const std::string& text() const { return text_; }
-
   static constexpr std::size_t kMaxLineBytes = 255;
 
  private:
-  std::string text_;
-  std::vector<std::uint32_t> line_starts_;
-  std::vector<std::uint32_t> line_lengths_;
+  std::string bytes_;  // up to the first byte 1A
+  // Where each piece starts in `bytes_`, then the end of the bytes: piece i
+  // spans bounds_[i] .. bounds_[i + 1] with its line end, if it has one.
+  std::vector<std::uint32_t> bounds_;
   bool last_line_reaches_eof_ = false;
 };
 

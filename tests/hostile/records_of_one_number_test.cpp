@@ -13,6 +13,7 @@
 #include "hostile_run.h"
 #include "source/literal_scan.h"
 #include "source/lookup.h"
+#include "source/lookup_cache.h"
 #include "source/source_index.h"
 #include "support/qv_text.h"
 
@@ -62,6 +63,7 @@ TEST(RecordsOfOneNumberTest, LookupsInAnyOrderMatchTheLiteralScan) {
   for (int file_number = 0; file_number < 400; ++file_number) {
     const std::string file = RecordsOfFewNumbers(random);
     const SourceIndex index{SourceSnapshot(file)};
+    LookupCache cache;
     // Record by record as the converters ask, then in a shuffled order, so
     // that the records listed for one number serve several keys, and are
     // listed again after another number was asked for.
@@ -76,7 +78,7 @@ TEST(RecordsOfOneNumberTest, LookupsInAnyOrderMatchTheLiteralScan) {
       const std::string expected =
           testing::LiteralLookupValue(file, "HEIMENZU", "/HEYA", key, number);
       values_found += !expected.empty();
-      ASSERT_EQ(LookupValue(index, "HEIMENZU", "/HEYA", key, number), expected)
+      ASSERT_EQ(LookupValue(index, cache, "HEIMENZU", "/HEYA", key, number), expected)
           << "file " << file_number << ": " << key << " [" << number << "]\n"
           << file;
     }
