@@ -8,8 +8,8 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenchmark-dev \
-            libcli11-dev libboost-dev qt6-base-dev qt6-svg-dev fonts-ipafont-gothic libxml2-utils \
-            valgrind
+            libcli11-dev nlohmann-json3-dev libboost-dev qt6-base-dev qt6-svg-dev \
+            qt6-translations-l10n fonts-ipafont-gothic libxml2-utils valgrind
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

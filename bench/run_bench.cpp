@@ -11,6 +11,7 @@
 #include "conversion/conversion_run.h"
 #include "qv_generator.h"
 #include "run/run_context.h"
+#include "run/validation.h"
 
 namespace peltarix::bench {
 namespace {

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "qv_generator.h"
-#include "run/conversion_run.h"
+#include "run/validation.h"
 #include "run/run_context.h"
 
 namespace {

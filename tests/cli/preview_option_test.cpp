@@ -63,5 +63,20 @@ TEST(PreviewOptionTest, PreviewThatCannotBeWrittenFailsTheCommandAfterTheCsv) {
   EXPECT_FALSE(std::filesystem::exists(dir.File("missing-folder")));
 }
 
+TEST(PreviewOptionTest, BatchDrawsOneSvgBesideEachCsv) {
+  testing::TempDir dir;
+  const std::string sample = ReadBytes(testing::SamplePath());
+  testing::WriteBytes(dir.File("a.QV"), sample);
+  testing::WriteBytes(dir.File("b.QV"), sample);
+  const auto result =
+      RunConvertBinary({"-q", "--preview=ignored.svg", dir.File("a.QV"), dir.File("b.QV")});
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  for (const char* name : {"a", "b"}) {
+    EXPECT_TRUE(std::filesystem::exists(dir.File(std::string(name) + ".csv")));
+    EXPECT_THAT(ReadBytes(dir.File(std::string(name) + ".svg")), StartsWith("<?xml"));
+  }
+  EXPECT_FALSE(std::filesystem::exists("ignored.svg"));
+}
+
 }  // namespace
 }  // namespace peltarix

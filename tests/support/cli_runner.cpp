@@ -1,10 +1,14 @@
 #include "support/cli_runner.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <sstream>
 
+#include "cli/convert_command.h"
 #include "support/temp_dir.h"
 
 namespace peltarix::testing {
@@ -30,6 +34,50 @@ CliResult RunConvertBinary(const std::vector<std::string>& arguments) {
   result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   result.out = ReadBytes(out_path);
   result.err = ReadBytes(err_path);
+  return result;
+}
+
+CliResult RunConvertBinaryIntoClosedPipe(const std::vector<std::string>& arguments) {
+  const TempDir capture;
+  const std::string err_path = capture.File("err.txt");
+  std::vector<std::string> argv_text{PELTARIX_CONVERT_BINARY};
+  argv_text.insert(argv_text.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& argument : argv_text) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+
+  int pipe_ends[2];
+  if (pipe(pipe_ends) != 0) return {};
+  close(pipe_ends[0]);  // the reader is gone before the first byte
+  const pid_t child = fork();
+  if (child == 0) {
+    const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(pipe_ends[1], STDOUT_FILENO);
+    dup2(err, STDERR_FILENO);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  close(pipe_ends[1]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  CliResult result;
+  result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.err = ReadBytes(err_path);
+  return result;
+}
+
+CliResult RunConvertInProcess(const std::vector<std::string>& arguments,
+                              const std::string& stdin_bytes, bool err_is_terminal) {
+  std::vector<const char*> argv{"peltarix-convert"};
+  for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+  std::istringstream in(stdin_bytes);
+  std::ostringstream out;
+  std::ostringstream err;
+  CliResult result;
+  result.exit_status = cli::RunConvertCommand(static_cast<int>(argv.size()), argv.data(),
+                                              {in, out, err, err_is_terminal});
+  result.out = out.str();
+  result.err = err.str();
   return result;
 }
 
