@@ -139,7 +139,7 @@ TEST(BatchCommandTest, SummaryAndReportForADamagedAndAFailingFile) {
   ASSERT_EQ(json["files"].size(), 3u);
   const auto& sample = json["files"][0];
   EXPECT_EQ(sample["source"], houses.File("a.QV"));
-  EXPECT_EQ(sample["destination"], out + "/a.csv");
+  EXPECT_EQ(sample["destination"], houses.dir.File("out/a.csv"));
   EXPECT_EQ(sample["status"], "converted");
   EXPECT_EQ(sample["errors"], 0);
   EXPECT_EQ(sample["warnings"], 2);

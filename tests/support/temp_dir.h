@@ -27,8 +27,11 @@ class TempDir {
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
-  // A UTF-8 path, as the program's paths are.
-  std::string File(const std::string& name) const { return Utf8Path(path_ / NativePath(name)); }
+  // A UTF-8 path, as the program's paths are, with the system's own
+  // separators (the program prints paths that way).
+  std::string File(const std::string& name) const {
+    return Utf8Path((path_ / NativePath(name)).make_preferred());
+  }
   const std::filesystem::path& path() const { return path_; }
 
  private:
