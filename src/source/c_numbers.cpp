@@ -2,6 +2,7 @@
 
 #include <locale.h>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -17,6 +18,66 @@ bool IsCSpace(char c) {
 locale_t CLocale() {
   static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   return c_locale;
+}
+
+// Exact powers of ten: every one up to 10^22 is a double.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The common short numbers without strtod: a significand below 2^53 and a
+// power of ten up to 10^22 are both exact doubles, so one multiplication or
+// division rounds correctly, giving strtod's result. False when the number
+// is outside that range. Text is the number as scanned (sign, digits,
+// optional point and exponent), nothing else.
+bool ReadShortDecimal(std::string_view text, double& value) {
+  std::size_t pos = 0;
+  const bool negative = text[0] == '-';
+  if (text[0] == '-' || text[0] == '+') ++pos;
+  std::uint64_t significand = 0;
+  int digits = 0;
+  int exponent = 0;
+  const auto read_digits = [&](bool fraction) {
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+      if (significand == 0 && text[pos] == '0') {
+        if (fraction) --exponent;  // leading zeros add no significant digit
+        continue;
+      }
+      if (++digits > 15) return;
+      significand = significand * 10 + static_cast<std::uint64_t>(text[pos] - '0');
+      if (fraction) --exponent;
+    }
+  };
+  read_digits(false);
+  if (digits > 15) return false;
+  if (pos < text.size() && text[pos] == '.') {
+    ++pos;
+    read_digits(true);
+    if (digits > 15) return false;
+  }
+  if (pos < text.size()) {  // the exponent, complete as scanned
+    ++pos;
+    bool negative_exponent = false;
+    if (text[pos] == '+' || text[pos] == '-') negative_exponent = text[pos++] == '-';
+    int written = 0;
+    for (; pos < text.size(); ++pos) {
+      written = written * 10 + (text[pos] - '0');
+      if (written > 400) return false;
+    }
+    exponent += negative_exponent ? -written : written;
+  }
+  double result = static_cast<double>(significand);
+  if (significand == 0) {
+    // zero whatever the exponent
+  } else if (exponent >= 0 && exponent <= 22) {
+    result *= kPowersOfTen[exponent];
+  } else if (exponent < 0 && exponent >= -22) {
+    result /= kPowersOfTen[-exponent];
+  } else {
+    return false;
+  }
+  value = negative ? -result : result;
+  return true;
 }
 
 }  // namespace
@@ -67,6 +128,8 @@ double Atof(std::string_view text) {
       while (is_digit(pos)) ++pos;
     }
   }
+  double value = 0.0;
+  if (ReadShortDecimal(text.substr(start, pos - start), value)) return value;
   const std::string number(text.substr(start, pos - start));
   return strtod_l(number.c_str(), nullptr, CLocale());
 }
