@@ -1,24 +1,36 @@
-# make run   installs what is missing, builds, converts examples/sample.QV
-# make test  installs what is missing, builds, runs every test (also under
-#            AddressSanitizer and UndefinedBehaviorSanitizer)
+# make run      installs what is missing, builds, converts examples/sample.QV
+# make test     installs what is missing, builds, runs every test (also under
+#               AddressSanitizer and UndefinedBehaviorSanitizer, and the
+#               Windows build under Wine)
+# make windows  cross-builds the Windows programs and dist/peltarix-VERSION-windows-x64.zip
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+WINDOWS_DIR ?= build-windows
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenchmark-dev \
-            libcli11-dev libboost-dev qt6-base-dev fonts-ipafont-gothic valgrind
+            libcli11-dev nlohmann-json3-dev libboost-dev qt6-base-dev qt6-translations-l10n \
+            fonts-ipafont-gothic valgrind
+# The Windows build: MinGW-w64 cross compiler, Wine and a virtual display for
+# its checks.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool \
+                    imagemagick fonts-ipafont-gothic googletest libcli11-dev libboost-dev \
+                    nlohmann-json3-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build asan run test test-fast bench callgrind fuzz clean
+.PHONY: all deps deps-windows build asan windows run test test-fast test-windows bench callgrind \
+        fuzz clean
 
 all: build
 
-deps:
+deps: PACKAGE_LIST = $(PACKAGES)
+deps-windows: PACKAGE_LIST = $(WINDOWS_PACKAGES)
+deps deps-windows:
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(PACKAGE_LIST); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -27,7 +39,7 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 	@# The tests check that numbers keep "." as decimal separator under a German locale.
-	@locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
+	@[ "$@" = deps-windows ] || locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELTARIX_GUI=ON $(CMAKE_FLAGS)
@@ -38,12 +50,25 @@ asan: deps
 	  -DPELTARIX_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
+# The Windows programs, their tests and the zip, cross-built with MinGW-w64.
+windows: deps-windows
+	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS)
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	mkdir -p dist && cp $(WINDOWS_DIR)/peltarix-*-windows-x64.zip dist/
+
 run: build
 	$(BUILD_DIR)/peltarix-convert --overwrite examples/sample.QV -o $(BUILD_DIR)/sample.csv
 
 test: build asan
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+	$(MAKE) test-windows
+
+# The Windows build under Wine: unit tests, the command line against the
+# Linux build, the window under Xvfb (screenshot in WINDOWS_DIR/window.png).
+test-windows: build windows
+	tests/windows/check_windows.sh $(BUILD_DIR) $(WINDOWS_DIR)
 
 # The plain build's tests only, for a quick check while working.
 test-fast: build
@@ -89,4 +114,4 @@ fuzz: deps
 # Every build folder: the plain and sanitizer builds, the fuzzers, the
 # Windows cross build and any other build-* folder.
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) build build-*
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(WINDOWS_DIR) build build-* dist

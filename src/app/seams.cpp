@@ -1,23 +1,58 @@
 #include "app/seams.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 
 namespace peltarix {
 namespace {
 
-void ShowNotice(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("PELTARIX"), text, QMessageBox::Ok, parent);
+QMessageBox::Icon BoxIcon(NoticeIcon icon) {
+  switch (icon) {
+    case NoticeIcon::kWarning:
+      return QMessageBox::Warning;
+    case NoticeIcon::kCritical:
+      return QMessageBox::Critical;
+    case NoticeIcon::kInformation:
+      break;
+  }
+  return QMessageBox::Information;
+}
+
+void ShowNotice(QWidget* parent, const QString& text, NoticeIcon icon) {
+  QMessageBox box(BoxIcon(icon), QStringLiteral("PELTARIX"), text, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
+// A filter whose only pattern is "*.*" means every file, as it does on the
+// platform the filter texts come from. Qt's own dialog would match the
+// pattern literally and hide names without a dot, so while such a filter is
+// selected its file list is given "*" instead. Native dialogs have no such
+// model and match "*.*" as every file themselves.
+void ShowEveryFileForStarDotStar(QFileDialog& dialog) {
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& filter) {
+                     if (!filter.endsWith(QStringLiteral("(*.*)"))) return;
+                     if (auto* model = dialog.findChild<QFileSystemModel*>()) {
+                       model->setNameFilters({QStringLiteral("*")});
+                     }
+                   });
+}
+
 std::optional<QString> ChooseFile(QWidget* parent, const FileRequest& request) {
-  QFileDialog dialog(parent, request.title);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(request.must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  if (!request.must_exist) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  QFileDialog dialog(parent, request.title, request.directory);
   dialog.setNameFilters(request.filters);
+  if (request.must_exist) {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.default_suffix);
+    if (!request.proposed_name.isEmpty()) dialog.selectFile(request.proposed_name);
+  }
+  ShowEveryFileForStarDotStar(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;

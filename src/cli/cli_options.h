@@ -3,18 +3,42 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "conversion/data_kinds.h"
 
 namespace peltarix::cli {
 
-// The words of --kinds, in the order of the window's check boxes.
-inline constexpr std::string_view kKindWords[] = {"basic",     "outline", "columns",
-                                                  "perimeter", "rooms",   "roofs"};
+enum class Verbosity { kQuiet, kNormal, kVerbose };
 
-// A comma-separated subset of kKindWords; the empty list ticks none.
-// Empty when a word is unknown.
-std::optional<DataKindSet> ParseKinds(std::string_view list);
+// Everything the command line asked for, checked for form but not yet
+// against the file system.
+struct CommandOptions {
+  std::vector<std::string> sources;
+  std::optional<std::string> output;
+  DataKindSet kinds = DataKindSet::All();
+  bool recursive = false;
+  bool overwrite = false;
+  bool fail_on_warning = false;
+  Verbosity verbosity = Verbosity::kNormal;
+  int jobs = 1;
+  std::optional<std::string> report_path;
+};
+
+// What parsing the arguments came to: options to act on, or an exit status
+// with the text already printed (help, version, a usage error).
+struct ParsedCommand {
+  std::optional<CommandOptions> options;
+  int exit_status = 0;
+};
+
+// Parses `argv` with CLI11; help and version go to `out`, usage errors to `err`.
+ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
+                               std::ostream& err);
+
+// A comma-separated list of the data-kind table's words, compared without regard to ASCII
+// case; the empty list ticks none. On an unknown item, `bad_item` names it.
+std::optional<DataKindSet> ParseKinds(std::string_view list, std::string* bad_item = nullptr);
 
 // SOURCE with its extension replaced by ".csv" (added when it has none).
 std::string DefaultDestination(const std::string& source);

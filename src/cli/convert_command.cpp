@@ -1,95 +1,192 @@
 #include "cli/convert_command.h"
 
-#include <CLI/CLI.hpp>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/batch_plan.h"
 #include "cli/cli_options.h"
-#include "cli/terminal_log_view.h"
+#include "cli/file_conversion.h"
+#include "cli/json_report.h"
+#include "cli/parallel_runs.h"
+#include "cli/standard_streams.h"
+#include "cli/transcript_printer.h"
 #include "conversion/transcript.h"
-#include "run/run_context.h"
+#include "platform/native_path.h"
 
 namespace peltarix::cli {
 namespace {
 
 constexpr const char* kProgram = "peltarix-convert";
 
-constexpr const char* kFooter =
-    "Kinds (--kinds): basic, outline, columns, perimeter, rooms, roofs\n"
-    "\n"
-    "Exit status:\n"
-    "  0  the CSV file was written\n"
-    "  1  the conversion stopped; the log says why\n"
-    "  2  bad arguments, an empty file name, or DEST exists without --overwrite";
+int UsageError(std::ostream& err, const std::string& message) {
+  err << kProgram << ": " << message << '\n';
+  return kExitUsageError;
+}
 
-struct Arguments {
-  std::string source;
-  std::string destination;
-  std::string kinds = "basic,outline,columns,perimeter,rooms,roofs";
-  bool overwrite = false;
-  bool quiet = false;
+// The run's notice for an empty file name, as the window shows it.
+std::optional<std::string_view> EmptyName(const CommandOptions& options) {
+  for (const std::string& source : options.sources) {
+    if (auto message = EmptyNameMessage(source, options.output.value_or(source))) return message;
+  }
+  return std::nullopt;
+}
+
+// Shows "done/total" on one line of a terminal, wiped before anything else
+// is printed there.
+class ProgressLine {
+ public:
+  ProgressLine(std::ostream& err, bool shown, std::size_t total)
+      : err_(err), shown_(shown), total_(total) {}
+  void Show(std::size_t done) {
+    if (!shown_) return;
+    err_ << "\r" << done << "/" << total_ << " files" << std::flush;
+    visible_ = true;
+  }
+  void Wipe() {
+    if (!visible_) return;
+    err_ << "\r\033[K" << std::flush;
+    visible_ = false;
+  }
+
+ private:
+  std::ostream& err_;
+  bool shown_;
+  std::size_t total_;
+  bool visible_ = false;
 };
 
-void DefineOptions(CLI::App& app, Arguments& arguments) {
-  app.add_option("SOURCE", arguments.source, "QV file to convert")->required();
-  app.add_option("-o,--output", arguments.destination,
-                 "CSV file to write (default: SOURCE with the extension .csv)");
-  app.add_option("--kinds", arguments.kinds,
-                 "comma-separated kinds of data to convert (default: all six)");
-  app.add_flag("-y,--overwrite", arguments.overwrite, "replace DEST if it exists");
-  app.add_flag("-q,--quiet", arguments.quiet, "print nothing but errors");
-  app.set_version_flag("--version", std::string(kProgram) + " " + PELTARIX_VERSION);
-  app.footer(kFooter);
+void Count(const FileOutcome& outcome, BatchCounts& counts) {
+  counts.warnings += outcome.warnings;
+  switch (outcome.status) {
+    case FileStatus::kConverted:
+      ++counts.converted;
+      if (outcome.warnings > 0) ++counts.converted_with_warnings;
+      break;
+    case FileStatus::kFailed:
+      ++counts.failed;
+      break;
+    case FileStatus::kSkipped:
+      ++counts.skipped;
+      break;
+  }
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+    text.replace(at, from.size(), to);
+    at += to.size();
+  }
+}
+
+// The scratch files stand for the standard streams: the detail lines and the
+// failure name them "-", as the user did.
+void NameStandardStreams(const PlannedFile& file, const FileTask& task, FileOutcome& outcome) {
+  for (const auto& [name, scratch] :
+       {std::pair(file.source, task.source), std::pair(file.destination, task.destination)}) {
+    if (name != kStandardStream) continue;
+    for (TranscriptLine& line : outcome.transcript) ReplaceAll(line.text, scratch, name);
+    if (outcome.failure_path == scratch) outcome.failure_path = name;
+  }
+}
+
+bool WriteReport(const std::string& path, const std::string& text) {
+  std::ofstream file(NativePath(path), std::ios::binary);
+  file << text;
+  file.close();
+  return static_cast<bool>(file);
 }
 
 }  // namespace
 
-int RunConvertCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-  CLI::App app("Converts a QV house design file into a CSV file of coded records.", kProgram);
-  Arguments arguments;
-  DefineOptions(app, arguments);
-  // CLI11 reads "--kinds=" as "--kinds" waiting for a value and would take
-  // SOURCE for it; pass the empty list explicitly instead.
-  std::vector<const char*> arguments_in(argv, argv + argc);
-  for (std::size_t i = 0; i < arguments_in.size(); ++i) {
-    if (std::string_view(arguments_in[i]) == "--kinds=") {
-      arguments_in[i] = "--kinds";
-      arguments_in.insert(arguments_in.begin() + static_cast<std::ptrdiff_t>(i) + 1, "");
+int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& streams) {
+  const auto start = std::chrono::steady_clock::now();
+  const ParsedCommand parsed = ParseCommandLine(argc, argv, streams.out, streams.err);
+  if (!parsed.options) return parsed.exit_status;
+  const CommandOptions& options = *parsed.options;
+  if (const auto message = EmptyName(options)) {
+    streams.err << *message << '\n';
+    return kExitUsageError;
+  }
+  PlanResult planned = PlanBatch(options);
+  if (!planned.error.empty()) return UsageError(streams.err, planned.error);
+  const BatchPlan& plan = planned.plan;
+
+  // The standard streams become scratch files: the run reads and writes
+  // files only, and a failed run sends nothing to standard output.
+  std::optional<ScratchFiles> scratch;
+  std::vector<FileTask> tasks;
+  for (const PlannedFile& file : plan.files) {
+    FileTask task{file.source, file.destination, file.skip};
+    if (file.source == kStandardStream || file.destination == kStandardStream) {
+      if (!scratch) scratch.emplace();
+      if (!scratch->ok()) {
+        streams.err << kProgram << ": no temporary folder to keep the standard streams in\n";
+        return kExitRunFailed;
+      }
     }
+    if (file.source == kStandardStream) {
+      task.source = scratch->File("standard-input.QV");
+      if (!CopyStreamToFile(streams.in, task.source, kSourceLimitBytes)) {
+        streams.err << kProgram << ": -: cannot keep standard input in a temporary file\n";
+        return kExitRunFailed;
+      }
+    }
+    if (file.destination == kStandardStream)
+      task.destination = scratch->File("standard-output.csv");
+    tasks.push_back(std::move(task));
   }
-  try {
-    app.parse(static_cast<int>(arguments_in.size()), arguments_in.data());
-  } catch (const CLI::ParseError& error) {
-    // Help and version end with status 0, everything else is a usage error.
-    return app.exit(error, out, err) == 0 ? kExitSuccess : kExitUsageError;
-  }
-  const std::optional<DataKindSet> kinds = ParseKinds(arguments.kinds);
-  if (!kinds) {
-    err << kProgram << ": unknown kind in --kinds=" << arguments.kinds
-        << " (known: basic, outline, columns, perimeter, rooms, roofs)\n";
-    return kExitUsageError;
-  }
-  const bool destination_given = app.count("--output") > 0;
-  if (!destination_given && !arguments.source.empty()) {
-    arguments.destination = DefaultDestination(arguments.source);
-  }
-  if (const auto message = EmptyNameMessage(arguments.source, arguments.destination)) {
-    err << *message << '\n';
-    return kExitUsageError;
-  }
-  std::error_code ignored;
-  if (!arguments.overwrite && std::filesystem::exists(arguments.destination, ignored)) {
-    err << kProgram << ": " << arguments.destination
-        << " exists; use --overwrite (-y) to replace it\n";
-    return kExitUsageError;
+  for (const std::string& folder : plan.folders_to_create) {
+    std::error_code ignored;  // a folder that cannot be made fails its runs, with their log
+    std::filesystem::create_directories(NativePath(folder), ignored);
   }
 
-  TerminalLogView view(out, err, arguments.quiet);
-  RunContext context(view);
-  context.source_file_path = arguments.source;
-  context.destination_file_path = arguments.destination;
-  return RunWithTranscript(context, *kinds) == 0 ? kExitSuccess : kExitRunFailed;
+  const bool csv_to_out = options.output == kStandardStream;
+  const PrintTargets targets{csv_to_out ? streams.err : streams.out, streams.err, csv_to_out,
+                             options.verbosity};
+  ProgressLine progress(
+      streams.err,
+      streams.err_is_terminal && plan.files.size() > 1 && options.verbosity != Verbosity::kQuiet,
+      plan.files.size());
+  BatchCounts counts;
+  std::vector<FileOutcome> outcomes;
+  RunInParallel(
+      tasks.size(), options.jobs,
+      [&](std::size_t index) { return ConvertFile(tasks[index], options.kinds); },
+      [&](std::size_t index, FileOutcome& outcome) {
+        progress.Wipe();
+        if (plan.files[index].destination == kStandardStream &&
+            outcome.status == FileStatus::kConverted &&
+            !CopyFileToStream(tasks[index].destination, streams.out)) {
+          streams.err << kProgram << ": -: the CSV could not be written to standard output\n";
+          outcome.status = FileStatus::kFailed;
+        }
+        NameStandardStreams(plan.files[index], tasks[index], outcome);
+        PrintOutcome(plan.files[index], outcome, targets);
+        Count(outcome, counts);
+        outcomes.push_back(std::move(outcome));
+      },
+      [&](std::size_t done) {
+        progress.Wipe();
+        progress.Show(done);
+      });
+  progress.Wipe();
+
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (plan.batch && options.verbosity != Verbosity::kQuiet) {
+    targets.transcript << SummaryLine(counts, seconds) << '\n' << std::flush;
+  }
+  int status = ExitStatusFor(counts, options.fail_on_warning);
+  if (options.report_path &&
+      !WriteReport(*options.report_path, JsonReport(plan.files, outcomes, counts, seconds))) {
+    streams.err << kProgram << ": " << *options.report_path << ": cannot write the report\n";
+    if (status == kExitSuccess || status == kExitWithWarnings) status = kExitRunFailed;
+  }
+  return status;
 }
 
 }  // namespace peltarix::cli

@@ -1,18 +1,23 @@
 #pragma once
 
+#include <istream>
 #include <ostream>
+
+#include "cli/exit_status.h"
 
 namespace peltarix::cli {
 
-// Exit statuses of peltarix-convert.
-enum ExitStatus : int {
-  kExitSuccess = 0,     // the CSV file was written
-  kExitRunFailed = 1,   // the run stopped; its log says why
-  kExitUsageError = 2,  // bad arguments, an empty file name, or a refused overwrite
+// The streams of the process, or string streams in tests.
+struct CommandStreams {
+  std::istream& in;   // the source when SOURCE is "-"
+  std::ostream& out;  // the transcripts, or the CSV bytes with "-o -"
+  std::ostream& err;  // problems; the transcripts with "-o -"
+  // Standard error is a terminal: a batch shows its progress there.
+  bool err_is_terminal = false;
 };
 
-// The whole command: parses `argv`, runs one conversion, prints the log on
-// `out` and problems on `err`; returns the exit status.
-int RunConvertCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+// The whole command: parses `argv`, plans and runs the conversions, prints
+// their transcripts and returns the exit status (see ExitStatus).
+int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& streams);
 
 }  // namespace peltarix::cli

@@ -1,9 +1,29 @@
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/convert_command.h"
+#include "platform/console_output.h"
 #include "platform/temp_file_cleanup.h"
+#include "platform/wide_arguments.h"
 
 int main(int argc, char** argv) {
+  using peltarix::ConsoleStream;
+  using peltarix::StandardStream;
   peltarix::InstallTempFileCleanup();
-  return peltarix::cli::RunConvertCommand(argc, argv, std::cout, std::cerr);
+  peltarix::PrepareStandardStreams();
+  // Arguments as UTF-8 on every system, so that file names in any script
+  // reach the core intact.
+  const std::vector<std::string> arguments = peltarix::Utf8Arguments(argc, argv);
+  std::vector<const char*> pointers;
+  for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
+  std::ostream& out = ConsoleStream(StandardStream::kOutput);
+  std::ostream& err = ConsoleStream(StandardStream::kError);
+  const peltarix::cli::CommandStreams streams{std::cin, out, err,
+                                              peltarix::IsTerminal(StandardStream::kError)};
+  const int status = peltarix::cli::RunConvertCommand(static_cast<int>(pointers.size()),
+                                                      pointers.data(), streams);
+  out.flush();
+  err.flush();
+  return status;
 }

@@ -75,10 +75,14 @@ FailureReason ReasonFromErrno(int error_number) {
     case ENFILE:
       return FailureReason::kTooManyOpenFiles;
     case EBUSY:
+#ifdef ETXTBSY
     case ETXTBSY:
+#endif
       return FailureReason::kBusy;
+#ifdef ELOOP
     case ELOOP:
       return FailureReason::kLinkLoop;
+#endif
     case EIO:
       return FailureReason::kDeviceError;
     case EINVAL:
@@ -95,9 +99,10 @@ FailureReason ReasonFromErrno(int error_number) {
 }
 
 FailureReason ReasonFromErrorCode(const std::error_code& error) {
-  if (error.category() == std::generic_category() || error.category() == std::system_category()) {
-    return ReasonFromErrno(error.value());
-  }
+  // The portable condition: on Windows a system error is a Win32 code, which
+  // the library maps to its errno equivalent here.
+  const std::error_condition condition = error.default_error_condition();
+  if (condition.category() == std::generic_category()) return ReasonFromErrno(condition.value());
   return FailureReason::kUnknown;
 }
 

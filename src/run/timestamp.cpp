@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/local_time.h"
+
 namespace peltarix {
 namespace {
 
@@ -15,9 +17,7 @@ std::string TwoDigits(int value) {
 std::optional<std::tm> SystemLocalTime() {
   const std::time_t now = std::time(nullptr);
   if (now == static_cast<std::time_t>(-1)) return std::nullopt;
-  std::tm local{};
-  if (localtime_r(&now, &local) == nullptr) return std::nullopt;
-  return local;
+  return LocalTime(now);
 }
 
 std::optional<std::string> FormatTimestamp(TimestampForm form, const LocalClock& clock) {

@@ -1,9 +1,8 @@
 #include "source/c_numbers.h"
 
-#include <locale.h>
+#include <charconv>
 #include <climits>
-#include <cstdint>
-#include <cstdlib>
+#include <cmath>
 #include <string>
 
 namespace peltarix {
@@ -11,73 +10,6 @@ namespace {
 
 bool IsCSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// The "C" locale, created once: strtod would otherwise follow the process
-// locale and stop at "." in a locale whose decimal separator is ",".
-locale_t CLocale() {
-  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return c_locale;
-}
-
-// Exact powers of ten: every one up to 10^22 is a double.
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// The common short numbers without strtod: a significand below 2^53 and a
-// power of ten up to 10^22 are both exact doubles, so one multiplication or
-// division rounds correctly, giving strtod's result. False when the number
-// is outside that range. Text is the number as scanned (sign, digits,
-// optional point and exponent), nothing else.
-bool ReadShortDecimal(std::string_view text, double& value) {
-  std::size_t pos = 0;
-  const bool negative = text[0] == '-';
-  if (text[0] == '-' || text[0] == '+') ++pos;
-  std::uint64_t significand = 0;
-  int digits = 0;
-  int exponent = 0;
-  const auto read_digits = [&](bool fraction) {
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-      if (significand == 0 && text[pos] == '0') {
-        if (fraction) --exponent;  // leading zeros add no significant digit
-        continue;
-      }
-      if (++digits > 15) return;
-      significand = significand * 10 + static_cast<std::uint64_t>(text[pos] - '0');
-      if (fraction) --exponent;
-    }
-  };
-  read_digits(false);
-  if (digits > 15) return false;
-  if (pos < text.size() && text[pos] == '.') {
-    ++pos;
-    read_digits(true);
-    if (digits > 15) return false;
-  }
-  if (pos < text.size()) {  // the exponent, complete as scanned
-    ++pos;
-    bool negative_exponent = false;
-    if (text[pos] == '+' || text[pos] == '-') negative_exponent = text[pos++] == '-';
-    int written = 0;
-    for (; pos < text.size(); ++pos) {
-      written = written * 10 + (text[pos] - '0');
-      if (written > 400) return false;
-    }
-    exponent += negative_exponent ? -written : written;
-  }
-  double result = static_cast<double>(significand);
-  if (significand == 0) {
-    // zero whatever the exponent
-  } else if (exponent >= 0 && exponent <= 22) {
-    result *= kPowersOfTen[exponent];
-  } else if (exponent < 0 && exponent >= -22) {
-    result /= kPowersOfTen[-exponent];
-  } else {
-    return false;
-  }
-  value = negative ? -result : result;
-  return true;
 }
 
 }  // namespace
@@ -104,8 +36,8 @@ int Atoi(std::string_view text) {
 }
 
 double Atof(std::string_view text) {
-  // Only the decimal form is handed to strtod, which would also take hex
-  // numbers, "inf" and "nan": a coordinate of "nan" must not reach the CSV.
+  // Only the decimal form is read: strtod would also take hex numbers,
+  // "inf" and "nan", and a coordinate of "nan" must not reach the CSV.
   const std::size_t end = std::min(text.find('\0'), text.size());
   const auto is_digit = [&](std::size_t pos) {
     return pos < end && text[pos] >= '0' && text[pos] <= '9';
@@ -113,25 +45,50 @@ double Atof(std::string_view text) {
   std::size_t start = 0;
   while (start < end && IsCSpace(text[start])) ++start;
   std::size_t pos = start;
+  const bool negative = pos < end && text[pos] == '-';
   if (pos < end && (text[pos] == '+' || text[pos] == '-')) ++pos;
+  const std::size_t unsigned_start = pos;
   std::size_t digits = 0;
-  for (; is_digit(pos); ++pos) ++digits;
+  // How many places left of the point the first significant digit stands
+  // (right of it when negative); with the exponent it tells an overflow
+  // from an underflow.
+  long magnitude = 0;
+  bool significant = false;
+  for (; is_digit(pos); ++pos) {
+    ++digits;
+    significant = significant || text[pos] != '0';
+    if (significant) ++magnitude;
+  }
   if (pos < end && text[pos] == '.') {
-    for (++pos; is_digit(pos); ++pos) ++digits;
+    for (++pos; is_digit(pos); ++pos) {
+      ++digits;
+      if (!significant && text[pos] == '0') --magnitude;
+      significant = significant || text[pos] != '0';
+    }
   }
   if (digits == 0) return 0.0;
+  int exponent_value = 0;
   if (pos < end && (text[pos] == 'e' || text[pos] == 'E')) {
     std::size_t exponent = pos + 1;
     if (exponent < end && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
     if (is_digit(exponent)) {
+      exponent_value = Atoi(text.substr(pos + 1, end - pos - 1));
       pos = exponent;
       while (is_digit(pos)) ++pos;
     }
   }
+  // from_chars is locale-free, exact, and part of the program itself, so
+  // every system reads the same bits; it takes no "+" and leaves overflow
+  // and underflow to the caller.
   double value = 0.0;
-  if (ReadShortDecimal(text.substr(start, pos - start), value)) return value;
-  const std::string number(text.substr(start, pos - start));
-  return strtod_l(number.c_str(), nullptr, CLocale());
+  const std::errc error =
+      std::from_chars(text.data() + unsigned_start, text.data() + pos, value).ec;
+  if (error == std::errc::result_out_of_range) {
+    // Past the largest double strtod gives HUGE_VAL, below the smallest 0.
+    const long long power = static_cast<long long>(magnitude) + exponent_value;
+    value = power > 0 ? HUGE_VAL : 0.0;
+  }
+  return negative ? -value : value;
 }
 
 }  // namespace peltarix

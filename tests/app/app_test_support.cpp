@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <stdexcept>
 
 namespace peltarix::testing {
@@ -46,7 +48,10 @@ QByteArray HouseSource(const QByteArray& main_structure) {
 }  // namespace
 
 DialogSeams ScriptedUser::Seams() {
-  return {[this](QWidget*, const QString& text) { notices.append(text); },
+  return {[this](QWidget*, const QString& text, NoticeIcon icon) {
+            notices.append(text);
+            notice_icons.push_back(icon);
+          },
           [this](QWidget*, const FileRequest& request) -> std::optional<QString> {
             file_requests.push_back(request);
             if (file_answers.empty()) return std::nullopt;
@@ -66,6 +71,14 @@ bool PaintCounter::eventFilter(QObject* watched, QEvent* event) {
 QByteArray OneStoreyHouseSource() { return HouseSource("WOOD"); }
 
 QByteArray ConcreteHouseSource() { return HouseSource("RC"); }
+
+void UseFreshSettings() {
+  static QTemporaryDir folder;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+  QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("PELTARIX"),
+            QStringLiteral("peltarix"))
+      .clear();
+}
 
 void WriteFileBytes(const QString& path, const QByteArray& bytes) {
   QFile file(path);

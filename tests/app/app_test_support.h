@@ -19,6 +19,7 @@ class ScriptedUser {
   DialogSeams Seams();
 
   QStringList notices;
+  std::vector<NoticeIcon> notice_icons;
   std::vector<FileRequest> file_requests;
   std::deque<std::optional<QString>> file_answers;
 };
@@ -39,6 +40,11 @@ class PaintCounter : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+// Points the window's remembered settings at an empty file in a temporary
+// folder of the test process, so that no test reads or changes the user's
+// own settings and each test starts from nothing. Call it before each test.
+void UseFreshSettings();
 
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
 QByteArray ReadFileBytes(const QString& path);

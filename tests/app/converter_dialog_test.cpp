@@ -31,6 +31,8 @@ class ConverterDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { testing::UseFreshSettings(); }
+
   void StartsWithAllKindsTickedAndBothFieldsEmpty() {
     testing::ScriptedUser user;
     ConverterDialog dialog(user.Seams());
@@ -96,8 +98,10 @@ class ConverterDialogTest : public QObject {
     testing::ScriptedUser user;
     ConverterDialog dialog(user.Seams());
     dialog.source_edit()->setText(QStringLiteral("/nowhere/house.QV"));
+    dialog.destination_edit()->clear();
     dialog.execute_button()->click();
     QCOMPARE(user.notices, QStringList{kEmptyDestinationNotice});
+    QCOMPARE(user.notice_icons, std::vector<NoticeIcon>{NoticeIcon::kWarning});
     QCOMPARE(dialog.log_list()->count(), 0);
   }
 
@@ -129,19 +133,20 @@ class ConverterDialogTest : public QObject {
     QVERIFY(request.must_exist);
   }
 
-  // The destination usually does not exist yet; the chooser must take a new
-  // name as typed.
-  void BrowseDestinationTakesANameThatDoesNotExistYet() {
+  // The destination usually does not exist yet: a save dialog takes a new
+  // name, adds ".csv" to a bare one and asks before replacing a file.
+  void BrowseDestinationAsksWithASaveDialog() {
     testing::ScriptedUser user;
-    user.file_answers.push_back(QStringLiteral("/data/out/new_name"));
+    user.file_answers.push_back(QStringLiteral("/data/out/new_name.csv"));
     ConverterDialog dialog(user.Seams());
     dialog.browse_destination_button()->click();
-    QCOMPARE(dialog.destination_edit()->text(), QStringLiteral("/data/out/new_name"));
+    QCOMPARE(dialog.destination_edit()->text(), QStringLiteral("/data/out/new_name.csv"));
     const FileRequest& request = user.file_requests.front();
     QCOMPARE(request.title, QStringLiteral("変換先CSVファイル指定"));
     QCOMPARE(request.filters,
              (QStringList{QStringLiteral("CSVﾌｧｲﾙ(*.CSV)"), QStringLiteral("すべて(*.*)")}));
     QVERIFY(!request.must_exist);
+    QCOMPARE(request.default_suffix, QStringLiteral("csv"));
   }
 
   void CancelledBrowseLeavesTheFieldAsItWas() {

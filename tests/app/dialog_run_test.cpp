@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,9 +37,19 @@ struct DialogOnFiles {
     dialog.destination_edit()->setText(destination);
   }
 
+  // Runs and returns the transcript after its first line, which must name
+  // the two files as they stand in the fields.
   QStringList Run() {
     dialog.execute_button()->click();
-    return dialog.log_list()->Lines();
+    QStringList lines = dialog.log_list()->Lines();
+    const QString heading =
+        QStringLiteral("QVファイル：%1 → CSVファイル：%2")
+            .arg(dialog.source_edit()->text(), dialog.destination_edit()->text());
+    if (lines.isEmpty() || lines.front() != heading) {
+      return {QStringLiteral("first line is not the heading: ") + lines.value(0)};
+    }
+    lines.removeFirst();
+    return lines;
   }
 };
 
@@ -54,6 +65,8 @@ class DialogRunTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { testing::UseFreshSettings(); }
+
   void RunWritesTheCsvAndLeavesTheWholeTranscriptInTheList() {
     DialogOnFiles window(testing::OneStoreyHouseSource());
     const QStringList lines = window.Run();
@@ -141,6 +154,20 @@ class DialogRunTest : public QObject {
     QVERIFY2(
         counter.paints >= lines.size(),
         qPrintable(QStringLiteral("%1 paints for %2 lines").arg(counter.paints).arg(lines.size())));
+  }
+
+  // More lines than the list shows: the count and result lines at the end
+  // must be in view when the run is over, without the user scrolling.
+  void LastLineIsInViewAfterARunWithWarnings() {
+    DialogOnFiles window(testing::OneStoreyHouseSource());
+    window.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window.dialog));
+    const QStringList lines = window.Run();
+    QVERIFY(CountStartingWith(lines, QStringLiteral("WARNING！ ")) > 0);
+    LogListView& list = *window.dialog.log_list();
+    QVERIFY(list.verticalScrollBar()->maximum() > 0);
+    QCOMPARE(list.verticalScrollBar()->value(), list.verticalScrollBar()->maximum());
+    QVERIFY(list.viewport()->rect().contains(list.visualItemRect(list.item(list.count() - 1))));
   }
 };
 

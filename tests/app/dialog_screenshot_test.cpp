@@ -32,6 +32,8 @@ class DialogScreenshotTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { testing::UseFreshSettings(); }
+
   void MainWindowIsRenderedToAPng() {
     QTemporaryDir directory;
     const QString source = directory.filePath(QStringLiteral("house.QV"));

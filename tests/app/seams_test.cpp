@@ -2,7 +2,10 @@
 // open box or file dialog and plays the user's part.
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -29,10 +32,13 @@ void AnswerWhenShown(std::function<void(T*)> answer) {
   });
 }
 
-FileRequest DestinationRequest() {
-  return {QStringLiteral("変換先CSVファイル指定"),
-          {QStringLiteral("CSVﾌｧｲﾙ(*.CSV)"), QStringLiteral("すべて(*.*)")},
-          false};
+FileRequest DestinationRequest(const QString& directory = {}) {
+  return {.title = QStringLiteral("変換先CSVファイル指定"),
+          .filters = {QStringLiteral("CSVﾌｧｲﾙ(*.CSV)"), QStringLiteral("すべて(*.*)")},
+          .must_exist = false,
+          .directory = directory,
+          .proposed_name = {},
+          .default_suffix = QStringLiteral("csv")};
 }
 
 }  // namespace
@@ -41,19 +47,23 @@ class SeamsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void NoticeHasTheProgramsCaptionAndOnlyOk() {
+  void NoticeHasTheProgramsCaptionTheMatchingIconAndOnlyOk() {
     QString caption;
     QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     AnswerWhenShown<QMessageBox>([&](QMessageBox* box) {
       caption = box->windowTitle();
       text = box->text();
+      icon = box->icon();
       buttons = box->standardButtons();
       box->button(QMessageBox::Ok)->click();
     });
-    InteractiveSeams().notice(nullptr, QStringLiteral("変換元QVﾌｧｲﾙ名を指定してください。"));
+    InteractiveSeams().notice(nullptr, QStringLiteral("変換元QVﾌｧｲﾙ名を指定してください。"),
+                              NoticeIcon::kWarning);
     QCOMPARE(caption, QStringLiteral("PELTARIX"));
     QCOMPARE(text, QStringLiteral("変換元QVﾌｧｲﾙ名を指定してください。"));
+    QCOMPARE(icon, QMessageBox::Warning);
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
   }
 
@@ -62,33 +72,45 @@ class SeamsTest : public QObject {
     QVERIFY(!InteractiveSeams().choose_file(nullptr, DestinationRequest()).has_value());
   }
 
-  // The destination chooser is an open dialog that still takes a new name
-  // as typed: no overwrite question and no extension added.
-  void DestinationChooserTakesANewNameAsTyped() {
+  // The destination chooser is a save dialog: a name typed without an
+  // extension gets ".csv", and replacing a file is confirmed.
+  void DestinationChooserIsASaveDialogThatAddsTheExtension() {
     QTemporaryDir directory;
-    const QString typed = directory.filePath(QStringLiteral("result"));
     QString title;
     QStringList filters;
-    bool asks_overwrite = true;
-    QString suffix = QStringLiteral("unset");
+    bool asks_overwrite = false;
     AnswerWhenShown<QFileDialog>([&](QFileDialog* dialog) {
       title = dialog->windowTitle();
       filters = dialog->nameFilters();
       asks_overwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-      suffix = dialog->defaultSuffix();
-      QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
-      QCOMPARE(dialog->fileMode(), QFileDialog::AnyFile);
-      dialog->selectFile(typed);
+      QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+      QCOMPARE(dialog->directory().absolutePath(), QDir(directory.path()).absolutePath());
+      dialog->selectFile(QStringLiteral("result"));
       static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides accept()
     });
     const std::optional<QString> chosen =
-        InteractiveSeams().choose_file(nullptr, DestinationRequest());
+        InteractiveSeams().choose_file(nullptr, DestinationRequest(directory.path()));
     QCOMPARE(title, QStringLiteral("変換先CSVファイル指定"));
-    QCOMPARE(filters, DestinationRequest().filters);
-    QVERIFY(!asks_overwrite);
-    QVERIFY(suffix.isEmpty());
+    QCOMPARE(filters, DestinationRequest(directory.path()).filters);
+    QVERIFY(asks_overwrite);
     QVERIFY(chosen.has_value());
-    QCOMPARE(*chosen, typed);
+    QCOMPARE(*chosen, directory.filePath(QStringLiteral("result.csv")));
+  }
+
+  // "*.*" stands for every file: names without a dot must be listed too.
+  void EveryFileFilterListsNamesWithoutADot() {
+    QStringList filters_in_use;
+    AnswerWhenShown<QFileDialog>([&](QFileDialog* dialog) {
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      QVERIFY(types != nullptr);
+      types->setCurrentIndex(1);
+      emit types->activated(1);
+      emit types->textActivated(types->currentText());
+      filters_in_use = dialog->findChild<QFileSystemModel*>()->nameFilters();
+      dialog->reject();
+    });
+    InteractiveSeams().choose_file(nullptr, DestinationRequest(QDir::tempPath()));
+    QCOMPARE(filters_in_use, QStringList{QStringLiteral("*")});
   }
 
   void SourceChooserWantsAnExistingFile() {

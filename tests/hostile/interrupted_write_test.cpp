@@ -75,8 +75,8 @@ TEST(InterruptedWriteTest, FailedWriteKeepsTheEarlierCsvAndNamesTheReason) {
   const testing::TempDir dir;
   const std::string destination = dir.File("sample.csv");
   WriteBytes(destination, kEarlierCsv);
-  testing::ConvertChild child({"-y", testing::SamplePath(), "-o", destination}, dir.File("log.txt"),
-                              std::nullopt, 2048);
+  testing::ConvertChild child({"-v", "-y", testing::SamplePath(), "-o", destination},
+                              dir.File("log.txt"), std::nullopt, 2048);
   const int status = child.Wait();
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1);

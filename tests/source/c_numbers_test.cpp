@@ -62,9 +62,24 @@ TEST(AtofTest, NamesAndHexFormsReadAsTheirDecimalPrefix) {
     std::string_view text;
     double value;
   } cases[] = {
-      {"nan", 0.0},       {"NAN(1)", 0.0},     {" -nan", 0.0},        {"inf", 0.0},
-      {"-Infinity", 0.0}, {"0x10", 0.0},       {"0X1p4", 0.0},        {"-0x1.8", -0.0},
-      {"12inf", 12.0},    {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}, {"1e-999", 0.0},
+      {"nan", 0.0},
+      {"NAN(1)", 0.0},
+      {" -nan", 0.0},
+      {"inf", 0.0},
+      {"-Infinity", 0.0},
+      {"0x10", 0.0},
+      {"0X1p4", 0.0},
+      {"-0x1.8", -0.0},
+      {"12inf", 12.0},
+      {"1e999", HUGE_VAL},
+      {"-1e999", -HUGE_VAL},
+      {"1e-999", 0.0},
+      // Leading zeros and the exponent together tell overflow from underflow.
+      {"0.001e312", HUGE_VAL},
+      {"0.0001e312", 1e308},
+      {"123456e-330", 0.0},
+      {"-0.0e999", -0.0},
+      {"+2.5e+1", 25.0},
   };
   for (const auto& c : cases) {
     const double value = Atof(c.text);

@@ -17,6 +17,16 @@ struct CliResult {
 // argument, quoted for the shell), capturing standard output and error.
 CliResult RunConvertBinary(const std::vector<std::string>& arguments);
 
+// Runs the built peltarix-convert with a standard output whose reader has
+// already gone; `out` stays empty. The exit status is -1 when a signal ended
+// the process.
+CliResult RunConvertBinaryIntoClosedPipe(const std::vector<std::string>& arguments);
+
+// The command in-process: RunConvertCommand with `stdin_bytes` as standard
+// input and string streams for standard output and error.
+CliResult RunConvertInProcess(const std::vector<std::string>& arguments,
+                              const std::string& stdin_bytes = "", bool err_is_terminal = false);
+
 // The path of examples/sample.QV in the source tree.
 std::string SamplePath();
 

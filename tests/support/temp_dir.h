@@ -6,6 +6,8 @@
 #include <random>
 #include <string>
 
+#include "platform/native_path.h"
+
 namespace peltarix::testing {
 
 // A fresh directory under the system's temporary directory, removed with
@@ -25,7 +27,8 @@ class TempDir {
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  // A UTF-8 path, as the program's paths are.
+  std::string File(const std::string& name) const { return Utf8Path(path_ / NativePath(name)); }
   const std::filesystem::path& path() const { return path_; }
 
  private:
@@ -33,11 +36,11 @@ class TempDir {
 };
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
+  std::ofstream(NativePath(path), std::ios::binary) << bytes;
 }
 
 inline std::string ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(NativePath(path), std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 

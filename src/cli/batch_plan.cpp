@@ -1,0 +1,176 @@
+#include "cli/batch_plan.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "platform/native_path.h"
+
+namespace peltarix::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FoundSource {
+  std::string path;
+  // Relative to the folder it was found in, so that -r keeps sub-folders
+  // apart in the output folder; empty for a source named directly.
+  fs::path relative;
+};
+
+bool IsDesignFile(const fs::path& path) {
+  std::string extension = Utf8Path(path.extension());
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+  return extension == ".qv";
+}
+
+// The *.QV files of `folder` (any case), sorted so that a batch's order does
+// not depend on the file system's.
+std::vector<FoundSource> DesignFilesIn(const fs::path& folder, bool recursive) {
+  std::vector<FoundSource> found;
+  std::error_code error;
+  auto visit = [&](const fs::directory_entry& entry) {
+    std::error_code ignored;
+    if (entry.is_regular_file(ignored) && IsDesignFile(entry.path())) {
+      found.push_back({Utf8Path(entry.path()), entry.path().lexically_relative(folder)});
+    }
+  };
+  const auto options = fs::directory_options::skip_permission_denied;
+  if (recursive) {
+    for (fs::recursive_directory_iterator it(folder, options, error), end; !error && it != end;
+         it.increment(error)) {
+      visit(*it);
+    }
+  } else {
+    for (fs::directory_iterator it(folder, options, error), end; !error && it != end;
+         it.increment(error)) {
+      visit(*it);
+    }
+  }
+  std::sort(found.begin(), found.end(),
+            [](const FoundSource& a, const FoundSource& b) { return a.path < b.path; });
+  return found;
+}
+
+bool Exists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(NativePath(path), error));
+}
+
+bool IsFolder(const std::string& path) {
+  std::error_code error;
+  return fs::is_directory(NativePath(path), error);
+}
+
+// A device, FIFO or socket such as /dev/stdin: it has no folder of its own
+// that a CSV could be written next to.
+bool IsSpecialFile(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(NativePath(path), error);
+  return fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
+}
+
+std::string CsvIn(const std::string& folder, const FoundSource& source) {
+  fs::path name = source.relative.empty() ? NativePath(source.path).filename() : source.relative;
+  name.replace_extension(".csv");
+  return Utf8Path(NativePath(folder) / name);
+}
+
+std::string CollisionKey(const std::string& destination) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(NativePath(destination), error);
+  return Utf8Path((error ? NativePath(destination) : absolute).lexically_normal());
+}
+
+}  // namespace
+
+PlanResult PlanBatch(const CommandOptions& options) {
+  PlanResult result;
+  BatchPlan& plan = result.plan;
+  const auto& sources = options.sources;
+  const bool reads_stdin =
+      std::find(sources.begin(), sources.end(), kStandardStream) != sources.end();
+  if (reads_stdin && sources.size() > 1) {
+    result.error = "- (standard input) must be the only SOURCE";
+    return result;
+  }
+
+  std::vector<FoundSource> found;
+  plan.batch = sources.size() > 1;
+  for (const std::string& source : sources) {
+    if (source != kStandardStream && IsFolder(source)) {
+      plan.batch = true;
+      std::vector<FoundSource> in_folder = DesignFilesIn(NativePath(source), options.recursive);
+      if (in_folder.empty()) {
+        result.error = source + ": no *.QV files in this folder" +
+                       (options.recursive ? "" : " (use -r for its sub-folders)");
+        return result;
+      }
+      found.insert(found.end(), in_folder.begin(), in_folder.end());
+    } else {
+      found.push_back({source, {}});
+    }
+  }
+
+  const bool to_stdout = options.output == kStandardStream;
+  if (to_stdout && plan.batch) {
+    result.error = "-o - writes one CSV: give a single SOURCE file";
+    return result;
+  }
+  // With one file, -o names the CSV unless it names a folder (an existing
+  // one, or one written with a trailing slash).
+  const bool output_folder =
+      options.output && !to_stdout &&
+      (plan.batch || IsFolder(*options.output) || options.output->ends_with('/'));
+  if (output_folder) {
+    if (Exists(*options.output) && !IsFolder(*options.output)) {
+      result.error = *options.output + ": not a folder; with several sources -o names a folder";
+      return result;
+    }
+    plan.folders_to_create.push_back(*options.output);
+  }
+
+  std::map<std::string, std::string> source_by_destination;
+  for (const FoundSource& source : found) {
+    PlannedFile file{source.path, {}, false};
+    const bool from_stdin = source.path == kStandardStream;
+    if (!options.output || output_folder) {
+      if (from_stdin) {
+        result.error = "- (standard input) needs -o FILE or -o -";
+        return result;
+      }
+      if (!options.output && IsSpecialFile(source.path)) {
+        result.error = source.path +
+                       ": not a regular file, so there is no folder to write its "
+                       "CSV next to; name the CSV with -o";
+        return result;
+      }
+    }
+    if (output_folder) {
+      file.destination = CsvIn(*options.output, source);
+      const std::string folder = Utf8Path(NativePath(file.destination).parent_path());
+      if (plan.folders_to_create.back() != folder) plan.folders_to_create.push_back(folder);
+    } else {
+      file.destination = options.output ? *options.output : DefaultDestination(source.path);
+    }
+    if (file.destination != kStandardStream) {
+      const auto [it, inserted] =
+          source_by_destination.emplace(CollisionKey(file.destination), source.path);
+      if (!inserted) {
+        result.error = it->second + " and " + source.path + " would both write " +
+                       file.destination + "; nothing was converted";
+        return result;
+      }
+      file.skip = !options.overwrite && Exists(file.destination);
+      if (file.skip && !plan.batch) {
+        result.error = file.destination + " exists; use --overwrite (-y) to replace it";
+        return result;
+      }
+    }
+    plan.files.push_back(std::move(file));
+  }
+  return result;
+}
+
+}  // namespace peltarix::cli

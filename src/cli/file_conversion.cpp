@@ -1,0 +1,47 @@
+#include "cli/file_conversion.h"
+
+#include <chrono>
+
+#include "cli/captured_log.h"
+#include "conversion/transcript.h"
+#include "run/run_context.h"
+
+namespace peltarix::cli {
+namespace {
+
+// The record code is the first field of every record line, in quotes.
+std::map<std::string, int> RecordsByCode(const std::vector<std::string>& lines) {
+  std::map<std::string, int> records;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    const std::size_t end = line.find('"', 1);
+    if (line.starts_with('"') && end != std::string::npos) ++records[line.substr(1, end - 1)];
+  }
+  return records;
+}
+
+}  // namespace
+
+FileOutcome ConvertFile(const FileTask& task, const DataKindSet& kinds) {
+  FileOutcome outcome;
+  if (task.skip) return outcome;
+  const auto start = std::chrono::steady_clock::now();
+  CapturedLog log;
+  RunContext context(log);
+  context.source_file_path = task.source;
+  context.destination_file_path = task.destination;
+  const int status = RunWithTranscript(context, kinds);
+  outcome.status = status == 0 ? FileStatus::kConverted : FileStatus::kFailed;
+  outcome.transcript = std::move(log.lines());
+  outcome.errors = context.log.error_count();
+  outcome.warnings = context.log.warning_count();
+  if (status == 0) outcome.records = RecordsByCode(context.output_lines);
+  if (context.last_file_failure) {
+    outcome.failure_path = context.last_file_failure->path;
+    outcome.failure_reason = context.last_file_failure->reason_text();
+  }
+  outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return outcome;
+}
+
+}  // namespace peltarix::cli

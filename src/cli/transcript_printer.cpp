@@ -1,0 +1,67 @@
+#include "cli/transcript_printer.h"
+
+#include "conversion/file_heading.h"
+#include "run/number_format.h"
+
+namespace peltarix::cli {
+namespace {
+
+constexpr const char* kProgram = "peltarix-convert";
+
+std::string_view ShownName(const std::string& name, std::string_view stream_name) {
+  return name == kStandardStream ? stream_name : std::string_view(name);
+}
+
+bool Shown(LineSeverity severity, Verbosity verbosity) {
+  if (verbosity == Verbosity::kQuiet) return false;
+  return severity != LineSeverity::kDetail || verbosity == Verbosity::kVerbose;
+}
+
+bool CopiedToErr(LineSeverity severity, const PrintTargets& targets) {
+  const bool quiet = targets.verbosity == Verbosity::kQuiet;
+  // A transcript already on standard error needs no copies there.
+  if (targets.transcript_on_err && !quiet) return false;
+  return severity == LineSeverity::kError || (severity == LineSeverity::kWarning && !quiet);
+}
+
+std::string Plural(int count, const char* word) {
+  return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome,
+                  const PrintTargets& targets) {
+  if (outcome.status == FileStatus::kSkipped) {
+    targets.err << kProgram << ": " << file.destination
+                << " exists; skipped (use --overwrite (-y) to replace it)\n";
+    targets.err.flush();
+    return;
+  }
+  if (targets.verbosity != Verbosity::kQuiet) {
+    targets.transcript << FileHeadingLine(ShownName(file.source, "標準入力"),
+                                          ShownName(file.destination, "標準出力"))
+                       << '\n';
+  }
+  for (const TranscriptLine& line : outcome.transcript) {
+    if (Shown(line.severity, targets.verbosity)) targets.transcript << line.text << '\n';
+  }
+  targets.transcript.flush();
+  for (const TranscriptLine& line : outcome.transcript) {
+    if (CopiedToErr(line.severity, targets))
+      targets.err << file.source << ": " << line.text << '\n';
+  }
+  if (!outcome.failure_path.empty()) {
+    targets.err << kProgram << ": " << outcome.failure_path << ": " << outcome.failure_reason
+                << '\n';
+  }
+  targets.err.flush();
+}
+
+std::string SummaryLine(const BatchCounts& counts, double seconds) {
+  return Plural(counts.converted, "file") + " converted, " + std::to_string(counts.failed) +
+         " failed, " + std::to_string(counts.skipped) + " skipped, " +
+         Plural(counts.warnings, "warning") + ", " + FormatFixed(seconds, 2) + " s";
+}
+
+}  // namespace peltarix::cli
