@@ -11,8 +11,8 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenchmark-dev \
-            libcli11-dev nlohmann-json3-dev libboost-dev qt6-base-dev qt6-translations-l10n \
-            fonts-ipafont-gothic valgrind
+            libcli11-dev nlohmann-json3-dev libboost-dev qt6-base-dev qt6-svg-dev \
+            qt6-translations-l10n fonts-ipafont-gothic libxml2-utils valgrind
 # The Windows build: MinGW-w64 cross compiler, Wine and a virtual display for
 # its checks.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool \

@@ -7,8 +7,8 @@ src=${1:?usage: check_include_layers.sh SRC_DIR}
 rank() {
   case $1 in
     platform) echo 0 ;; source) echo 1 ;; geometry) echo 2 ;; run) echo 3 ;;
-    records) echo 4 ;; conversion) echo 5 ;; preview) echo 6 ;;
-    cli | app | win) echo 7 ;; *) echo -1 ;;
+    records) echo 4 ;; conversion) echo 5 ;; preview) echo 6 ;; preview_window) echo 7 ;;
+    cli | app | win) echo 8 ;; *) echo -1 ;;
   esac
 }
 

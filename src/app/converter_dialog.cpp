@@ -27,6 +27,8 @@
 #include "app/log_list_view.h"
 #include "conversion/file_heading.h"
 #include "conversion/transcript.h"
+#include "preview/preview_file.h"
+#include "preview_window/preview_window.h"
 #include "run/run_context.h"
 
 namespace peltarix {
@@ -44,6 +46,7 @@ constexpr TemplatePlace kDestinationLabel{13, 41, 65, 9};
 constexpr TemplatePlace kDestinationEdit{82, 37, 170, 15};
 constexpr TemplatePlace kBrowseDestination{258, 38, 24, 15};
 constexpr TemplatePlace kKindsGroup{11, 63, 230, 87};
+constexpr TemplatePlace kPreview{244, 114, 52, 16};
 constexpr TemplatePlace kExecute{244, 134, 52, 16};
 constexpr TemplatePlace kLogList{11, 161, 285, 87};
 constexpr TemplatePlace kClose{244, 254, 52, 16};
@@ -125,6 +128,7 @@ ConverterDialog::ConverterDialog(DialogSeams seams, QWidget* parent)
   connect(browse_destination_button_, &QPushButton::clicked, this,
           &ConverterDialog::OnBrowseDestination);
   connect(execute_button_, &QPushButton::clicked, this, &ConverterDialog::OnExecute);
+  connect(preview_button_, &QPushButton::clicked, this, &ConverterDialog::OnPreview);
   connect(log_list_->save_action(), &QAction::triggered, this, &ConverterDialog::OnSaveLog);
   connect(close_button_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -166,6 +170,9 @@ void ConverterDialog::BuildControls() {
     kind_boxes_[kind] = box;
   }
 
+  preview_button_ = new QPushButton(QStringLiteral("プレビュー"), this);
+  place(preview_button_, kPreview, kMoveRight);
+  preview_button_->setEnabled(false);
   execute_button_ = new QPushButton(QStringLiteral("実行"), this);
   place(execute_button_, kExecute, kMoveRight);
   log_list_ = new LogListView(this);
@@ -283,7 +290,23 @@ void ConverterDialog::OnExecute() {
   RunContext context(log);
   context.source_file_path = source_path;
   context.destination_file_path = destination_path;
-  RunWithTranscript(context, CheckedKinds());
+  PerimeterBlocks blocks;
+  context.perimeter_blocks = &blocks;
+  preview_button_->setEnabled(false);
+  if (RunWithTranscript(context, CheckedKinds()) != 0) return;
+  preview_model_ = PlanOfRun(context, blocks);
+  preview_svg_ = RenderRunPreview(context, blocks);
+  // Saved pictures go beside the CSV file by default.
+  const QFileInfo destination(destination_text);
+  preview_base_path_ = destination.dir().filePath(destination.completeBaseName());
+  preview_button_->setEnabled(true);
+}
+
+void ConverterDialog::OnPreview() {
+  auto* window = new PreviewWindow(
+      QByteArray(preview_svg_.data(), static_cast<qsizetype>(preview_svg_.size())), preview_model_,
+      preview_base_path_, InteractiveSavePathChooser(), this);
+  window->show();
 }
 
 void ConverterDialog::RememberFolders(const QString& source, const QString& destination) {

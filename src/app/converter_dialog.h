@@ -8,6 +8,7 @@
 #include "app/dialog_settings.h"
 #include "app/seams.h"
 #include "conversion/data_kinds.h"
+#include "preview/plan_model.h"
 
 class QAction;
 class QCheckBox;
@@ -41,6 +42,7 @@ class ConverterDialog : public QDialog {
   QGroupBox* kinds_group() const { return kinds_group_; }
   QCheckBox* kind_box(int index) const { return kind_boxes_.at(static_cast<std::size_t>(index)); }
   QPushButton* execute_button() const { return execute_button_; }
+  QPushButton* preview_button() const { return preview_button_; }
   LogListView* log_list() const { return log_list_; }
   QPushButton* close_button() const { return close_button_; }
   QAction* about_action() const { return about_action_; }
@@ -60,6 +62,8 @@ class ConverterDialog : public QDialog {
   void OnBrowseSource();
   void OnBrowseDestination();
   void OnExecute();
+  // Opens the plan picture of the last successful run in its own window.
+  void OnPreview();
   void OnSaveLog();
   void OnAbout();
 
@@ -103,6 +107,11 @@ class ConverterDialog : public QDialog {
   QGroupBox* kinds_group_ = nullptr;
   std::array<QCheckBox*, kKindCount> kind_boxes_{};
   QPushButton* execute_button_ = nullptr;
+  QPushButton* preview_button_ = nullptr;
+  // The last successful run's picture, for the preview button.
+  std::string preview_svg_;
+  PlanModel preview_model_;
+  QString preview_base_path_;
   LogListView* log_list_ = nullptr;
   QPushButton* close_button_ = nullptr;
   QAction* about_action_ = nullptr;

@@ -89,6 +89,7 @@ ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& 
   options.jobs = DefaultJobs();
   std::string output;
   std::string report;
+  std::string preview;
   std::string kinds = KindList(",");
   bool quiet = false;
   bool verbose = false;
@@ -114,6 +115,10 @@ ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& 
                "exit with status 3 when a file was converted with warnings");
   app.add_option("--report", report, "write a JSON report of every file to FILE")
       ->type_name("FILE.json");
+  app.add_option("--preview", preview,
+                 "also draw the converted records as an SVG plan to FILE (several sources:\n"
+                 "one SVG beside each CSV)")
+      ->type_name("FILE.svg");
   app.set_version_flag("-V,--version", std::string(kProgram) + " " + PELTARIX_VERSION);
   app.footer(Footer());
 
@@ -147,6 +152,7 @@ ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& 
   options.kinds = *parsed_kinds;
   if (app.count("--output") > 0) options.output = output;
   if (app.count("--report") > 0) options.report_path = report;
+  if (app.count("--preview") > 0) options.preview_path = preview;
   options.verbosity = quiet     ? Verbosity::kQuiet
                       : verbose ? Verbosity::kVerbose
                                 : Verbosity::kNormal;

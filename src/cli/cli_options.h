@@ -23,6 +23,8 @@ struct CommandOptions {
   Verbosity verbosity = Verbosity::kNormal;
   int jobs = 1;
   std::optional<std::string> report_path;
+  // A plan picture as SVG: this file for one source, beside each CSV for a batch.
+  std::optional<std::string> preview_path;
 };
 
 // What parsing the arguments came to: options to act on, or an exit status

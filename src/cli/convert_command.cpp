@@ -100,6 +100,17 @@ bool WriteReport(const std::string& path, const std::string& text) {
   return static_cast<bool>(file);
 }
 
+// The plan picture of one file: --preview's FILE for a single source, an SVG
+// beside the CSV in a batch (or beside the source when the CSV goes to
+// standard output); empty without --preview.
+std::string PreviewPath(const CommandOptions& options, const BatchPlan& plan,
+                        const PlannedFile& file) {
+  if (!options.preview_path) return {};
+  if (!plan.batch) return *options.preview_path;
+  const std::string beside = file.destination == kStandardStream ? file.source : file.destination;
+  return Utf8Path(NativePath(beside).replace_extension(".svg"));
+}
+
 }  // namespace
 
 int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& streams) {
@@ -119,8 +130,16 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
   // files only, and a failed run sends nothing to standard output.
   std::optional<ScratchFiles> scratch;
   std::vector<FileTask> tasks;
+  std::error_code ignored;
   for (const PlannedFile& file : plan.files) {
-    FileTask task{file.source, file.destination, file.skip};
+    FileTask task{file.source, file.destination, file.skip, PreviewPath(options, plan, file)};
+    if (!task.preview.empty() && !options.overwrite && !file.skip &&
+        std::filesystem::exists(NativePath(task.preview), ignored)) {
+      const std::string refusal = task.preview + " exists; use --overwrite (-y) to replace it";
+      if (!plan.batch) return UsageError(streams.err, refusal);
+      streams.err << kProgram << ": " << refusal << '\n';
+      task.preview.clear();
+    }
     if (file.source == kStandardStream || file.destination == kStandardStream) {
       if (!scratch) scratch.emplace();
       if (!scratch->ok()) {

@@ -4,6 +4,7 @@
 
 #include "cli/captured_log.h"
 #include "conversion/transcript.h"
+#include "preview/preview_file.h"
 #include "run/run_context.h"
 
 namespace peltarix::cli {
@@ -30,13 +31,23 @@ FileOutcome ConvertFile(const FileTask& task, const DataKindSet& kinds) {
   RunContext context(log);
   context.source_file_path = task.source;
   context.destination_file_path = task.destination;
+  PerimeterBlocks blocks;
+  if (!task.preview.empty()) context.perimeter_blocks = &blocks;
   const int status = RunWithTranscript(context, kinds);
   outcome.status = status == 0 ? FileStatus::kConverted : FileStatus::kFailed;
+  if (status == 0 && !task.preview.empty()) {
+    // The CSV is written by now; a missing picture still fails the file.
+    if (const auto failure = WritePreviewFile(task.preview, RenderRunPreview(context, blocks))) {
+      outcome.status = FileStatus::kFailed;
+      outcome.failure_path = task.preview;
+      outcome.failure_reason = failure->substr(failure->rfind("：") + std::string("：").size());
+    }
+  }
   outcome.transcript = std::move(log.lines());
   outcome.errors = context.log.error_count();
   outcome.warnings = context.log.warning_count();
   if (status == 0) outcome.records = RecordsByCode(context.output_lines);
-  if (context.last_file_failure) {
+  if (context.last_file_failure && outcome.failure_path.empty()) {
     outcome.failure_path = context.last_file_failure->path;
     outcome.failure_reason = context.last_file_failure->reason_text();
   }

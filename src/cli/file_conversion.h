@@ -13,6 +13,8 @@ struct FileTask {
   std::string source;
   std::string destination;
   bool skip = false;
+  // Where to draw the plan picture after a successful run; empty for none.
+  std::string preview;
 };
 
 // Runs one conversion with its transcript, in a RunContext of its own (so

@@ -82,22 +82,32 @@ const PointList& OuterLoop(const std::vector<PointList>& loops) {
   return loops.front();
 }
 
-// Merges a clockwise block into the floor's perimeter. A union that fails
-// (too many loops) or leaves no loop keeps the perimeter as it was; a block
-// whose box is apart from the perimeter comes back as a second loop and is
-// thereby left out. Only a block whose edges cut the perimeter's into too
-// many pieces to unite is reported: the user would not otherwise learn that
-// it is missing from the outline.
-void MergeBlock(RunContext& context, PointList& perimeter, const PointList& block,
+int CountClockwise(const std::vector<PointList>& loops) {
+  return static_cast<int>(std::count_if(loops.begin(), loops.end(), [](const PointList& loop) {
+    return PolygonOrientation(loop) == Orientation::kClockwise;
+  }));
+}
+
+// Merges a clockwise block into the floor's perimeter; false when the block
+// is left out. A union that fails (too many loops) or leaves no loop keeps
+// the perimeter as it was; a block apart from the perimeter comes back as a
+// second clockwise loop and is thereby left out. Both are reported: the user
+// would not otherwise learn that the block is missing from the outline.
+bool MergeBlock(RunContext& context, PointList& perimeter, const PointList& block,
                 std::string_view block_number) {
   const UnionResult merged = UnitePolygons(perimeter, block, kUnionLoopLimit, kCoincidence);
+  const std::string block_text =
+      "外周領域（自身情報）の" + std::string(block_number) + "件目は外周";
   if (merged.status == UnionStatus::kTooManyPieces) {
-    context.LogMessage(kWarning, "外周領域（自身情報）の" + std::string(block_number) +
-                                     "件目は外周と交差する箇所が多すぎるため外周に含めません");
-    return;
+    context.LogMessage(kWarning, block_text + "と交差する箇所が多すぎるため外周に含めません");
+    return false;
   }
-  if (merged.status != UnionStatus::kDone || merged.loops.empty()) return;
+  const bool apart =
+      merged.status == UnionStatus::kTooManyLoops || CountClockwise(merged.loops) > 1;
+  if (apart) context.LogMessage(kWarning, block_text + "から離れているため外周に含めません");
+  if (merged.status != UnionStatus::kDone || merged.loops.empty()) return false;
   perimeter = OrientPolygon(OuterLoop(merged.loops), Orientation::kClockwise);
+  return !apart;
 }
 
 struct FloorPerimeter {
@@ -124,12 +134,15 @@ FloorPerimeter MergeFloorBlocks(RunContext& context, PointBudget& budget, int fl
     if (block.read == BlockRead::kTooManyPoints || block.read == BlockRead::kNoPoints) continue;
 
     const PointList oriented = OrientPolygon(block.points, Orientation::kClockwise);
+    bool merged = true;
     if (any_merged) {
-      MergeBlock(context, perimeter.points, oriented, index);
+      merged = MergeBlock(context, perimeter.points, oriented, index);
     } else {
       perimeter.points = oriented;
     }
     any_merged = true;
+    if (context.perimeter_blocks != nullptr)
+      context.perimeter_blocks->push_back({number, floor, block.points, !merged});
   }
   return perimeter;
 }

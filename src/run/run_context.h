@@ -8,6 +8,7 @@
 
 #include "platform/failure_reason.h"
 #include "run/floor_values.h"
+#include "run/perimeter_blocks.h"
 #include "run/progress_log.h"
 #include "run/timestamp.h"
 #include "source/lookup_cache.h"
@@ -35,6 +36,9 @@ class RunContext {
   // memory, for front ends that name it outside the log (path: reason).
   std::optional<FileFailure> last_file_failure;
   LocalClock clock;
+
+  // When set, the perimeter converter lists here every block it reads.
+  PerimeterBlocks* perimeter_blocks = nullptr;
 
   // The source file read once at validation; every lookup of the run answers
   // from this snapshot.

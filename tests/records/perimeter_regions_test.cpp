@@ -8,6 +8,7 @@
 
 #include "geometry/point.h"
 #include "run/number_format.h"
+#include "run/perimeter_blocks.h"
 #include "run/progress_log.h"
 #include "support/qv_text.h"
 #include "support/test_run.h"
@@ -250,14 +251,31 @@ TEST(ConvertPerimeterRegions, PointCountBeyondTheSourceIsRefusedWithAWarning) {
                              "行数を超えるためコンバートしません"}));
 }
 
-TEST(ConvertPerimeterRegions, BlockApartFromTheOutlineIsLeftOut) {
-  TestRun run(
-      PerimeterSource("1", {Rectangle("1", 0, 0, 10, 10), Rectangle("1", 100, 0, 110, 10)}));
+std::string ApartWarning(int block_number) {
+  return std::string(kWarningPrefix) + "外周領域（自身情報）の" + FormatInt(block_number) +
+         "件目は外周から離れているため外周に含めません";
+}
+
+TEST(ConvertPerimeterRegions, BlockApartFromTheOutlineIsLeftOutWithAWarning) {
+  // Block 2 on floor 1 lies apart; block 3 is floor 2's only block.
+  TestRun run(PerimeterSource("2", {Rectangle("1", 0, 0, 10, 10), Rectangle("1", 100, 0, 110, 10),
+                                    Rectangle("2", 0, 0, 10, 10)}));
   SetLevels(run.context, 3, kLevels);
+  PerimeterBlocks blocks;
+  run.context.perimeter_blocks = &blocks;
   ConvertPerimeterRegions(run.context);
-  ASSERT_EQ(run.records().size(), 1u);
+  ASSERT_EQ(run.records().size(), 2u);
   EXPECT_EQ(WrittenPoints(run.records()[0])[2],
             (std::pair<std::string, std::string>{"10.00", "10.00"}));
+  EXPECT_EQ(run.log_lines(), (std::vector<std::string>{kProgressLine, ApartWarning(2)}));
+  // The blocks as read from the source, in the order the floors read them.
+  ASSERT_EQ(blocks.size(), 3u);
+  EXPECT_EQ((std::vector<int>{blocks[0].number, blocks[1].number, blocks[2].number}),
+            (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ((std::vector<bool>{blocks[0].left_out, blocks[1].left_out, blocks[2].left_out}),
+            (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(blocks[2].floor, 2);
+  EXPECT_EQ(blocks[1].points, (PointList{{100, 0}, {110, 0}, {110, 10}, {100, 10}, {100, 0}}));
 }
 
 TEST(ConvertPerimeterRegions, BlockWhoseUnionNeedsMoreThanTwoLoopsIsLeftOut) {
@@ -279,6 +297,7 @@ TEST(ConvertPerimeterRegions, BlockWhoseUnionNeedsMoreThanTwoLoopsIsLeftOut) {
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(WrittenPoints(run.records()[0]).size(), 13u);
+  EXPECT_EQ(run.log_lines(), (std::vector<std::string>{kProgressLine, ApartWarning(2)}));
 }
 
 TEST(ConvertPerimeterRegions, UnionWithAHoleWritesTheOuterOutlineNotTheHole) {

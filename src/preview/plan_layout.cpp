@@ -1,0 +1,128 @@
+#include "preview/plan_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace peltarix {
+namespace {
+
+// The longer side of the plan extent, in pixels.
+constexpr double kPlanSize = 560.0;
+constexpr double kTitleHeight = 40.0;
+// Room for the grid's axis labels left of and below the plan.
+constexpr double kAxisMargin = 58.0;
+constexpr double kSideMargin = 24.0;
+constexpr double kGap = 24.0;
+constexpr double kPageMargin = 24.0;
+constexpr int kPanelsPerRow = 2;
+// Keeps outline edges and labels off the panel's border.
+constexpr double kPlanPaddingShare = 0.06;
+constexpr double kLegendHeight = 230.0;
+constexpr double kFarthest = 1.0e9;
+// The stacked legend's parts, one below the other.
+constexpr double kStackedLegendHeight = 500.0;
+constexpr double kStackedLegendWidth = 560.0;
+
+class BoundsBuilder {
+ public:
+  void Add(Point point) {
+    // A point a thousand kilometres out is damage, not part of a house: it
+    // would shrink the house to nothing.
+    if (!(std::fabs(point.x) <= kFarthest && std::fabs(point.y) <= kFarthest)) return;
+    if (empty_) {
+      bounds_ = {point.x, point.y, point.x, point.y};
+      empty_ = false;
+      return;
+    }
+    bounds_.min_x = std::min(bounds_.min_x, point.x);
+    bounds_.min_y = std::min(bounds_.min_y, point.y);
+    bounds_.max_x = std::max(bounds_.max_x, point.x);
+    bounds_.max_y = std::max(bounds_.max_y, point.y);
+  }
+  void Add(const PointList& points) {
+    for (const Point& point : points) Add(point);
+  }
+
+  PlanBounds Padded() const {
+    if (empty_) return {0.0, 0.0, 1000.0, 1000.0};
+    const double size =
+        std::max({bounds_.max_x - bounds_.min_x, bounds_.max_y - bounds_.min_y, 1000.0});
+    const double pad = size * kPlanPaddingShare;
+    return {bounds_.min_x - pad, bounds_.min_y - pad, bounds_.max_x + pad, bounds_.max_y + pad};
+  }
+
+ private:
+  PlanBounds bounds_;
+  bool empty_ = true;
+};
+
+PlanBounds ModelBounds(const PlanModel& model) {
+  BoundsBuilder builder;
+  for (const PlanFloor& floor : model.floors) {
+    builder.Add(floor.outline);
+    for (const PerimeterBlock& block : floor.blocks) builder.Add(block.points);
+    for (const PlanRoom& room : floor.rooms) builder.Add(room.outline);
+    for (const PlanColumn& column : floor.columns) {
+      builder.Add(Point{column.x, column.y});
+      builder.Add(Point{column.x + column.width_x, column.y + column.width_y});
+    }
+  }
+  for (const PlanRoof& roof : model.roofs) {
+    for (const RoofVertex& vertex : roof.vertices) builder.Add(vertex.point);
+  }
+  return builder.Padded();
+}
+
+}  // namespace
+
+PlanLayout LayoutPlan(const PlanModel& model) {
+  PlanLayout layout;
+  layout.bounds = ModelBounds(model);
+  const double plan_width = layout.bounds.max_x - layout.bounds.min_x;
+  const double plan_height = layout.bounds.max_y - layout.bounds.min_y;
+  layout.scale = kPlanSize / std::max(plan_width, plan_height);
+
+  const double panel_width = kAxisMargin + plan_width * layout.scale + kSideMargin;
+  const double panel_height = kTitleHeight + plan_height * layout.scale + kAxisMargin;
+  std::vector<std::pair<std::string, int>> titles;
+  for (const PlanFloor& floor : model.floors)
+    titles.push_back({std::to_string(floor.floor) + "F", floor.floor});
+  titles.push_back({"屋根", 0});
+
+  for (std::size_t k = 0; k < titles.size(); ++k) {
+    PlanPanel panel;
+    panel.title = titles[k].first;
+    panel.floor = titles[k].second;
+    panel.left = kPageMargin + static_cast<double>(k % kPanelsPerRow) * (panel_width + kGap);
+    panel.top = kPageMargin + static_cast<double>(k / kPanelsPerRow) * (panel_height + kGap);
+    panel.width = panel_width;
+    panel.height = panel_height;
+    panel.plan_left = panel.left + kAxisMargin;
+    panel.plan_top = panel.top + kTitleHeight;
+    panel.scale = layout.scale;
+    layout.panels.push_back(panel);
+  }
+  const std::size_t rows = (titles.size() + kPanelsPerRow - 1) / kPanelsPerRow;
+  const std::size_t columns = std::min<std::size_t>(titles.size(), kPanelsPerRow);
+  layout.width = 2 * kPageMargin + static_cast<double>(columns) * panel_width +
+                 static_cast<double>(columns - 1) * kGap;
+  const bool free_cell = titles.size() % kPanelsPerRow != 0;
+  if (free_cell && panel_height >= kStackedLegendHeight && panel_width >= kStackedLegendWidth) {
+    layout.legend_stacked = true;
+    layout.legend_left = kPageMargin + panel_width + kGap;
+    layout.legend_top = layout.panels.back().top;
+    layout.legend_width = panel_width;
+    layout.legend_height = panel_height;
+    layout.height = layout.legend_top + panel_height + kPageMargin;
+    return layout;
+  }
+  layout.width = std::max(layout.width, 760.0);
+  layout.legend_left = kPageMargin;
+  layout.legend_top = kPageMargin + static_cast<double>(rows) * (panel_height + kGap);
+  layout.legend_width = layout.width - 2 * kPageMargin;
+  layout.legend_height = kLegendHeight;
+  layout.height = layout.legend_top + kLegendHeight + kPageMargin;
+  return layout;
+}
+
+}  // namespace peltarix
