@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
     DiscardedLog view;
     peltarix::RunContext context(view);
     context.source_file_path = argv[2];
-    context.destination_file_path = "/dev/null";
+    // Checked but never written: a path beside the source, as a run would use.
+    context.destination_file_path = std::string(argv[2]) + ".csv";
     return peltarix::ValidateSource(context) == 0 ? 0 : 1;
   }
   return Usage();

@@ -1,27 +1,95 @@
 #include "run/number_format.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace peltarix {
+namespace {
+
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+constexpr std::uint64_t kIntPowersOfTen[] = {1,      10,      100,      1000,      10000,
+                                             100000, 1000000, 10000000, 100000000, 1000000000};
+
+// Rounds |value| * 10^decimals to the nearest integer when that can be done
+// exactly with one double product: the product's rounding error is at most
+// 2^-53 of it, so unless its fraction lies within that of one half, the
+// exact scaled value rounds to the same integer. Near halves (which includes
+// exact ties, rounded to even by printf) and large values return false.
+bool ScaledRound(double magnitude, int decimals, std::uint64_t& rounded) {
+  if (decimals < 0 || decimals >= static_cast<int>(std::size(kPowersOfTen))) return false;
+  const double scaled = magnitude * kPowersOfTen[decimals];
+  if (!(scaled < 0x1p50)) return false;
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;  // exact below 2^52
+  if (std::fabs(fraction - 0.5) <= scaled * 0x1p-51 + 0x1p-60) return false;
+  rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+  return true;
+}
+
+// Writes the digits of value backwards, ending at end; returns the start.
+char* DigitsBefore(char* end, std::uint64_t value) {
+  do {
+    *--end = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  return end;
+}
+
+}  // namespace
 
 std::string FormatInt(std::int64_t value) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  return std::string(digits, result.ptr);
+  std::string text;
+  AppendInt(text, value);
+  return text;
+}
+
+void AppendInt(std::string& out, std::int64_t value) {
+  std::array<char, 24> digits;
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  out.append(digits.data(), result.ptr);
 }
 
 std::string FormatFixed(double value, int decimals) {
-  if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
-  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  std::string text;
+  AppendFixed(text, value, decimals);
+  return text;
+}
+
+void AppendFixed(std::string& out, double value, int decimals) {
+  if (std::isnan(value)) {
+    out += std::signbit(value) ? "-nan" : "nan";
+    return;
+  }
+  if (std::isinf(value)) {
+    out += value < 0 ? "-inf" : "inf";
+    return;
+  }
+  std::uint64_t rounded = 0;
+  if (ScaledRound(std::fabs(value), decimals, rounded)) {
+    // printf keeps the sign of a negative value that rounds to zero.
+    if (std::signbit(value)) out += '-';
+    const std::uint64_t unit = kIntPowersOfTen[decimals];
+    std::array<char, 24> digits;  // 2^64 has 20 digits
+    char* const end = digits.data() + digits.size();
+    out.append(DigitsBefore(end, rounded / unit), end);
+    if (decimals > 0) {
+      out += '.';
+      char* start = DigitsBefore(end, rounded % unit);
+      while (end - start < decimals) *--start = '0';
+      out.append(start, end);
+    }
+    return;
+  }
   // to_chars is locale-free and rounds the exact binary value as glibc's
   // printf does. The largest double needs 309 integer digits.
-  std::string text(400, '\0');
-  const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+  const std::size_t size = out.size();
+  out.resize(size + 400);
+  const auto result = std::to_chars(out.data() + size, out.data() + out.size(), value,
                                     std::chars_format::fixed, decimals);
-  text.resize(static_cast<std::size_t>(result.ptr - text.data()));
-  return text;
+  out.resize(static_cast<std::size_t>(result.ptr - out.data()));
 }
 
 }  // namespace peltarix

@@ -10,9 +10,11 @@ namespace peltarix {
 
 // "%d" (and wider): 12, -3.
 std::string FormatInt(std::int64_t value);
+void AppendInt(std::string& out, std::int64_t value);
 
 // "%.<decimals>f": FormatFixed(1105, 6) is "1105.000000", FormatFixed(x, 2)
 // is "%.2lf". Rounds exactly as printf does; inf and nan as printf spells them.
 std::string FormatFixed(double value, int decimals);
+void AppendFixed(std::string& out, double value, int decimals);
 
 }  // namespace peltarix

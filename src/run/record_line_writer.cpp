@@ -8,13 +8,13 @@ namespace peltarix {
 
 RecordLineWriter& RecordLineWriter::Integer(std::int64_t value) {
   Separate();
-  line_ += FormatInt(value);
+  AppendInt(line_, value);
   return *this;
 }
 
 RecordLineWriter& RecordLineWriter::Fixed(double value, int decimals) {
   Separate();
-  line_ += FormatFixed(value, decimals);
+  AppendFixed(line_, value, decimals);
   return *this;
 }
 

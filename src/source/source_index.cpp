@@ -9,13 +9,11 @@ namespace peltarix {
 SourceIndex::SourceIndex(SourceSnapshot snapshot)
     : snapshot_(std::move(snapshot)), slots_(1024, kFree) {
   const std::size_t count = snapshot_.line_count();
-  // Each indexed line's entry, in line order; counted first, so that every
-  // entry's positions get one place in a single array.
-  struct Placed {
-    std::uint32_t position;
-    std::uint32_t entry;
-  };
-  std::vector<Placed> placed;
+  // Each line's entry (kFree when not indexed), so that every entry's
+  // positions then get one place in a single array. Sized once: a growing
+  // array would hold one and a half times its size at its last growth, the
+  // peak of the whole read.
+  std::vector<std::uint32_t> entry_of_line(count, kFree);
   for (std::size_t position = 0; position < count; ++position) {
     const std::string_view text = snapshot_.line(position);
     if (!IsIndexed(text)) continue;
@@ -31,7 +29,7 @@ SourceIndex::SourceIndex(SourceSnapshot snapshot)
     }
     const std::uint32_t entry = slots_[slot];
     ++entries_[entry].end;
-    placed.push_back({static_cast<std::uint32_t>(position), entry});
+    entry_of_line[position] = entry;
   }
   std::uint32_t total = 0;
   for (Entry& entry : entries_) {
@@ -40,7 +38,10 @@ SourceIndex::SourceIndex(SourceSnapshot snapshot)
     entry.end = entry.begin;
   }
   positions_.resize(total);
-  for (const Placed& line : placed) positions_[entries_[line.entry].end++] = line.position;
+  for (std::size_t position = 0; position < count; ++position) {
+    const std::uint32_t entry = entry_of_line[position];
+    if (entry != kFree) positions_[entries_[entry].end++] = static_cast<std::uint32_t>(position);
+  }
 }
 
 std::size_t SourceIndex::Slot(std::string_view text, std::uint32_t hash) const {

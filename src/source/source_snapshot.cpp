@@ -61,7 +61,18 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
   const std::size_t size = bytes_.size();
   // Every line end starts a line, and a long line adds a piece per 255
   // bytes: reserving that many keeps the bounds at the size they need.
-  bounds_.reserve(CountLineFeeds(data, size) + size / kMaxLineBytes + 2);
+  const std::size_t most_bounds = CountLineFeeds(data, size) + size / kMaxLineBytes + 2;
+  // Written through plain pointers: stores into the vectors themselves
+  // would make the compiler reload their ends after every byte store.
+  offsets_.resize(most_bounds);
+  block_starts_.resize(most_bounds / kBlockLines + 1);
+  std::uint16_t* offset = offsets_.data();
+  std::uint32_t* block_start = block_starts_.data();
+  std::size_t bound_count = 0;
+  const auto add_bound = [&](std::size_t at) {
+    if (bound_count++ % kBlockLines == 0) *block_start++ = static_cast<std::uint32_t>(at);
+    *offset++ = static_cast<std::uint16_t>(at - block_start[-1]);
+  };
   std::size_t pos = 0;
   bool last_piece_full = false;
   while (pos < size) {
@@ -74,13 +85,15 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
     // One read takes up to 255 bytes; a line of n * 255 bytes ends with an
     // empty read of its line end.
     for (; length >= kMaxLineBytes; length -= kMaxLineBytes, pos += kMaxLineBytes) {
-      bounds_.push_back(static_cast<std::uint32_t>(pos));
+      add_bound(pos);
     }
     last_piece_full = !found && length == 0 && pos > 0 && pos == size;
-    if (found || length > 0) bounds_.push_back(static_cast<std::uint32_t>(pos));
+    if (found || length > 0) add_bound(pos);
     pos = found ? line_end + 1 : size;
   }
-  bounds_.push_back(static_cast<std::uint32_t>(size));
+  add_bound(size);
+  offsets_.resize(bound_count);
+  block_starts_.resize((bound_count + kBlockLines - 1) / kBlockLines);
   // A read that stops at the end of the data before its buffer is full meets
   // the end of the file; one that stopped at LF or a full buffer does not.
   last_line_reaches_eof_ =

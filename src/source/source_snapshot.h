@@ -19,14 +19,14 @@ namespace peltarix {
 // every piece is one contiguous run of bytes and nothing is copied.
 class SourceSnapshot {
  public:
-  SourceSnapshot() : bounds_{0} {}
+  SourceSnapshot() : block_starts_{0}, offsets_{0} {}
   explicit SourceSnapshot(std::string bytes);
 
   // Lines in reading order.
-  std::size_t line_count() const { return bounds_.size() - 1; }
+  std::size_t line_count() const { return offsets_.size() - 1; }
   std::string_view line(std::size_t index) const {
-    const std::size_t begin = bounds_[index];
-    std::size_t end = bounds_[index + 1];
+    const std::size_t begin = Bound(index);
+    std::size_t end = Bound(index + 1);
     // A piece holds no LF but its line end; a full piece ends at no LF, so
     // a CR is dropped only where it stands before the LF of a line end.
     if (end > begin && bytes_[end - 1] == '\n') {
@@ -47,8 +47,18 @@ class SourceSnapshot {
  private:
   std::string bytes_;  // up to the first byte 1A
   // Where each piece starts in `bytes_`, then the end of the bytes: piece i
-  // spans bounds_[i] .. bounds_[i + 1] with its line end, if it has one.
-  std::vector<std::uint32_t> bounds_;
+  // spans Bound(i) .. Bound(i + 1) with its line end, if it has one. Pieces
+  // are a few bytes on average, so the bounds are kept as 16-bit offsets
+  // from the start of their block of kBlockLines: half the memory of 32-bit
+  // positions, and the bounds are as large as the bytes themselves.
+  static constexpr std::size_t kBlockLines = 64;
+  // A piece spans at most 255 bytes and CR LF.
+  static_assert(kBlockLines * (kMaxLineBytes + 2) <= 0xffff);
+  std::size_t Bound(std::size_t index) const {
+    return block_starts_[index / kBlockLines] + offsets_[index];
+  }
+  std::vector<std::uint32_t> block_starts_;
+  std::vector<std::uint16_t> offsets_;
   bool last_line_reaches_eof_ = false;
 };
 

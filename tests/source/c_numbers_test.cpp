@@ -105,14 +105,36 @@ TEST(FormatFixedTest, MatchesPrintfOnRandomValues) {
   SCOPED_TRACE("seed " + std::to_string(seed));
   std::mt19937_64 random(seed);
   std::uniform_real_distribution<double> length(-20000.0, 20000.0);
+  std::uniform_int_distribution<int> scale(-12, 16);
   char expected[512];
-  for (int i = 0; i < 20000; ++i) {
-    // Values on a fine grid produce exact ties; random ones do not.
-    const double value = i % 2 == 0 ? length(random) : std::round(length(random) * 128) / 128;
-    for (const int decimals : {2, 6}) {
+  for (int i = 0; i < 60000; ++i) {
+    // Values on a fine grid produce exact ties, decimal texts near-ties,
+    // scaled ones every magnitude from tiny to past the integer fast range.
+    double value = length(random);
+    if (i % 3 == 1) value = std::round(value * 128) / 128;
+    if (i % 3 == 2) value = std::round(value * 1000) / 1000 * std::pow(10.0, scale(random));
+    for (const int decimals : {0, 2, 3, 6, 9}) {
       std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
-      ASSERT_EQ(FormatFixed(value, decimals), expected) << value;
+      ASSERT_EQ(FormatFixed(value, decimals), expected) << value << " " << decimals;
     }
+  }
+}
+
+TEST(AtofTest, MatchesStrtodOnRandomDecimalTexts) {
+  const unsigned seed = std::random_device{}();
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937_64 random(seed);
+  std::uniform_int_distribution<int> digit(0, 9), count(0, 20), exponent(-340, 340);
+  for (int i = 0; i < 100000; ++i) {
+    std::string text = i % 2 == 0 ? "" : "-";
+    for (int n = count(random); n > 0; --n) text += static_cast<char>('0' + digit(random));
+    text += '.';
+    for (int n = count(random) % 12; n > 0; --n) text += static_cast<char>('0' + digit(random));
+    if (i % 4 == 3) text += "e" + std::to_string(exponent(random) / (i % 8 == 3 ? 1 : 12));
+    const double expected = std::strtod(text.c_str(), nullptr);
+    const double value = Atof(text);
+    ASSERT_EQ(value, expected) << text;
+    ASSERT_EQ(std::signbit(value), std::signbit(expected)) << text;
   }
 }
 
