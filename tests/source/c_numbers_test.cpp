@@ -121,6 +121,11 @@ TEST(FormatFixedTest, MatchesPrintfOnRandomValues) {
 }
 
 TEST(AtofTest, MatchesStrtodOnRandomDecimalTexts) {
+#if defined(_WIN32)
+  // The reference is the Linux C library's strtod; the Windows build's numbers
+  // are compared with the Linux build's by the Wine checks.
+  GTEST_SKIP() << "strtod of the Windows C library is no reference";
+#endif
   const unsigned seed = std::random_device{}();
   SCOPED_TRACE("seed " + std::to_string(seed));
   std::mt19937_64 random(seed);
