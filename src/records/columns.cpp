@@ -50,10 +50,10 @@ int KindAndFloor(int kind, std::string_view kai) {
 
 // The numbers and texts of one column's position and section.
 struct ColumnPlacement {
-  std::string width_x_text;
-  std::string width_y_text;
-  std::string position_x_text;
-  std::string position_y_text;
+  std::string_view width_x_text;
+  std::string_view width_y_text;
+  std::string_view position_x_text;
+  std::string_view position_y_text;
   double width_x = 0.0;
   double width_y = 0.0;
   double position_x = 0.0;
@@ -80,7 +80,7 @@ void AppendFirstPoint(RecordLineWriter& record, int kind, const ColumnPlacement&
 
 // Builds the record of column `index` of kind `kind` (0 to 4).
 void AppendColumnRecord(RunContext& context, std::string_view index, int kind) {
-  const std::string kai = context.LookupValue(kSection, kGroup, "//KAI", index);
+  const std::string_view kai = context.LookupValue(kSection, kGroup, "//KAI", index);
   ColumnPlacement placement;
   placement.width_x_text = context.LookupValue(kSection, kGroup, "//WDTX", index);
   placement.width_x = Atof(placement.width_x_text);

@@ -44,7 +44,7 @@ struct Block {
 
 Block ReadBlock(const RunContext& context, PointBudget& budget, std::string_view index) {
   Block block;
-  const std::string point_count_text = context.LookupValue(kSection, kGroup, "//PNUM", index);
+  const std::string_view point_count_text = context.LookupValue(kSection, kGroup, "//PNUM", index);
   if (point_count_text.empty()) {
     block.read = BlockRead::kNoPointCount;
     return block;

@@ -12,8 +12,8 @@ namespace {
 constexpr std::string_view kSection = "YANEFUSE";
 constexpr std::string_view kGroup = "/YANE";
 
-std::string LookupRoofValue(const RunContext& context, std::string_view index_text,
-                            std::string_view key) {
+std::string_view LookupRoofValue(const RunContext& context, std::string_view index_text,
+                                 std::string_view key) {
   return context.LookupValue(kSection, kGroup, key, index_text);
 }
 

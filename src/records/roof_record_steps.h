@@ -17,8 +17,8 @@ inline constexpr double kEaveTolerance = 0.01;
 
 // One point of a roof outline together with the edge that leaves it.
 struct RoofOutlinePoint {
-  std::string x_text;  // as the source holds it, written to the record unchanged
-  std::string y_text;
+  std::string_view x_text;  // as the source holds it, written to the record unchanged
+  std::string_view y_text;
   RoofPoint plan;                 // the texts read as numbers
   bool starts_eave_edge = false;  // the edge to the next point is an eave
 };
@@ -26,7 +26,7 @@ struct RoofOutlinePoint {
 // The values of one wooden roof region ("/YANE" record) that its record
 // is computed from.
 struct RoofRegionSource {
-  std::string kai;                        // "//KAI" as held
+  std::string_view kai;                   // "//KAI" as held
   std::int64_t pitch_value = 0;           // "//KOBAI" read as an integer, times 10
   RoofPoint reference_point;              // midpoint of the reference line
   std::int64_t point_count = 0;           // "//PNUM" as read; may be 0 or negative

@@ -40,12 +40,12 @@ void AppendRoomKind(RecordLineWriter& record, std::string_view name) {
 void AppendOutline(const RunContext& context, RecordLineWriter& record, std::string_view index,
                    std::int64_t point_total, double level) {
   const std::string level_text = FormatFixed(level, 6);
-  std::string first_x;
-  std::string first_y;
+  std::string_view first_x;
+  std::string_view first_y;
   for (std::int64_t k = 1; k <= point_total; ++k) {
     const std::string number = FormatInt(k);
-    const std::string x = context.LookupValue(kSection, kGroup, "//X" + number, index);
-    const std::string y = context.LookupValue(kSection, kGroup, "//Y" + number, index);
+    const std::string_view x = context.LookupValue(kSection, kGroup, "//X" + number, index);
+    const std::string_view y = context.LookupValue(kSection, kGroup, "//Y" + number, index);
     if (k == 1) {
       first_x = x;
       first_y = y;
@@ -58,11 +58,13 @@ void AppendOutline(const RunContext& context, RecordLineWriter& record, std::str
 // Builds the record of room `index`, or logs a warning and writes nothing
 // when its point count cannot be true.
 void AppendRoomRecord(RunContext& context, PointBudget& budget, std::string_view index) {
-  const std::string kai = context.LookupValue(kSection, kGroup, "//KAI", index);
-  const std::string name = context.LookupValue(kSection, kGroup, "//NAME", index);
-  const std::string kind = context.LookupValue(kSection, kGroup, "//KIND", index);
-  const std::string floor_height = context.LookupValue(kSection, kGroup, "//KIJUNH_YUKA", index);
-  const std::string ceiling_height = context.LookupValue(kSection, kGroup, "//HEYA_TENJOH", index);
+  const std::string_view kai = context.LookupValue(kSection, kGroup, "//KAI", index);
+  const std::string_view name = context.LookupValue(kSection, kGroup, "//NAME", index);
+  const std::string_view kind = context.LookupValue(kSection, kGroup, "//KIND", index);
+  const std::string_view floor_height =
+      context.LookupValue(kSection, kGroup, "//KIJUNH_YUKA", index);
+  const std::string_view ceiling_height =
+      context.LookupValue(kSection, kGroup, "//HEYA_TENJOH", index);
   const std::int64_t point_total = Atoi(context.LookupValue(kSection, kGroup, "//PNUM", index));
 
   if (!budget.Claim(index, point_total)) return;

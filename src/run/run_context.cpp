@@ -4,8 +4,8 @@
 
 namespace peltarix {
 
-std::string RunContext::LookupValue(std::string_view section, std::string_view group,
-                                    std::string_view key, std::string_view index) const {
+std::string_view RunContext::LookupValue(std::string_view section, std::string_view group,
+                                         std::string_view key, std::string_view index) const {
   return peltarix::LookupValue(source_, lookup_cache_, section, group, key, index);
 }
 

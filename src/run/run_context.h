@@ -48,8 +48,9 @@ class RunContext {
   }
   const SourceIndex& source() const { return source_; }
 
-  std::string LookupValue(std::string_view section, std::string_view group, std::string_view key,
-                          std::string_view index) const;
+  // A view of the value's line in the source, valid for the rest of the run.
+  std::string_view LookupValue(std::string_view section, std::string_view group,
+                               std::string_view key, std::string_view index) const;
   int LookupCount(std::string_view section, std::string_view key) const;
 
   void LogMessage(Severity severity, std::string_view text) { log.LogMessage(severity, text); }

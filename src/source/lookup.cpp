@@ -42,9 +42,9 @@ bool ScanRecordForKey(const SourceIndex& source, LineCursor& cursor, std::string
 
 // The record search with an empty index: the first group line starts the key
 // scan. Used for the few lookups of the groups without numbered records.
-std::string LookupUnnumbered(const SourceIndex& source, LineCursor cursor, std::string_view section,
-                             std::string_view section_end, std::string_view group,
-                             std::string_view key) {
+std::string_view LookupUnnumbered(const SourceIndex& source, LineCursor cursor,
+                                  std::string_view section, std::string_view section_end,
+                                  std::string_view group, std::string_view key) {
   for (;;) {
     const int found = ReadUntil(source, cursor, {section_end, group});
     if (found < 0) return {};
@@ -54,15 +54,16 @@ std::string LookupUnnumbered(const SourceIndex& source, LineCursor cursor, std::
       continue;
     }
     if (ScanRecordForKey(source, cursor, section_end, key)) {
-      return std::string(ReadLine(source, cursor));
+      return ReadLine(source, cursor);
     }
     if (cursor.at_eof) return {};
   }
 }
 
 // The record search with an index, answered from the group's chain.
-std::string LookupNumbered(const SourceIndex& source, LookupCache& cache, std::string_view section,
-                           std::string_view group, std::string_view key, std::string_view index) {
+std::string_view LookupNumbered(const SourceIndex& source, LookupCache& cache,
+                                std::string_view section, std::string_view group,
+                                std::string_view key, std::string_view index) {
   GroupChain& chain = cache.Chain(source, section, group);
   const std::uint32_t match = chain.FirstMatchFromStart(index);
   if (match == GroupChain::kNone) return {};
@@ -77,7 +78,7 @@ std::string LookupNumbered(const SourceIndex& source, LookupCache& cache, std::s
       // A long record: the scan goes on by jumps from the window's end.
       LineCursor cursor{window.end(), false};
       if (ScanRecordForKey(source, cursor, chain.section_end_line(), key)) {
-        return std::string(ReadLine(source, cursor));
+        return ReadLine(source, cursor);
       }
       if (cursor.at_eof) return {};
       [[fallthrough]];
@@ -90,13 +91,14 @@ std::string LookupNumbered(const SourceIndex& source, LookupCache& cache, std::s
       break;
   }
   LineCursor cursor = LineCursor::After(source, key_line);
-  return std::string(ReadLine(source, cursor));
+  return ReadLine(source, cursor);
 }
 
 }  // namespace
 
-std::string LookupValue(const SourceIndex& source, LookupCache& cache, std::string_view section,
-                        std::string_view group, std::string_view key, std::string_view index) {
+std::string_view LookupValue(const SourceIndex& source, LookupCache& cache,
+                             std::string_view section, std::string_view group, std::string_view key,
+                             std::string_view index) {
   if (!index.empty()) return LookupNumbered(source, cache, section, group, key, index);
   const std::string section_end = std::string(section) + "END";
   LineCursor cursor;
@@ -104,8 +106,8 @@ std::string LookupValue(const SourceIndex& source, LookupCache& cache, std::stri
   return LookupUnnumbered(source, cursor, section, section_end, group, key);
 }
 
-std::string LookupValue(const SourceIndex& source, std::string_view section, std::string_view group,
-                        std::string_view key, std::string_view index) {
+std::string_view LookupValue(const SourceIndex& source, std::string_view section,
+                             std::string_view group, std::string_view key, std::string_view index) {
   LookupCache cache;
   return LookupValue(source, cache, section, group, key, index);
 }

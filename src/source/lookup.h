@@ -13,13 +13,15 @@ class SourceIndex;
 // `section`, exactly as a scan of the file from its first line finds it,
 // quirks included: the key scan runs on into later records until a record
 // terminator, a section end line sends the search on to a later copy of the
-// section, and so on. The empty text when nothing is found.
+// section, and so on. The empty text when nothing is found. The value is a
+// view of the line in `source`, valid as long as `source` is.
 // `cache` keeps what one lookup found for the next ones of the same run;
 // without it, each call starts afresh.
-std::string LookupValue(const SourceIndex& source, LookupCache& cache, std::string_view section,
-                        std::string_view group, std::string_view key, std::string_view index);
-std::string LookupValue(const SourceIndex& source, std::string_view section, std::string_view group,
-                        std::string_view key, std::string_view index);
+std::string_view LookupValue(const SourceIndex& source, LookupCache& cache,
+                             std::string_view section, std::string_view group, std::string_view key,
+                             std::string_view index);
+std::string_view LookupValue(const SourceIndex& source, std::string_view section,
+                             std::string_view group, std::string_view key, std::string_view index);
 
 // The record count that the summary block of `section` gives for `key`
 // (a group name such as "/HASIRA"), read as atoi reads it; 0 when missing.
