@@ -11,6 +11,7 @@
 #include "run/perimeter_blocks.h"
 #include "run/progress_log.h"
 #include "run/timestamp.h"
+#include "source/lookup.h"
 #include "source/lookup_cache.h"
 #include "source/source_index.h"
 
@@ -51,6 +52,12 @@ class RunContext {
   // A view of the value's line in the source, valid for the rest of the run.
   std::string_view LookupValue(std::string_view section, std::string_view group,
                                std::string_view key, std::string_view index) const;
+  // The values of record `index` of `group` in `section`, for reading
+  // several keys of it; valid for the rest of the run.
+  RecordValues Record(std::string_view section, std::string_view group,
+                      std::string_view index) const {
+    return RecordValues(source_, lookup_cache_, section, group, index);
+  }
   int LookupCount(std::string_view section, std::string_view key) const;
 
   void LogMessage(Severity severity, std::string_view text) { log.LogMessage(severity, text); }

@@ -60,37 +60,49 @@ std::string_view LookupUnnumbered(const SourceIndex& source, LineCursor cursor,
   }
 }
 
-// The record search with an index, answered from the group's chain.
-std::string_view LookupNumbered(const SourceIndex& source, LookupCache& cache,
-                                std::string_view section, std::string_view group,
-                                std::string_view key, std::string_view index) {
-  GroupChain& chain = cache.Chain(source, section, group);
-  const std::uint32_t match = chain.FirstMatchFromStart(index);
-  if (match == GroupChain::kNone) return {};
-  const LookupCache::RecordExtent& record = cache.Record(chain, match);
-  std::size_t key_line = cache.FindBefore(source, key, record.start, record.stop);
-  if (key_line == record.stop) {
-    // The record runs to the end of the file: nothing can follow a key there.
-    if (record.stop == source.line_count()) return {};
-    // The scan met a record terminator: the search goes on through the later
-    // records of the same number.
-    key_line = chain.KeyLineFromStart(index, key);
-    if (key_line == kPastEnd) return {};
-  }
-  LineCursor cursor = LineCursor::After(source, key_line);
-  return ReadLine(source, cursor);
-}
-
 }  // namespace
 
 std::string_view LookupValue(const SourceIndex& source, LookupCache& cache,
                              std::string_view section, std::string_view group, std::string_view key,
                              std::string_view index) {
-  if (!index.empty()) return LookupNumbered(source, cache, section, group, key, index);
-  const std::string section_end = std::string(section) + "END";
-  LineCursor cursor;
-  if (!SeekFirstRecords(source, cursor, section, section_end)) return {};
-  return LookupUnnumbered(source, cursor, section, section_end, group, key);
+  return RecordValues(source, cache, section, group, index).Value(key);
+}
+
+RecordValues::RecordValues(const SourceIndex& source, LookupCache& cache, std::string_view section,
+                           std::string_view group, std::string_view index)
+    : source_(source), cache_(cache), index_(index) {
+  if (index.empty()) {
+    // Without an index, the first group line starts the key scan; few
+    // lookups ask so, and each reads afresh.
+    section_ = section;
+    group_ = group;
+    return;
+  }
+  // With an index, the record is answered from the group's chain.
+  chain_ = &cache.Chain(source, section, group);
+  match_ = chain_->FirstMatchFromStart(index_);
+  if (match_ != GroupChain::kNone) extent_ = cache.Record(*chain_, match_);
+}
+
+std::string_view RecordValues::Value(std::string_view key) const {
+  if (chain_ == nullptr) {
+    const std::string section_end = std::string(section_) + "END";
+    LineCursor cursor;
+    if (!SeekFirstRecords(source_, cursor, section_, section_end)) return {};
+    return LookupUnnumbered(source_, cursor, section_, section_end, group_, key);
+  }
+  if (match_ == GroupChain::kNone) return {};
+  std::size_t key_line = cache_.FindBefore(source_, key, extent_.start, extent_.stop);
+  if (key_line == extent_.stop) {
+    // The record runs to the end of the file: nothing can follow a key there.
+    if (extent_.stop == source_.line_count()) return {};
+    // The scan met a record terminator: the search goes on through the later
+    // records of the same number.
+    key_line = chain_->KeyLineFromStart(index_, key);
+    if (key_line == kPastEnd) return {};
+  }
+  LineCursor cursor = LineCursor::After(source_, key_line);
+  return ReadLine(source_, cursor);
 }
 
 std::string_view LookupValue(const SourceIndex& source, std::string_view section,

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace peltarix {
+#include "source/group_chain.h"
+#include "source/lookup_cache.h"
 
-class LookupCache;
-class SourceIndex;
+namespace peltarix {
 
 // The value of `key` in the record of `group` numbered `index` (an empty
 // index takes the first record of the group that yields the key) in
@@ -22,6 +23,29 @@ std::string_view LookupValue(const SourceIndex& source, LookupCache& cache,
                              std::string_view index);
 std::string_view LookupValue(const SourceIndex& source, std::string_view section,
                              std::string_view group, std::string_view key, std::string_view index);
+
+// The values of one record for a reader that asks for several of its keys:
+// Value(key) answers as LookupValue(source, cache, section, group, key,
+// index) does, while the record itself is sought once. `source`, `cache`
+// and the text of `index` must outlive it, and it serves only until the
+// cache is cleared.
+class RecordValues {
+ public:
+  RecordValues(const SourceIndex& source, LookupCache& cache, std::string_view section,
+               std::string_view group, std::string_view index);
+
+  std::string_view Value(std::string_view key) const;
+
+ private:
+  const SourceIndex& source_;
+  LookupCache& cache_;
+  std::string_view section_;  // kept only for a record without an index
+  std::string_view group_;
+  std::string_view index_;
+  GroupChain* chain_ = nullptr;  // the group's chain, for a record with an index
+  std::uint32_t match_ = GroupChain::kNone;
+  LookupCache::RecordExtent extent_;
+};
 
 // The record count that the summary block of `section` gives for `key`
 // (a group name such as "/HASIRA"), read as atoi reads it; 0 when missing.
