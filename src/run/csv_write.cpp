@@ -39,8 +39,9 @@ int WriteCsvFile(RunContext& context) {
     chunk.clear();
     return failure;
   };
-  for (const std::string& line : context.output_lines) {
-    AppendCrLf(line, chunk);
+  const OutputLines& lines = context.output_lines;
+  for (int index = 0; index <= lines.last_line_index(); ++index) {
+    AppendCrLf(lines.line(index), chunk);
     if (chunk.size() < kChunkBytes) continue;
     if (auto failure = write_chunk()) {
       return LogFileFailure(context, "CSVファイルの書き込みに失敗しました", std::move(*failure));

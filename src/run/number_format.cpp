@@ -1,9 +1,11 @@
 #include "run/number_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 #include <system_error>
 
 namespace peltarix {
@@ -59,37 +61,40 @@ std::string FormatFixed(double value, int decimals) {
 }
 
 void AppendFixed(std::string& out, double value, int decimals) {
-  if (std::isnan(value)) {
-    out += std::signbit(value) ? "-nan" : "nan";
-    return;
-  }
-  if (std::isinf(value)) {
-    out += value < 0 ? "-inf" : "inf";
-    return;
-  }
+  const std::size_t size = out.size();
+  out.resize(size + MaxFixedLength(decimals));
+  out.resize(static_cast<std::size_t>(WriteFixed(out.data() + size, value, decimals) - out.data()));
+}
+
+char* WriteFixed(char* out, double value, int decimals) {
+  const auto copy = [out](std::string_view text) {
+    return std::copy(text.begin(), text.end(), out);
+  };
+  if (std::isnan(value)) return copy(std::signbit(value) ? "-nan" : "nan");
+  if (std::isinf(value)) return copy(value < 0 ? "-inf" : "inf");
   std::uint64_t rounded = 0;
   if (ScaledRound(std::fabs(value), decimals, rounded)) {
-    // printf keeps the sign of a negative value that rounds to zero.
-    if (std::signbit(value)) out += '-';
-    const std::uint64_t unit = kIntPowersOfTen[decimals];
-    std::array<char, 24> digits;  // 2^64 has 20 digits
-    char* const end = digits.data() + digits.size();
-    out.append(DigitsBefore(end, rounded / unit), end);
+    // Written backwards: at most 16 digits below 2^50, the point and the
+    // sign, which printf keeps for a negative value that rounds to zero.
+    std::array<char, 32> text;
+    char* const end = text.data() + text.size();
+    char* start = end;
     if (decimals > 0) {
-      out += '.';
-      char* start = DigitsBefore(end, rounded % unit);
-      while (end - start < decimals) *--start = '0';
-      out.append(start, end);
+      for (int place = 0; place < decimals; ++place) {
+        *--start = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+      }
+      *--start = '.';
     }
-    return;
+    start = DigitsBefore(start, rounded);
+    if (std::signbit(value)) *--start = '-';
+    return std::copy(start, end, out);
   }
   // to_chars is locale-free and rounds the exact binary value as glibc's
-  // printf does. The largest double needs 309 integer digits.
-  const std::size_t size = out.size();
-  out.resize(size + 400);
-  const auto result = std::to_chars(out.data() + size, out.data() + out.size(), value,
-                                    std::chars_format::fixed, decimals);
-  out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+  // printf does.
+  return std::to_chars(out, out + MaxFixedLength(decimals), value, std::chars_format::fixed,
+                       decimals)
+      .ptr;
 }
 
 }  // namespace peltarix
