@@ -152,28 +152,6 @@ std::optional<unsigned> NextFoldedCharacter(std::string_view text, std::size_t& 
   return character;
 }
 
-// The text's characters with letters folded, up to its end or a lead byte
-// that stands last.
-std::vector<unsigned> FoldedCharacters(std::string_view text) {
-  std::vector<unsigned> characters;
-  std::size_t position = 0;
-  while (const std::optional<unsigned> character = NextFoldedCharacter(text, position)) {
-    characters.push_back(*character);
-  }
-  return characters;
-}
-
-// The table's names folded once: a run classifies every room against all
-// of them.
-const std::vector<std::vector<unsigned>>& FoldedTableNames() {
-  static const std::vector<std::vector<unsigned>> folded = [] {
-    std::vector<std::vector<unsigned>> names;
-    for (const RoomKind& kind : RoomKindTable()) names.push_back(FoldedCharacters(kind.name));
-    return names;
-  }();
-  return folded;
-}
-
 }  // namespace
 
 const std::vector<RoomKind>& RoomKindTable() {
@@ -182,20 +160,32 @@ const std::vector<RoomKind>& RoomKindTable() {
 }
 
 bool ShiftJisEqualIgnoringCase(std::string_view left, std::string_view right) {
-  return FoldedCharacters(left) == FoldedCharacters(right);
+  std::size_t left_position = 0;
+  std::size_t right_position = 0;
+  while (true) {
+    const std::optional<unsigned> left_character = NextFoldedCharacter(left, left_position);
+    const std::optional<unsigned> right_character = NextFoldedCharacter(right, right_position);
+    if (!left_character || !right_character) return !left_character && !right_character;
+    if (*left_character != *right_character) return false;
+  }
+}
+
+const RoomKind* FindRoomKind(std::string_view name) {
+  for (const RoomKind& kind : RoomKindTable()) {
+    // Folding keeps every character's byte count, and only a lead byte
+    // standing last is dropped, so no other length can match.
+    if (name.size() - kind.name.size() > 1) continue;  // shorter wraps around too
+    if (ShiftJisEqualIgnoringCase(name, kind.name)) return &kind;
+  }
+  return nullptr;
 }
 
 int ClassifyRoomName(std::string_view name, int& kind_code, std::string& display_name) {
   if (name.empty()) return -1;
-  const std::vector<unsigned> folded_name = FoldedCharacters(name);
-  const std::vector<std::vector<unsigned>>& folded_table = FoldedTableNames();
-  for (std::size_t i = 0; i < folded_table.size(); ++i) {
-    if (folded_table[i] == folded_name) {
-      const RoomKind& kind = RoomKindTable()[i];
-      kind_code = kind.code;
-      display_name = kind.name;
-      return 0;
-    }
+  if (const RoomKind* kind = FindRoomKind(name)) {
+    kind_code = kind->code;
+    display_name = kind->name;
+    return 0;
   }
   kind_code = 0;
   display_name = "(" + std::string(name) + ")";

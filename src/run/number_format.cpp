@@ -12,8 +12,6 @@ namespace peltarix {
 namespace {
 
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-constexpr std::uint64_t kIntPowersOfTen[] = {1,      10,      100,      1000,      10000,
-                                             100000, 1000000, 10000000, 100000000, 1000000000};
 
 // Rounds |value| * 10^decimals to the nearest integer when that can be done
 // exactly with one double product: the product's rounding error is at most
@@ -24,19 +22,34 @@ bool ScaledRound(double magnitude, int decimals, std::uint64_t& rounded) {
   if (decimals < 0 || decimals >= static_cast<int>(std::size(kPowersOfTen))) return false;
   const double scaled = magnitude * kPowersOfTen[decimals];
   if (!(scaled < 0x1p50)) return false;
-  const double whole = std::floor(scaled);
-  const double fraction = scaled - whole;  // exact below 2^52
+  // Truncation is the floor here: scaled is neither negative nor NaN.
+  const auto whole = static_cast<std::uint64_t>(scaled);
+  const double fraction = scaled - static_cast<double>(whole);  // exact below 2^52
   if (std::fabs(fraction - 0.5) <= scaled * 0x1p-51 + 0x1p-60) return false;
-  rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+  rounded = whole + (fraction > 0.5 ? 1 : 0);
   return true;
+}
+
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the last two digits of value backwards, ending at end; returns the
+// start and drops them from value.
+char* PairBefore(char* end, std::uint64_t& value) {
+  const std::size_t pair = static_cast<std::size_t>(value % 100) * 2;
+  value /= 100;
+  *--end = kDigitPairs[pair + 1];
+  *--end = kDigitPairs[pair];
+  return end;
 }
 
 // Writes the digits of value backwards, ending at end; returns the start.
 char* DigitsBefore(char* end, std::uint64_t value) {
-  do {
-    *--end = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
+  while (value >= 100) end = PairBefore(end, value);
+  if (value >= 10) return PairBefore(end, value);
+  *--end = static_cast<char>('0' + value);
   return end;
 }
 
@@ -80,7 +93,9 @@ char* WriteFixed(char* out, double value, int decimals) {
     char* const end = text.data() + text.size();
     char* start = end;
     if (decimals > 0) {
-      for (int place = 0; place < decimals; ++place) {
+      int place = 0;
+      for (; place + 2 <= decimals; place += 2) start = PairBefore(start, rounded);
+      if (place < decimals) {
         *--start = static_cast<char>('0' + rounded % 10);
         rounded /= 10;
       }
