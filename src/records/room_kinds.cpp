@@ -1,6 +1,8 @@
 #include "records/room_kinds.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -152,6 +154,35 @@ std::optional<unsigned> NextFoldedCharacter(std::string_view text, std::size_t& 
   return character;
 }
 
+// FNV-1a over the folded characters: texts that are equal but for letter
+// case hash alike.
+std::uint64_t FoldedHash(std::string_view text) {
+  std::uint64_t hash = 14695981039346656037u;
+  std::size_t position = 0;
+  while (const std::optional<unsigned> character = NextFoldedCharacter(text, position)) {
+    hash = (hash ^ *character) * 1099511628211u;
+  }
+  return hash;
+}
+
+struct HashedKind {
+  std::uint64_t hash;
+  const RoomKind* kind;
+  bool operator<(const HashedKind& other) const { return hash < other.hash; }
+};
+
+// The table by the folded hashes of its names, so that a room name is
+// compared with the one or two entries that can match it rather than all.
+const std::vector<HashedKind>& HashedTable() {
+  static const std::vector<HashedKind> hashed = [] {
+    std::vector<HashedKind> entries;
+    for (const RoomKind& kind : RoomKindTable()) entries.push_back({FoldedHash(kind.name), &kind});
+    std::stable_sort(entries.begin(), entries.end());
+    return entries;
+  }();
+  return hashed;
+}
+
 }  // namespace
 
 const std::vector<RoomKind>& RoomKindTable() {
@@ -171,11 +202,12 @@ bool ShiftJisEqualIgnoringCase(std::string_view left, std::string_view right) {
 }
 
 const RoomKind* FindRoomKind(std::string_view name) {
-  for (const RoomKind& kind : RoomKindTable()) {
-    // Folding keeps every character's byte count, and only a lead byte
-    // standing last is dropped, so no other length can match.
-    if (name.size() - kind.name.size() > 1) continue;  // shorter wraps around too
-    if (ShiftJisEqualIgnoringCase(name, kind.name)) return &kind;
+  const std::vector<HashedKind>& table = HashedTable();
+  // In table order among equal hashes, so the first entry in the table wins.
+  const auto [first, last] =
+      std::equal_range(table.begin(), table.end(), HashedKind{FoldedHash(name), nullptr});
+  for (auto entry = first; entry != last; ++entry) {
+    if (ShiftJisEqualIgnoringCase(name, entry->kind->name)) return entry->kind;
   }
   return nullptr;
 }

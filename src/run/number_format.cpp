@@ -12,6 +12,8 @@ namespace peltarix {
 namespace {
 
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+constexpr std::uint32_t kIntPowersOfTen[] = {1,      10,      100,      1000,      10000,
+                                             100000, 1000000, 10000000, 100000000, 1000000000};
 
 // Rounds |value| * 10^decimals to the nearest integer when that can be done
 // exactly with one double product: the product's rounding error is at most
@@ -36,8 +38,9 @@ constexpr char kDigitPairs[] =
     "8081828384858687888990919293949596979899";
 
 // Writes the last two digits of value backwards, ending at end; returns the
-// start and drops them from value.
-char* PairBefore(char* end, std::uint64_t& value) {
+// start and drops them from value. 32-bit division is the cheaper one.
+template <typename Unsigned>
+char* PairBefore(char* end, Unsigned& value) {
   const std::size_t pair = static_cast<std::size_t>(value % 100) * 2;
   value /= 100;
   *--end = kDigitPairs[pair + 1];
@@ -47,9 +50,11 @@ char* PairBefore(char* end, std::uint64_t& value) {
 
 // Writes the digits of value backwards, ending at end; returns the start.
 char* DigitsBefore(char* end, std::uint64_t value) {
-  while (value >= 100) end = PairBefore(end, value);
-  if (value >= 10) return PairBefore(end, value);
-  *--end = static_cast<char>('0' + value);
+  while (value > UINT32_MAX) end = PairBefore(end, value);
+  auto small = static_cast<std::uint32_t>(value);
+  while (small >= 100) end = PairBefore(end, small);
+  if (small >= 10) return PairBefore(end, small);
+  *--end = static_cast<char>('0' + small);
   return end;
 }
 
@@ -93,12 +98,12 @@ char* WriteFixed(char* out, double value, int decimals) {
     char* const end = text.data() + text.size();
     char* start = end;
     if (decimals > 0) {
+      const std::uint32_t unit = kIntPowersOfTen[decimals];
+      auto fraction = static_cast<std::uint32_t>(rounded % unit);
+      rounded /= unit;
       int place = 0;
-      for (; place + 2 <= decimals; place += 2) start = PairBefore(start, rounded);
-      if (place < decimals) {
-        *--start = static_cast<char>('0' + rounded % 10);
-        rounded /= 10;
-      }
+      for (; place + 2 <= decimals; place += 2) start = PairBefore(start, fraction);
+      if (place < decimals) *--start = static_cast<char>('0' + fraction % 10);
       *--start = '.';
     }
     start = DigitsBefore(start, rounded);

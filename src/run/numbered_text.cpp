@@ -14,7 +14,7 @@ void NumberedText::SetNumber(std::int64_t number) {
   AppendInt(text_, number);
 }
 
-void NumberedText::Next() {
+void NumberedText::Carry() {
   // Nines turn to zeros up to the first digit that is not one; a number of
   // nines only gains a leading 1.
   std::size_t position = text_.size();

@@ -16,11 +16,20 @@ class NumberedText {
   // Replaces the number.
   void SetNumber(std::int64_t number);
   // Adds 1 to a number of 0 or more.
-  void Next();
+  void Next() {
+    char& last = text_.back();
+    if (last >= '0' && last < '9') {
+      ++last;
+    } else {
+      Carry();
+    }
+  }
 
   std::string_view text() const { return text_; }
 
  private:
+  void Carry();
+
   std::string text_;
   std::size_t prefix_size_;
 };

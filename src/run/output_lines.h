@@ -31,6 +31,13 @@ class OutputLines {
   std::string& header() { return header_; }
   const std::string& header() const { return header_; }
 
+  // The record lines back to back in piece_count() pieces, for writing
+  // them out without looking each one up.
+  std::size_t piece_count() const { return blocks_.size(); }
+  std::string_view piece(std::size_t index) const {
+    return std::string_view(blocks_[index].bytes.get(), BlockSize(index));
+  }
+
   // Starts the next record line with `text`; the line before is complete.
   void StartLine(std::string_view text = {});
 
