@@ -67,28 +67,15 @@ std::string_view LookupNumbered(const SourceIndex& source, LookupCache& cache,
   GroupChain& chain = cache.Chain(source, section, group);
   const std::uint32_t match = chain.FirstMatchFromStart(index);
   if (match == GroupChain::kNone) return {};
-  const RecordWindow& window = cache.Window(chain, match);
-  std::size_t key_line = kPastEnd;
-  switch (window.Find(key, key_line)) {
-    case RecordWindow::Outcome::kKey:
-      break;
-    case RecordWindow::Outcome::kEndOfFile:
-      return {};
-    case RecordWindow::Outcome::kBeyond: {
-      // A long record: the scan goes on by jumps from the window's end.
-      LineCursor cursor{window.end(), false};
-      if (ScanRecordForKey(source, cursor, chain.section_end_line(), key)) {
-        return ReadLine(source, cursor);
-      }
-      if (cursor.at_eof) return {};
-      [[fallthrough]];
-    }
-    case RecordWindow::Outcome::kTerminator:
-      // The scan met a record terminator: the search goes on through the
-      // later records of the same number.
-      key_line = chain.KeyLineFromStart(index, key);
-      if (key_line == kPastEnd) return {};
-      break;
+  const LookupCache::RecordExtent& record = cache.Record(chain, match);
+  std::size_t key_line = cache.FindBefore(source, key, record.start, record.stop);
+  if (key_line == record.stop) {
+    // The record runs to the end of the file: nothing can follow a key there.
+    if (record.stop == source.line_count()) return {};
+    // The scan met a record terminator: the search goes on through the later
+    // records of the same number.
+    key_line = chain.KeyLineFromStart(index, key);
+    if (key_line == kPastEnd) return {};
   }
   LineCursor cursor = LineCursor::After(source, key_line);
   return ReadLine(source, cursor);

@@ -35,6 +35,10 @@ class SourceIndex {
   // Ascending positions of every line that equals `text`.
   std::vector<std::uint32_t> FindAll(std::string_view text) const;
 
+  // Ascending positions of every line that equals `text`, when `text` is
+  // indexed (see IsIndexed); empty otherwise.
+  std::span<const std::uint32_t> IndexedPositions(std::string_view text) const;
+
   // Whether lines equal to `text` are in the index.
   static bool IsIndexed(std::string_view text) {
     if (text.empty()) return false;
@@ -53,7 +57,6 @@ class SourceIndex {
   };
   static constexpr std::uint32_t kFree = UINT32_MAX;
 
-  std::span<const std::uint32_t> IndexedPositions(std::string_view text) const;
   // The slot of `text` in `slots_`: the one holding its entry, or the free
   // slot where its entry belongs.
   std::size_t Slot(std::string_view text, std::uint32_t hash) const;
