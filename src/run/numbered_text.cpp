@@ -11,7 +11,12 @@ NumberedText::NumberedText(std::string_view prefix, std::int64_t number)
 
 void NumberedText::SetNumber(std::int64_t number) {
   text_.resize(prefix_size_);
-  AppendInt(text_, number);
+  // Every record's points start again at 1.
+  if (number >= 0 && number <= 9) {
+    text_ += static_cast<char>('0' + number);
+  } else {
+    AppendInt(text_, number);
+  }
 }
 
 void NumberedText::Carry() {
