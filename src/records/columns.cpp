@@ -8,6 +8,8 @@
 #include "records/record_head.h"
 #include "records/source_limits.h"
 #include "run/number_format.h"
+#include "run/numbered_text.h"
+#include "run/quick_atof.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -83,13 +85,13 @@ void AppendColumnRecord(RunContext& context, std::string_view index, int kind) {
   const std::string_view kai = context.LookupValue(kSection, kGroup, "//KAI", index);
   ColumnPlacement placement;
   placement.width_x_text = context.LookupValue(kSection, kGroup, "//WDTX", index);
-  placement.width_x = Atof(placement.width_x_text);
+  placement.width_x = QuickAtof(placement.width_x_text);
   placement.width_y_text = context.LookupValue(kSection, kGroup, "//WDTY", index);
-  placement.width_y = Atof(placement.width_y_text);
+  placement.width_y = QuickAtof(placement.width_y_text);
   placement.position_x_text = context.LookupValue(kSection, kGroup, "//POSX", index);
-  placement.position_x = Atof(placement.position_x_text);
+  placement.position_x = QuickAtof(placement.position_x_text);
   placement.position_y_text = context.LookupValue(kSection, kGroup, "//POSY", index);
-  placement.position_y = Atof(placement.position_y_text);
+  placement.position_y = QuickAtof(placement.position_y_text);
 
   RecordLineWriter record =
       StartRecord(context, "AD020101", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
@@ -116,8 +118,9 @@ int ConvertColumns(RunContext& context) {
 
   // A skipped column costs one lookup and no output line.
   int skipped_count = 0;
-  for (std::int64_t number = 1; number <= count; ++number) {
-    const std::string index = FormatInt(number);
+  NumberedText index_text;
+  for (std::int64_t number = 1; number <= count; ++number, index_text.Next()) {
+    const std::string_view index = index_text.text();
     const int kind = Atoi(context.LookupValue(kSection, kGroup, "//KIND", index));
     if (!IsConvertibleKind(kind)) {
       ++skipped_count;

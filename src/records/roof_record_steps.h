@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "records/roof_outline.h"
+#include "run/numbered_text.h"
 #include "run/record_line_writer.h"
 #include "run/run_context.h"
 
@@ -38,9 +39,17 @@ struct RoofRegionSource {
 // `index_text`. The outline stays empty: see ReadRoofOutline.
 RoofRegionSource ReadRoofRegionHead(const RunContext& context, std::string_view index_text);
 
+// The keys of the outline points, counted up in place, kept from roof to
+// roof.
+struct RoofOutlineKeys {
+  NumberedText x{"//X"};
+  NumberedText y{"//Y"};
+  NumberedText eave{"//YANE_LINEATTR"};
+};
+
 // Reads points 1 .. region.point_count (none unless positive) with their
 // edge attributes.
-void ReadRoofOutline(const RunContext& context, std::string_view index_text,
+void ReadRoofOutline(const RunContext& context, std::string_view index_text, RoofOutlineKeys& keys,
                      RoofRegionSource& region);
 
 // The line through the roof's first eave edge, from which the heights rise.
