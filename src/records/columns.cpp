@@ -81,16 +81,16 @@ void AppendFirstPoint(RecordLineWriter& record, int kind, const ColumnPlacement&
 }
 
 // Builds the record of column `index` of kind `kind` (0 to 4).
-void AppendColumnRecord(RunContext& context, std::string_view index, int kind) {
-  const std::string_view kai = context.LookupValue(kSection, kGroup, "//KAI", index);
+void AppendColumnRecord(RunContext& context, const RecordValues& column, int kind) {
+  const std::string_view kai = column.Value("//KAI");
   ColumnPlacement placement;
-  placement.width_x_text = context.LookupValue(kSection, kGroup, "//WDTX", index);
+  placement.width_x_text = column.Value("//WDTX");
   placement.width_x = QuickAtof(placement.width_x_text);
-  placement.width_y_text = context.LookupValue(kSection, kGroup, "//WDTY", index);
+  placement.width_y_text = column.Value("//WDTY");
   placement.width_y = QuickAtof(placement.width_y_text);
-  placement.position_x_text = context.LookupValue(kSection, kGroup, "//POSX", index);
+  placement.position_x_text = column.Value("//POSX");
   placement.position_x = QuickAtof(placement.position_x_text);
-  placement.position_y_text = context.LookupValue(kSection, kGroup, "//POSY", index);
+  placement.position_y_text = column.Value("//POSY");
   placement.position_y = QuickAtof(placement.position_y_text);
 
   RecordLineWriter record =
@@ -120,13 +120,13 @@ int ConvertColumns(RunContext& context) {
   int skipped_count = 0;
   NumberedText index_text;
   for (std::int64_t number = 1; number <= count; ++number, index_text.Next()) {
-    const std::string_view index = index_text.text();
-    const int kind = Atoi(context.LookupValue(kSection, kGroup, "//KIND", index));
+    const RecordValues column = context.Record(kSection, kGroup, index_text.text());
+    const int kind = Atoi(column.Value("//KIND"));
     if (!IsConvertibleKind(kind)) {
       ++skipped_count;
       continue;
     }
-    AppendColumnRecord(context, index, kind);
+    AppendColumnRecord(context, column, kind);
   }
 
   if (skipped_count > 0) {

@@ -12,19 +12,13 @@ namespace {
 constexpr std::string_view kSection = "YANEFUSE";
 constexpr std::string_view kGroup = "/YANE";
 
-std::string_view LookupRoofValue(const RunContext& context, std::string_view index_text,
-                                 std::string_view key) {
-  return context.LookupValue(kSection, kGroup, key, index_text);
-}
-
 // Reads the point that `keys` name and moves them on to the next one.
-RoofOutlinePoint ReadOutlinePoint(const RunContext& context, std::string_view index_text,
-                                  RoofOutlineKeys& keys) {
+RoofOutlinePoint ReadOutlinePoint(const RecordValues& roof, RoofOutlineKeys& keys) {
   RoofOutlinePoint point;
-  point.x_text = LookupRoofValue(context, index_text, keys.x.text());
-  point.y_text = LookupRoofValue(context, index_text, keys.y.text());
+  point.x_text = roof.Value(keys.x.text());
+  point.y_text = roof.Value(keys.y.text());
   point.plan = {QuickAtof(point.x_text), QuickAtof(point.y_text)};
-  point.starts_eave_edge = LookupRoofValue(context, index_text, keys.eave.text()) == "1";
+  point.starts_eave_edge = roof.Value(keys.eave.text()) == "1";
   keys.x.Next();
   keys.y.Next();
   keys.eave.Next();
@@ -40,37 +34,39 @@ const RoofOutlinePoint& OutlinePointAfter(const std::vector<RoofOutlinePoint>& o
 
 }  // namespace
 
-RoofRegionSource ReadRoofRegionHead(const RunContext& context, std::string_view index_text) {
+RecordValues RoofRecord(const RunContext& context, std::string_view index_text) {
+  return context.Record(kSection, kGroup, index_text);
+}
+
+RoofRegionSource ReadRoofRegionHead(const RecordValues& roof) {
   RoofRegionSource region;
-  region.kai = LookupRoofValue(context, index_text, "//KAI");
+  region.kai = roof.Value("//KAI");
   // The source gives the rise per 10 units of run, the record per 100; a
   // fraction is dropped before scaling ("4.5" gives 40). Wide, so that no
   // pitch text overflows.
-  region.pitch_value =
-      static_cast<std::int64_t>(Atoi(LookupRoofValue(context, index_text, "//KOBAI"))) * 10;
-  const double x1 = QuickAtof(LookupRoofValue(context, index_text, "//YANE_KX1"));
-  const double x2 = QuickAtof(LookupRoofValue(context, index_text, "//YANE_KX2"));
-  const double y1 = QuickAtof(LookupRoofValue(context, index_text, "//YANE_KY1"));
-  const double y2 = QuickAtof(LookupRoofValue(context, index_text, "//YANE_KY2"));
+  region.pitch_value = static_cast<std::int64_t>(Atoi(roof.Value("//KOBAI"))) * 10;
+  const double x1 = QuickAtof(roof.Value("//YANE_KX1"));
+  const double x2 = QuickAtof(roof.Value("//YANE_KX2"));
+  const double y1 = QuickAtof(roof.Value("//YANE_KY1"));
+  const double y2 = QuickAtof(roof.Value("//YANE_KY2"));
   region.reference_point = {(x1 + x2) * 0.5, (y1 + y2) * 0.5};
-  region.point_count = Atoi(LookupRoofValue(context, index_text, "//PNUM"));
+  region.point_count = Atoi(roof.Value("//PNUM"));
   return region;
 }
 
-void ReadRoofOutline(const RunContext& context, std::string_view index_text, RoofOutlineKeys& keys,
-                     RoofRegionSource& region) {
+void ReadRoofOutline(const RecordValues& roof, RoofOutlineKeys& keys, RoofRegionSource& region) {
   keys.x.SetNumber(1);
   keys.y.SetNumber(1);
   keys.eave.SetNumber(1);
   region.outline.clear();
   if (region.point_count > 0) region.outline.reserve(static_cast<std::size_t>(region.point_count));
   for (std::int64_t number = 1; number <= region.point_count; ++number) {
-    region.outline.push_back(ReadOutlinePoint(context, index_text, keys));
+    region.outline.push_back(ReadOutlinePoint(roof, keys));
   }
   // Point 1 also serves a roof without outline points, as the reference
   // vertex and the end of its missing eave edge.
-  region.first_point = region.outline.empty() ? ReadOutlinePoint(context, index_text, keys).plan
-                                              : region.outline.front().plan;
+  region.first_point =
+      region.outline.empty() ? ReadOutlinePoint(roof, keys).plan : region.outline.front().plan;
 }
 
 double EaveLine::DistanceOf(RoofPoint point) const {

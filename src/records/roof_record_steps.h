@@ -35,9 +35,12 @@ struct RoofRegionSource {
   std::vector<RoofOutlinePoint> outline;  // points 1 .. point count; empty unless positive
 };
 
-// Reads the "//KAI", pitch, reference line and point count of roof region
-// `index_text`. The outline stays empty: see ReadRoofOutline.
-RoofRegionSource ReadRoofRegionHead(const RunContext& context, std::string_view index_text);
+// The values of roof region `index_text` ("/YANE" record).
+RecordValues RoofRecord(const RunContext& context, std::string_view index_text);
+
+// Reads the "//KAI", pitch, reference line and point count of a roof region.
+// The outline stays empty: see ReadRoofOutline.
+RoofRegionSource ReadRoofRegionHead(const RecordValues& roof);
 
 // The keys of the outline points, counted up in place, kept from roof to
 // roof.
@@ -49,8 +52,7 @@ struct RoofOutlineKeys {
 
 // Reads points 1 .. region.point_count (none unless positive) with their
 // edge attributes.
-void ReadRoofOutline(const RunContext& context, std::string_view index_text, RoofOutlineKeys& keys,
-                     RoofRegionSource& region);
+void ReadRoofOutline(const RecordValues& roof, RoofOutlineKeys& keys, RoofRegionSource& region);
 
 // The line through the roof's first eave edge, from which the heights rise.
 struct EaveLine {

@@ -53,13 +53,14 @@ int ConvertRoofRegions(RunContext& context) {
   NumberedText index;
   for (std::int64_t roof = 1; roof <= roof_count; ++roof, index.Next()) {
     const std::string_view index_text = index.text();
-    if (context.LookupValue("YANEFUSE", "/YANE", "//YANE_KOZO", index_text) != "0") {
+    const RecordValues values = RoofRecord(context, index_text);
+    if (values.Value("//YANE_KOZO") != "0") {
       ++skipped_roofs;  // only wooden roofs ("0") are converted
       continue;
     }
-    RoofRegionSource region = ReadRoofRegionHead(context, index_text);
+    RoofRegionSource region = ReadRoofRegionHead(values);
     if (!budget.Claim(index_text, region.point_count)) continue;
-    ReadRoofOutline(context, index_text, keys, region);
+    ReadRoofOutline(values, keys, region);
     AppendRoofRecord(context, region);
   }
   if (skipped_roofs > 0) {

@@ -59,15 +59,15 @@ void AppendRoomKind(RecordLineWriter& record, std::string_view name, std::string
 // equals the first byte for byte. A count of 0 writes the closing point
 // alone, with the empty texts of a first point that does not exist; a
 // negative count writes no point.
-void AppendOutline(const RunContext& context, RecordLineWriter& record, RoomWriting& writing,
-                   std::string_view index, std::int64_t point_total, std::string_view level) {
+void AppendOutline(const RecordValues& room, RecordLineWriter& record, RoomWriting& writing,
+                   std::int64_t point_total, std::string_view level) {
   std::string_view first_x;
   std::string_view first_y;
   writing.x_key.SetNumber(1);
   writing.y_key.SetNumber(1);
   for (std::int64_t k = 1; k <= point_total; ++k) {
-    const std::string_view x = context.LookupValue(kSection, kGroup, writing.x_key.text(), index);
-    const std::string_view y = context.LookupValue(kSection, kGroup, writing.y_key.text(), index);
+    const std::string_view x = room.Value(writing.x_key.text());
+    const std::string_view y = room.Value(writing.y_key.text());
     writing.x_key.Next();
     writing.y_key.Next();
     if (k == 1) {
@@ -83,14 +83,13 @@ void AppendOutline(const RunContext& context, RecordLineWriter& record, RoomWrit
 // when its point count cannot be true.
 void AppendRoomRecord(RunContext& context, PointBudget& budget, RoomWriting& writing,
                       std::string_view index) {
-  const std::string_view kai = context.LookupValue(kSection, kGroup, "//KAI", index);
-  const std::string_view name = context.LookupValue(kSection, kGroup, "//NAME", index);
-  const std::string_view kind = context.LookupValue(kSection, kGroup, "//KIND", index);
-  const std::string_view floor_height =
-      context.LookupValue(kSection, kGroup, "//KIJUNH_YUKA", index);
-  const std::string_view ceiling_height =
-      context.LookupValue(kSection, kGroup, "//HEYA_TENJOH", index);
-  const std::int64_t point_total = Atoi(context.LookupValue(kSection, kGroup, "//PNUM", index));
+  const RecordValues room = context.Record(kSection, kGroup, index);
+  const std::string_view kai = room.Value("//KAI");
+  const std::string_view name = room.Value("//NAME");
+  const std::string_view kind = room.Value("//KIND");
+  const std::string_view floor_height = room.Value("//KIJUNH_YUKA");
+  const std::string_view ceiling_height = room.Value("//HEYA_TENJOH");
+  const std::int64_t point_total = Atoi(room.Value("//PNUM"));
 
   if (!budget.Claim(index, point_total)) return;
 
@@ -102,7 +101,7 @@ void AppendRoomRecord(RunContext& context, PointBudget& budget, RoomWriting& wri
   // The closing point is counted too; an int64 keeps PNUM + 1 exact at the
   // top of the int range.
   record.Integer(point_total + 1);
-  AppendOutline(context, record, writing, index, point_total,
+  AppendOutline(room, record, writing, point_total,
                 writing.level_texts[static_cast<std::size_t>(StoreyOfKai(kai))]);
   record.Empty(kTrailingEmptyFields).EndLine();
 }
