@@ -92,7 +92,7 @@ std::string_view RecordValues::Value(std::string_view key) const {
     return LookupUnnumbered(source_, cursor, section_, section_end, group_, key);
   }
   if (match_ == GroupChain::kNone) return {};
-  std::size_t key_line = cache_.FindBefore(source_, key, extent_.start, extent_.stop);
+  std::size_t key_line = cache_.FindKey(source_, key, extent_.start, extent_.stop);
   if (key_line == extent_.stop) {
     // The record runs to the end of the file: nothing can follow a key there.
     if (extent_.stop == source_.line_count()) return {};
@@ -101,8 +101,9 @@ std::string_view RecordValues::Value(std::string_view key) const {
     key_line = chain_->KeyLineFromStart(index_, key);
     if (key_line == kPastEnd) return {};
   }
-  LineCursor cursor = LineCursor::After(source_, key_line);
-  return ReadLine(source_, cursor);
+  // The value is the line after the key; reading past the last line gives
+  // the empty text.
+  return key_line + 1 < source_.line_count() ? source_.line(key_line + 1) : std::string_view();
 }
 
 std::string_view LookupValue(const SourceIndex& source, std::string_view section,

@@ -53,8 +53,7 @@ std::size_t LookupCache::FindBefore(const SourceIndex& source, std::string_view 
     Clear();
     source_ = &source;
   }
-  if (!SourceIndex::IsIndexed(text)) return peltarix::FindBefore(source, text, from, stop);
-  return std::min(positions_.Find(source, text, from), stop);
+  return FindKey(source, text, from, stop);
 }
 
 void LookupCache::Clear() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -7,6 +8,7 @@
 #include <utility>
 
 #include "source/group_chain.h"
+#include "source/line_cursor.h"
 #include "source/source_index.h"
 #include "source/text_positions.h"
 
@@ -38,6 +40,13 @@ class LookupCache {
   // `stop`.
   std::size_t FindBefore(const SourceIndex& source, std::string_view text, std::size_t from,
                          std::size_t stop);
+
+  // FindBefore for a lookup that has already asked Chain() for `source`.
+  std::size_t FindKey(const SourceIndex& source, std::string_view text, std::size_t from,
+                      std::size_t stop) {
+    if (!SourceIndex::IsIndexed(text)) return peltarix::FindBefore(source, text, from, stop);
+    return std::min(positions_.Find(source, text, from), stop);
+  }
 
   // Forgets everything; needed when the index moves or is replaced at the
   // same address.

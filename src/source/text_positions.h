@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -24,6 +25,7 @@ class TextPositions {
   void Clear() {
     entries_.clear();
     used_ = 0;
+    hints_.fill(Hint());
   }
 
  private:
@@ -42,6 +44,16 @@ class TextPositions {
   static constexpr std::size_t kMostUsed = kSlots / 2;
   std::vector<Entry> entries_;
   std::size_t used_ = 0;
+
+  // The entry of `text`, made on first use; null for a text without lines.
+  Entry* Lookup(const SourceIndex& source, std::string_view text);
+
+  // The slot last found for a caller's buffer, by the buffer's address.
+  struct Hint {
+    const char* text = nullptr;
+    std::size_t slot = 0;
+  };
+  std::array<Hint, 256> hints_{};  // indexed by the top byte of a hash
 };
 
 }  // namespace peltarix
