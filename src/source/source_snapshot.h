@@ -2,9 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "source/name_table.h"
 
 namespace peltarix {
 
@@ -44,7 +47,31 @@ class SourceSnapshot {
 
   static constexpr std::size_t kMaxLineBytes = 255;
 
+  // The bytes the lines are views into.
+  const char* bytes() const { return bytes_.data(); }
+
+  // Whether a line that begins with `first` is a name line: section, group
+  // and key names and the terminators all begin with a slash or a capital.
+  static bool BeginsName(char first) {
+    return first == '/' || static_cast<unsigned char>(first - 'A') < 26;
+  }
+
+  // The name lines met while splitting, grouped by text, so that an index of
+  // them is built without reading the text again.
+  struct NameLines {
+    NameTable texts;
+    // Bit i % 64 of word i / 64 is set when line i is a name line.
+    std::vector<std::uint64_t> marks;
+    // The text number of each name line, in reading order.
+    std::unique_ptr<std::uint32_t[]> text_numbers;
+  };
+  // Leaves the snapshot with none.
+  NameLines TakeNameLines() { return std::move(name_lines_); }
+  struct NameSink;
+
  private:
+  class LineSplitter;
+
   std::string bytes_;  // up to the first byte 1A
   // Where each piece starts in `bytes_`, then the end of the bytes: piece i
   // spans Bound(i) .. Bound(i + 1) with its line end, if it has one. Pieces
@@ -60,6 +87,7 @@ class SourceSnapshot {
   std::vector<std::uint32_t> block_starts_;
   std::vector<std::uint16_t> offsets_;
   bool last_line_reaches_eof_ = false;
+  NameLines name_lines_;
 };
 
 }  // namespace peltarix

@@ -1,0 +1,54 @@
+#include "source/name_table.h"
+
+#include <stdexcept>
+
+namespace peltarix {
+
+std::uint32_t NameTable::Find(const char* bytes, std::string_view text) const {
+  const std::uint64_t head = Head(text.data(), text.size(), text.size());
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t slot = Hash(head, text.data(), text.size()) >> shift_;;
+       slot = (slot + 1) & mask) {
+    const std::uint32_t entry = slots_[slot];
+    if (entry == kNone) return kNone;
+    const Entry& found = entries_[entry];
+    if (found.head == head && found.size == text.size() &&
+        (text.size() <= 8 || SameTail(bytes + found.at, text.data(), text.size()))) {
+      return entry;
+    }
+  }
+}
+
+std::uint32_t NameTable::Insert(const char* bytes, std::size_t slot, std::uint64_t head,
+                                std::size_t at, std::size_t size) {
+  const auto entry = static_cast<std::uint32_t>(entries_.size());
+  if (entry == kNone) throw std::length_error("too many distinct names");
+  entries_.push_back({head, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(size), 1, 0});
+  // At most half the slots in use keeps the runs of the open addressing short.
+  if (2 * entries_.size() <= slots_.size()) {
+    slots_[slot] = entry;
+    return entry;
+  }
+  std::vector<std::uint32_t> grown(slots_.size() * 2, kNone);
+  --shift_;
+  const std::size_t mask = grown.size() - 1;
+  for (std::uint32_t rehashed = 0; rehashed <= entry; ++rehashed) {
+    const Entry& moved = entries_[rehashed];
+    std::size_t free = Hash(moved.head, bytes + moved.at, moved.size) >> shift_;
+    while (grown[free] != kNone) free = (free + 1) & mask;
+    grown[free] = rehashed;
+  }
+  slots_ = std::move(grown);
+  return entry;
+}
+
+std::uint32_t NameTable::AssignStarts() {
+  std::uint32_t total = 0;
+  for (Entry& entry : entries_) {
+    entry.start = total;
+    total += entry.lines;
+  }
+  return total;
+}
+
+}  // namespace peltarix
