@@ -11,11 +11,40 @@ std::uint32_t NameTable::Find(const char* bytes, std::string_view text) const {
        slot = (slot + 1) & mask) {
     const std::uint32_t entry = slots_[slot];
     if (entry == kNone) return kNone;
-    const Entry& found = entries_[entry];
-    if (found.head == head && found.size == text.size() &&
-        (text.size() <= 8 || SameTail(bytes + found.at, text.data(), text.size()))) {
-      return entry;
+    if (Holds(entries_[entry], bytes, text.data(), text.size(), head)) return entry;
+  }
+}
+
+void NameTable::AddLines(const char* bytes, std::size_t size, std::span<const Line> lines,
+                          std::uint32_t* numbers) {
+  // Names come in the same order again and again (the keys of one kind of
+  // record after each other), so the text that followed the previous one
+  // last time is tried before the hash table.
+  std::uint32_t previous = previous_;
+  for (const Line& line : lines) {
+    const char* const text = bytes + line.begin;
+    const std::size_t length = line.end - line.begin;
+    const std::uint64_t head = Head(text, length, size - line.begin);
+    std::uint32_t entry = previous == kNone ? kNone : entries_[previous].link;
+    if (entry == kNone || !Holds(entries_[entry], bytes, text, length, head)) [[unlikely]] {
+      entry = Probe(bytes, line.begin, length, head);
+      if (previous != kNone) entries_[previous].link = entry;
     }
+    ++entries_[entry].lines;
+    *numbers++ = entry;
+    previous = entry;
+  }
+  previous_ = previous;
+}
+
+std::uint32_t NameTable::Probe(const char* bytes, std::size_t at, std::size_t size,
+                               std::uint64_t head) {
+  const char* const text = bytes + at;
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t slot = Hash(head, text, size) >> shift_;; slot = (slot + 1) & mask) {
+    const std::uint32_t entry = slots_[slot];
+    if (entry == kNone) return Insert(bytes, slot, head, at, size);
+    if (Holds(entries_[entry], bytes, text, size, head)) return entry;
   }
 }
 
@@ -23,7 +52,7 @@ std::uint32_t NameTable::Insert(const char* bytes, std::size_t slot, std::uint64
                                 std::size_t at, std::size_t size) {
   const auto entry = static_cast<std::uint32_t>(entries_.size());
   if (entry == kNone) throw std::length_error("too many distinct names");
-  entries_.push_back({head, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(size), 1, 0});
+  entries_.push_back({head, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(size), 0, entry});
   // At most half the slots in use keeps the runs of the open addressing short.
   if (2 * entries_.size() <= slots_.size()) {
     slots_[slot] = entry;
@@ -45,7 +74,7 @@ std::uint32_t NameTable::Insert(const char* bytes, std::size_t slot, std::uint64
 std::uint32_t NameTable::AssignStarts() {
   std::uint32_t total = 0;
   for (Entry& entry : entries_) {
-    entry.start = total;
+    entry.link = total;
     total += entry.lines;
   }
   return total;

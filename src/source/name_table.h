@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -37,24 +38,18 @@ class NameTable {
     return word;
   }
 
-  // The number of the text `bytes[at .. at + size)` with head `head`, which
-  // is added when it is new. Counts one more line of it.
-  [[gnu::always_inline]] std::uint32_t Add(const char* bytes, std::size_t at, std::size_t size, std::uint64_t head) {
-    const char* text = bytes + at;
-    const std::uint64_t hash = Hash(head, text, size);
-    std::size_t slot = hash >> shift_;
-    for (;; slot = (slot + 1) & (slots_.size() - 1)) {
-      const std::uint32_t entry = slots_[slot];
-      if (entry == kNone) break;
-      Entry& found = entries_[entry];
-      if (found.head == head && found.size == size &&
-          (size <= 8 || SameTail(bytes + found.at, text, size))) {
-        ++found.lines;
-        return entry;
-      }
-    }
-    return Insert(bytes, slot, head, at, size);
-  }
+  // A name line: its position among all lines and where its text lies in
+  // the bytes.
+  struct Line {
+    std::uint32_t position;
+    std::uint32_t begin;
+    std::uint32_t end;
+  };
+
+  // Adds the texts of `lines` that are new, counts one more line of each,
+  // and writes each one's number to `numbers`. `bytes` holds `size` bytes.
+  void AddLines(const char* bytes, std::size_t size, std::span<const Line> lines,
+                std::uint32_t* numbers);
 
   // The number of `text`, or kNone.
   std::uint32_t Find(const char* bytes, std::string_view text) const;
@@ -64,7 +59,7 @@ class NameTable {
   std::uint32_t lines(std::uint32_t entry) const { return entries_[entry].lines; }
   // Where the lines of text `entry` start in a list grouped by text, in
   // order of number; set by AssignStarts, which returns the list's length.
-  std::uint32_t start(std::uint32_t entry) const { return entries_[entry].start; }
+  std::uint32_t start(std::uint32_t entry) const { return entries_[entry].link; }
   std::uint32_t AssignStarts();
 
  private:
@@ -73,7 +68,9 @@ class NameTable {
     std::uint32_t at;    // where the text first appears in the bytes
     std::uint32_t size;
     std::uint32_t lines;
-    std::uint32_t start;
+    // While lines are added, the text that followed this one last (first
+    // itself); after AssignStarts, where its lines start.
+    std::uint32_t link;
   };
   static constexpr int kInitialBits = 6;
   static constexpr std::size_t kInitialSlots = std::size_t{1} << kInitialBits;
@@ -94,17 +91,25 @@ class NameTable {
     }
     return hash;
   }
+  static bool Holds(const Entry& entry, const char* bytes, const char* text, std::size_t size,
+                    std::uint64_t head) {
+    return entry.head == head && entry.size == size &&
+           (size <= 8 || SameTail(bytes + entry.at, text, size));
+  }
   // Bytes 8 .. size of two texts of more than eight bytes.
   static bool SameTail(const char* a, const char* b, std::size_t size) {
     if (size <= 16) return Load(a + size - 8) == Load(b + size - 8);
     return std::memcmp(a + 8, b + 8, size - 8) == 0;
   }
+  // The number of the text, added when it is new.
+  std::uint32_t Probe(const char* bytes, std::size_t at, std::size_t size, std::uint64_t head);
   std::uint32_t Insert(const char* bytes, std::size_t slot, std::uint64_t head, std::size_t at,
                        std::size_t size);
 
   std::vector<Entry> entries_;
   std::vector<std::uint32_t> slots_;  // entry numbers by hash, open addressing
   int shift_;                         // 64 minus the bits of a slot number
+  std::uint32_t previous_ = kNone;    // the text of the last line added
 };
 
 }  // namespace peltarix

@@ -5,11 +5,12 @@
 #include <limits>
 #include <stdexcept>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace peltarix {
 namespace {
-
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kLows = 0x7f7f7f7f7f7f7f7fULL;
 
 std::uint64_t LoadWord(const char* data) {
   std::uint64_t word;
@@ -17,10 +18,53 @@ std::uint64_t LoadWord(const char* data) {
   return word;
 }
 
-// The top bit of each byte of `word` that is an LF: exact for every byte,
-// so that all line ends in a word are found from one test.
-std::uint64_t LineFeedBits(std::uint64_t word) {
-  word ^= kOnes * '\n';  // LF bytes become zero
+// The line ends are found a chunk of bytes at a time, as a mask with a group
+// of kMaskBits bits per byte that is set where the byte is an LF: sixteen
+// bytes in one compare where SSE2 is there (every x86-64), otherwise eight
+// in a 64-bit word.
+#if defined(__SSE2__)
+constexpr std::size_t kChunkBytes = 16;
+constexpr unsigned kMaskBitsShift = 0;
+
+std::uint64_t LineFeedMask(const char* data) {
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data));
+  return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
+}
+
+// The number of LF bytes: per-byte sums of the compares, added up at most
+// 255 chunks at a time so that no sum overflows.
+std::size_t CountLineFeeds(const char* data, std::size_t size) {
+  std::size_t count = 0;
+  std::size_t pos = 0;
+  const __m128i line_feed = _mm_set1_epi8('\n');
+  while (pos + 16 <= size) {
+    __m128i sums = _mm_setzero_si128();
+    for (int chunk = 0; chunk < 255 && pos + 16 <= size; ++chunk, pos += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
+      sums = _mm_sub_epi8(sums, _mm_cmpeq_epi8(bytes, line_feed));
+    }
+    const __m128i totals = _mm_sad_epu8(sums, _mm_setzero_si128());
+    count += static_cast<std::size_t>(_mm_cvtsi128_si32(totals)) +
+             static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_unpackhi_epi64(totals, totals)));
+  }
+  for (; pos < size; ++pos) count += data[pos] == '\n';
+  return count;
+}
+#else
+constexpr std::size_t kChunkBytes = 8;
+constexpr unsigned kMaskBitsShift = 3;
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kLows = 0x7f7f7f7f7f7f7f7fULL;
+
+// The top bit of each byte that is an LF: exact for every byte, so that all
+// line ends of a word are found from one test.
+std::uint64_t LineFeedMask(const char* data) {
+  if constexpr (std::endian::native != std::endian::little) {
+    std::uint64_t mask = 0;
+    for (unsigned i = 0; i < 8; ++i) mask |= std::uint64_t{data[i] == '\n'} << (8 * i + 7);
+    return mask;
+  }
+  const std::uint64_t word = LoadWord(data) ^ (kOnes * '\n');  // LF bytes become zero
   // The top bit of a byte is set by the sum where its low bits are not zero.
   return ~(((word & kLows) + kLows) | word | kLows);
 }
@@ -31,51 +75,75 @@ std::size_t CountLineFeeds(const char* data, std::size_t size) {
   std::size_t pos = 0;
   for (; pos + 8 <= size; pos += 8) {
     // One bit per LF byte at the bottom of the byte; their sum in the top byte.
-    count += static_cast<std::size_t>(((LineFeedBits(LoadWord(data + pos)) >> 7) * kOnes) >> 56);
+    count += static_cast<std::size_t>(((LineFeedMask(data + pos) >> 7) * kOnes) >> 56);
   }
   for (; pos < size; ++pos) count += data[pos] == '\n';
   return count;
 }
+#endif
 
 }  // namespace
 
-// Where the name lines go: each one's text number, in reading order, and a
-// mark for its position.
-struct SourceSnapshot::NameSink {
-  NameTable& texts;
-  std::uint64_t* marks;
-  std::uint32_t* text_number;
+// The name lines found by the scan, keyed a batch at a time: hashing them
+// inside the scan would leave too few registers for the scan's own state.
+class SourceSnapshot::NameBatch {
+ public:
+  using Name = NameTable::Line;
+  // Up to this many names wait; the scan adds at most one per byte of a
+  // chunk before it checks for room again.
+  static constexpr std::size_t kWaiting = 512;
+  static constexpr std::size_t kRoom = kWaiting + 16;
 
-  [[gnu::always_inline]] void Add(const char* data, std::size_t size, std::size_t line,
-                                  std::size_t begin, std::size_t length) {
-    const std::uint64_t head = NameTable::Head(data + begin, length, size - begin);
-    *text_number++ = texts.Add(data, begin, length, head);
-    marks[line / 64] |= std::uint64_t{1} << (line % 64);
+  NameBatch(const char* data, std::size_t size, NameLines& names)
+      : data_(data),
+        size_(size),
+        texts_(names.texts),
+        marks_(names.marks.data()),
+        text_number_(names.text_numbers.get()),
+        waiting_(kRoom) {}
+
+  Name* first() { return waiting_.data(); }
+  Name* last() { return waiting_.data() + kWaiting; }
+
+  // Each waiting name's text number, in reading order, and a mark for its line.
+  [[gnu::noinline]] void Key(const Name* end) {
+    const std::span<const Name> names(waiting_.data(), end);
+    texts_.AddLines(data_, size_, names, text_number_);
+    text_number_ += names.size();
+    for (const Name& name : names) {
+      marks_[name.position / 64] |= std::uint64_t{1} << (name.position % 64);
+    }
   }
+
+ private:
+  const char* const data_;
+  const std::size_t size_;
+  NameTable& texts_;
+  std::uint64_t* const marks_;
+  std::uint32_t* text_number_;
+  std::vector<Name> waiting_;
 };
 
-namespace {
-
-// The name lines of long lines and of the end of the data, kept out of the
-// loop over the line ends.
-[[gnu::noinline]] void AddRareName(SourceSnapshot::NameSink& sink, const char* data,
-                                   std::size_t size, std::size_t line, std::size_t begin,
-                                   std::size_t length) {
-  sink.Add(data, size, line, begin, length);
-}
-
-}  // namespace
-
-// Writes the bounds of the pieces, one line end at a time, and passes the
-// name lines on while their bytes are at hand. All of it is inlined into the
-// loop, so that its state stays in registers.
+// Writes the bounds of the pieces, one line end at a time, and notes the name
+// lines on the way. All of it is inlined into the loop over the line ends, so
+// that its state stays in registers.
 class SourceSnapshot::LineSplitter {
  public:
   LineSplitter(const char* data, std::size_t size, std::uint16_t* offsets,
-               std::uint32_t* block_starts, NameSink& names)
-      : data_(data), size_(size), offset_(offsets), block_start_(block_starts), names_(names) {}
+               std::uint32_t* block_starts, NameBatch& names)
+      : data_(data),
+        size_(size),
+        offset_(offsets),
+        block_start_(block_starts),
+        names_(names),
+        name_(names.first()) {}
 
   std::size_t bound_count() const { return bound_count_; }
+
+  // Keys the waiting names when a word's line ends might not fit.
+  void MakeRoom() {
+    if (name_ >= names_.last()) [[unlikely]] KeyNames();
+  }
 
   // The line that ends with the LF at `line_feed`.
   [[gnu::always_inline]] void EndLine(std::size_t line_feed) {
@@ -88,13 +156,14 @@ class SourceSnapshot::LineSplitter {
     // A name line is not empty, so the byte before the LF is its own; a CR
     // there is part of the line end.
     if (BeginsName(data_[begin])) {
-      names_.Add(data_, size_, line, begin, line_feed - begin - (data_[line_feed - 1] == '\r'));
+      *name_++ = {static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(begin),
+                  static_cast<std::uint32_t>(line_feed - (data_[line_feed - 1] == '\r'))};
     }
   }
 
   // The bytes after the last line end. Returns whether its last piece is a
   // full one, read without meeting the end of the data.
-  [[gnu::always_inline]] bool EndData() {
+  bool EndData() {
     std::size_t length = size_ - line_begin_;
     if (length == 0) return false;
     length = AddFullPieces(length);
@@ -102,11 +171,14 @@ class SourceSnapshot::LineSplitter {
     return length == 0;
   }
 
-  // The bound after the last piece.
-  [[gnu::always_inline]] void Finish() { AddBound(size_); }
+  // The bound after the last piece; keys the names still waiting.
+  void Finish() {
+    AddBound(size_);
+    KeyNames();
+  }
 
  private:
-  [[gnu::always_inline]] void EndLongLine(std::size_t begin, std::size_t line_feed) {
+  void EndLongLine(std::size_t begin, std::size_t line_feed) {
     line_begin_ = begin;
     std::size_t length = line_feed - begin;
     if (data_[line_feed - 1] == '\r') --length;
@@ -116,7 +188,7 @@ class SourceSnapshot::LineSplitter {
 
   // One read takes up to 255 bytes: a line of n * 255 bytes ends with an
   // empty read of its line end. Returns the length of the last piece.
-  [[gnu::always_inline]] std::size_t AddFullPieces(std::size_t length) {
+  std::size_t AddFullPieces(std::size_t length) {
     for (; length >= kMaxLineBytes; length -= kMaxLineBytes, line_begin_ += kMaxLineBytes) {
       AddPiece(line_begin_, kMaxLineBytes);
     }
@@ -125,11 +197,19 @@ class SourceSnapshot::LineSplitter {
 
   // A piece of `length` bytes at `begin`, followed by at least its line end
   // when it is shorter than a full piece.
-  [[gnu::always_inline]] void AddPiece(std::size_t begin, std::size_t length) {
+  void AddPiece(std::size_t begin, std::size_t length) {
     const std::size_t line = bound_count_;
     AddBound(begin);
     // An empty piece begins with its line end, which begins no name.
-    if (BeginsName(data_[begin])) AddRareName(names_, data_, size_, line, begin, length);
+    if (!BeginsName(data_[begin])) return;
+    *name_++ = {static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(begin),
+                static_cast<std::uint32_t>(begin + length)};
+    MakeRoom();
+  }
+
+  void KeyNames() {
+    names_.Key(name_);
+    name_ = names_.first();
   }
 
   [[gnu::always_inline]] void AddBound(std::size_t at) {
@@ -146,7 +226,8 @@ class SourceSnapshot::LineSplitter {
   // would make the compiler reload their ends after every store.
   std::uint16_t* offset_;
   std::uint32_t* block_start_;
-  NameSink& names_;
+  NameBatch& names_;
+  NameBatch::Name* name_;
   std::size_t line_begin_ = 0;
   std::size_t bound_count_ = 0;
   std::size_t block_base_ = 0;
@@ -170,19 +251,19 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
   name_lines_.marks.resize(most_bounds / 64 + 1);
   // Only as much as the name lines take is ever written, and so touched.
   name_lines_.text_numbers = std::make_unique_for_overwrite<std::uint32_t[]>(most_bounds);
-  NameSink names{name_lines_.texts, name_lines_.marks.data(), name_lines_.text_numbers.get()};
+  NameBatch names(data, size, name_lines_);
   LineSplitter splitter(data, size, offsets_.data(), block_starts_.data(), names);
   std::size_t pos = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    for (; pos + 8 <= size; pos += 8) {
-      // The lowest flagged byte is the first LF of the word.
-      for (std::uint64_t line_feeds = LineFeedBits(LoadWord(data + pos)); line_feeds != 0;
-           line_feeds &= line_feeds - 1) {
-        splitter.EndLine(pos + static_cast<std::size_t>(std::countr_zero(line_feeds) / 8));
-      }
+  for (; pos + kChunkBytes <= size; pos += kChunkBytes) {
+    splitter.MakeRoom();
+    // The lowest set bit marks the first LF of the chunk.
+    for (std::uint64_t line_feeds = LineFeedMask(data + pos); line_feeds != 0;
+         line_feeds &= line_feeds - 1) {
+      splitter.EndLine(pos + (static_cast<unsigned>(std::countr_zero(line_feeds)) >> kMaskBitsShift));
     }
   }
   for (; pos < size; ++pos) {
+    splitter.MakeRoom();
     if (data[pos] == '\n') splitter.EndLine(pos);
   }
   // A read that stops at the end of the data before its buffer is full meets

@@ -67,9 +67,9 @@ class SourceSnapshot {
   };
   // Leaves the snapshot with none.
   NameLines TakeNameLines() { return std::move(name_lines_); }
-  struct NameSink;
 
  private:
+  class NameBatch;
   class LineSplitter;
 
   std::string bytes_;  // up to the first byte 1A
