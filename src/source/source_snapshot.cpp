@@ -12,12 +12,6 @@
 namespace peltarix {
 namespace {
 
-std::uint64_t LoadWord(const char* data) {
-  std::uint64_t word;
-  std::memcpy(&word, data, sizeof word);
-  return word;
-}
-
 // The line ends are found a chunk of bytes at a time, as a mask with a group
 // of kMaskBits bits per byte that is set where the byte is an LF: sixteen
 // bytes in one compare where SSE2 is there (every x86-64), otherwise eight
@@ -55,6 +49,12 @@ constexpr std::size_t kChunkBytes = 8;
 constexpr unsigned kMaskBitsShift = 3;
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 constexpr std::uint64_t kLows = 0x7f7f7f7f7f7f7f7fULL;
+
+std::uint64_t LoadWord(const char* data) {
+  std::uint64_t word;
+  std::memcpy(&word, data, sizeof word);
+  return word;
+}
 
 // The top bit of each byte that is an LF: exact for every byte, so that all
 // line ends of a word are found from one test.
@@ -141,7 +141,7 @@ class SourceSnapshot::LineSplitter {
   std::size_t bound_count() const { return bound_count_; }
 
   // Keys the waiting names when a word's line ends might not fit.
-  void MakeRoom() {
+  [[gnu::always_inline]] void MakeRoom() {
     if (name_ >= names_.last()) [[unlikely]] KeyNames();
   }
 
@@ -163,7 +163,7 @@ class SourceSnapshot::LineSplitter {
 
   // The bytes after the last line end. Returns whether its last piece is a
   // full one, read without meeting the end of the data.
-  bool EndData() {
+  [[gnu::always_inline]] bool EndData() {
     std::size_t length = size_ - line_begin_;
     if (length == 0) return false;
     length = AddFullPieces(length);
@@ -172,13 +172,13 @@ class SourceSnapshot::LineSplitter {
   }
 
   // The bound after the last piece; keys the names still waiting.
-  void Finish() {
+  [[gnu::always_inline]] void Finish() {
     AddBound(size_);
     KeyNames();
   }
 
  private:
-  void EndLongLine(std::size_t begin, std::size_t line_feed) {
+  [[gnu::always_inline]] void EndLongLine(std::size_t begin, std::size_t line_feed) {
     line_begin_ = begin;
     std::size_t length = line_feed - begin;
     if (data_[line_feed - 1] == '\r') --length;
@@ -188,7 +188,7 @@ class SourceSnapshot::LineSplitter {
 
   // One read takes up to 255 bytes: a line of n * 255 bytes ends with an
   // empty read of its line end. Returns the length of the last piece.
-  std::size_t AddFullPieces(std::size_t length) {
+  [[gnu::always_inline]] std::size_t AddFullPieces(std::size_t length) {
     for (; length >= kMaxLineBytes; length -= kMaxLineBytes, line_begin_ += kMaxLineBytes) {
       AddPiece(line_begin_, kMaxLineBytes);
     }
@@ -197,7 +197,7 @@ class SourceSnapshot::LineSplitter {
 
   // A piece of `length` bytes at `begin`, followed by at least its line end
   // when it is shorter than a full piece.
-  void AddPiece(std::size_t begin, std::size_t length) {
+  [[gnu::always_inline]] void AddPiece(std::size_t begin, std::size_t length) {
     const std::size_t line = bound_count_;
     AddBound(begin);
     // An empty piece begins with its line end, which begins no name.
@@ -207,7 +207,7 @@ class SourceSnapshot::LineSplitter {
     MakeRoom();
   }
 
-  void KeyNames() {
+  [[gnu::always_inline]] void KeyNames() {
     names_.Key(name_);
     name_ = names_.first();
   }
