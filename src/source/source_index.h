@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -46,7 +47,9 @@ class SourceIndex {
 
   SourceSnapshot snapshot_;
   NameTable texts_;
-  std::vector<std::uint32_t> positions_;  // grouped by text number, ascending within one
+  // The positions of the name lines, grouped by text number, ascending
+  // within one.
+  std::unique_ptr<std::uint32_t[]> positions_;
 };
 
 }  // namespace peltarix

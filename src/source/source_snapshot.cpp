@@ -246,13 +246,13 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
   // Every line end starts a line, and a long line adds a piece per 255
   // bytes: reserving that many keeps the bounds at the size they need.
   const std::size_t most_bounds = CountLineFeeds(data, size) + size / kMaxLineBytes + 2;
-  offsets_.resize(most_bounds);
+  offsets_ = std::make_unique_for_overwrite<std::uint16_t[]>(most_bounds);
   block_starts_.resize(most_bounds / kBlockLines + 1);
   name_lines_.marks.resize(most_bounds / 64 + 1);
   // Only as much as the name lines take is ever written, and so touched.
   name_lines_.text_numbers = std::make_unique_for_overwrite<std::uint32_t[]>(most_bounds);
   NameBatch names(data, size, name_lines_);
-  LineSplitter splitter(data, size, offsets_.data(), block_starts_.data(), names);
+  LineSplitter splitter(data, size, offsets_.get(), block_starts_.data(), names);
   std::size_t pos = 0;
   for (; pos + kChunkBytes <= size; pos += kChunkBytes) {
     splitter.MakeRoom();
@@ -270,9 +270,8 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
   // the end of the file; one that stopped at LF or a full buffer does not.
   const bool last_piece_full = splitter.EndData();
   splitter.Finish();
-  const std::size_t bound_count = splitter.bound_count();
-  offsets_.resize(bound_count);
-  block_starts_.resize((bound_count + kBlockLines - 1) / kBlockLines);
+  bound_count_ = splitter.bound_count();
+  block_starts_.resize((bound_count_ + kBlockLines - 1) / kBlockLines);
   last_line_reaches_eof_ =
       line_count() > 0 && size > 0 && data[size - 1] != '\n' && !last_piece_full;
 }

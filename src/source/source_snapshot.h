@@ -22,11 +22,11 @@ namespace peltarix {
 // every piece is one contiguous run of bytes and nothing is copied.
 class SourceSnapshot {
  public:
-  SourceSnapshot() : block_starts_{0}, offsets_{0} {}
+  SourceSnapshot() : block_starts_{0}, offsets_(new std::uint16_t[1]{0}) {}
   explicit SourceSnapshot(std::string bytes);
 
   // Lines in reading order.
-  std::size_t line_count() const { return offsets_.size() - 1; }
+  std::size_t line_count() const { return bound_count_ - 1; }
   std::string_view line(std::size_t index) const {
     const std::size_t begin = Bound(index);
     std::size_t end = Bound(index + 1);
@@ -85,7 +85,10 @@ class SourceSnapshot {
     return block_starts_[index / kBlockLines] + offsets_[index];
   }
   std::vector<std::uint32_t> block_starts_;
-  std::vector<std::uint16_t> offsets_;
+  // Allocated for the most bounds the bytes can hold but written, and so
+  // touched, only as far as there are bounds.
+  std::unique_ptr<std::uint16_t[]> offsets_;
+  std::size_t bound_count_ = 1;
   bool last_line_reaches_eof_ = false;
   NameLines name_lines_;
 };
