@@ -38,10 +38,8 @@ class NameTable {
     return word;
   }
 
-  // A name line: its position among all lines and where its text lies in
-  // the bytes.
+  // Where the text of a name line lies in the bytes.
   struct Line {
-    std::uint32_t position;
     std::uint32_t begin;
     std::uint32_t end;
   };

@@ -98,28 +98,23 @@ class SourceSnapshot::NameBatch {
       : data_(data),
         size_(size),
         texts_(names.texts),
-        marks_(names.marks.data()),
         text_number_(names.text_numbers.get()),
         waiting_(kRoom) {}
 
   Name* first() { return waiting_.data(); }
   Name* last() { return waiting_.data() + kWaiting; }
 
-  // Each waiting name's text number, in reading order, and a mark for its line.
+  // Each waiting name's text number, in reading order.
   [[gnu::noinline]] void Key(const Name* end) {
     const std::span<const Name> names(waiting_.data(), end);
     texts_.AddLines(data_, size_, names, text_number_);
     text_number_ += names.size();
-    for (const Name& name : names) {
-      marks_[name.position / 64] |= std::uint64_t{1} << (name.position % 64);
-    }
   }
 
  private:
   const char* const data_;
   const std::size_t size_;
   NameTable& texts_;
-  std::uint64_t* const marks_;
   std::uint32_t* text_number_;
   std::vector<Name> waiting_;
 };
@@ -130,11 +125,12 @@ class SourceSnapshot::NameBatch {
 class SourceSnapshot::LineSplitter {
  public:
   LineSplitter(const char* data, std::size_t size, std::uint16_t* offsets,
-               std::uint32_t* block_starts, NameBatch& names)
+               std::uint32_t* block_starts, std::uint64_t* name_marks, NameBatch& names)
       : data_(data),
         size_(size),
         offset_(offsets),
         block_start_(block_starts),
+        marks_(name_marks),
         names_(names),
         name_(names.first()) {}
 
@@ -156,7 +152,8 @@ class SourceSnapshot::LineSplitter {
     // A name line is not empty, so the byte before the LF is its own; a CR
     // there is part of the line end.
     if (BeginsName(data_[begin])) {
-      *name_++ = {static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(begin),
+      MarkName(line);
+      *name_++ = {static_cast<std::uint32_t>(begin),
                   static_cast<std::uint32_t>(line_feed - (data_[line_feed - 1] == '\r'))};
     }
   }
@@ -202,14 +199,18 @@ class SourceSnapshot::LineSplitter {
     AddBound(begin);
     // An empty piece begins with its line end, which begins no name.
     if (!BeginsName(data_[begin])) return;
-    *name_++ = {static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(begin),
-                static_cast<std::uint32_t>(begin + length)};
+    MarkName(line);
+    *name_++ = {static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(begin + length)};
     MakeRoom();
   }
 
   [[gnu::always_inline]] void KeyNames() {
     names_.Key(name_);
     name_ = names_.first();
+  }
+
+  [[gnu::always_inline]] void MarkName(std::size_t line) {
+    marks_[line / 64] |= std::uint64_t{1} << (line % 64);
   }
 
   [[gnu::always_inline]] void AddBound(std::size_t at) {
@@ -226,6 +227,7 @@ class SourceSnapshot::LineSplitter {
   // would make the compiler reload their ends after every store.
   std::uint16_t* offset_;
   std::uint32_t* block_start_;
+  std::uint64_t* const marks_;
   NameBatch& names_;
   NameBatch::Name* name_;
   std::size_t line_begin_ = 0;
@@ -252,7 +254,8 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
   // Only as much as the name lines take is ever written, and so touched.
   name_lines_.text_numbers = std::make_unique_for_overwrite<std::uint32_t[]>(most_bounds);
   NameBatch names(data, size, name_lines_);
-  LineSplitter splitter(data, size, offsets_.get(), block_starts_.data(), names);
+  LineSplitter splitter(data, size, offsets_.get(), block_starts_.data(),
+                        name_lines_.marks.data(), names);
   std::size_t pos = 0;
   for (; pos + kChunkBytes <= size; pos += kChunkBytes) {
     splitter.MakeRoom();
