@@ -132,9 +132,10 @@ class SourceSnapshot::LineSplitter {
         block_start_(block_starts),
         marks_(name_marks),
         names_(names),
-        name_(names.first()) {}
+        name_(names.first()),
+        first_offset_(offsets) {}
 
-  std::size_t bound_count() const { return bound_count_; }
+  std::size_t bound_count() const { return static_cast<std::size_t>(offset_ - first_offset_); }
 
   // Keys the waiting names when a word's line ends might not fit.
   [[gnu::always_inline]] void MakeRoom() {
@@ -143,11 +144,19 @@ class SourceSnapshot::LineSplitter {
 
   // The line that ends with the LF at `line_feed`.
   [[gnu::always_inline]] void EndLine(std::size_t line_feed) {
+    // With a CR before the LF it may still be shorter than a full piece.
+    if (line_feed - line_begin_ >= kMaxLineBytes) [[unlikely]] {
+      return EndLongLine(line_begin_, line_feed);
+    }
+    EndShortLine(line_feed);
+  }
+
+  // The line that ends with the LF at `line_feed`, less than a full piece
+  // after the previous line end.
+  [[gnu::always_inline]] void EndShortLine(std::size_t line_feed) {
     const std::size_t begin = line_begin_;
     line_begin_ = line_feed + 1;
-    // With a CR before the LF it may still be shorter than a full piece.
-    if (line_feed - begin >= kMaxLineBytes) [[unlikely]] return EndLongLine(begin, line_feed);
-    const std::size_t line = bound_count_;
+    const std::size_t line = bound_count();
     AddBound(begin);
     // A name line is not empty, so the byte before the LF is its own; a CR
     // there is part of the line end.
@@ -195,7 +204,7 @@ class SourceSnapshot::LineSplitter {
   // A piece of `length` bytes at `begin`, followed by at least its line end
   // when it is shorter than a full piece.
   [[gnu::always_inline]] void AddPiece(std::size_t begin, std::size_t length) {
-    const std::size_t line = bound_count_;
+    const std::size_t line = bound_count();
     AddBound(begin);
     // An empty piece begins with its line end, which begins no name.
     if (!BeginsName(data_[begin])) return;
@@ -214,7 +223,8 @@ class SourceSnapshot::LineSplitter {
   }
 
   [[gnu::always_inline]] void AddBound(std::size_t at) {
-    if (bound_count_++ % kBlockLines == 0) {
+    if (--block_room_ == 0) [[unlikely]] {
+      block_room_ = kBlockLines;
       block_base_ = at;
       *block_start_++ = static_cast<std::uint32_t>(at);
     }
@@ -230,8 +240,9 @@ class SourceSnapshot::LineSplitter {
   std::uint64_t* const marks_;
   NameBatch& names_;
   NameBatch::Name* name_;
+  std::uint16_t* const first_offset_;
   std::size_t line_begin_ = 0;
-  std::size_t bound_count_ = 0;
+  std::size_t block_room_ = 1;  // bounds until the next block starts
   std::size_t block_base_ = 0;
 };
 
@@ -259,10 +270,16 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
   std::size_t pos = 0;
   for (; pos + kChunkBytes <= size; pos += kChunkBytes) {
     splitter.MakeRoom();
-    // The lowest set bit marks the first LF of the chunk.
-    for (std::uint64_t line_feeds = LineFeedMask(data + pos); line_feeds != 0;
-         line_feeds &= line_feeds - 1) {
-      splitter.EndLine(pos + (static_cast<unsigned>(std::countr_zero(line_feeds)) >> kMaskBitsShift));
+    const auto byte = [pos](std::uint64_t mask) {
+      return pos + (static_cast<unsigned>(std::countr_zero(mask)) >> kMaskBitsShift);
+    };
+    // The lowest set bit marks the first LF of the chunk; only the line it
+    // ends can be long.
+    std::uint64_t line_feeds = LineFeedMask(data + pos);
+    if (line_feeds == 0) continue;
+    splitter.EndLine(byte(line_feeds));
+    for (line_feeds &= line_feeds - 1; line_feeds != 0; line_feeds &= line_feeds - 1) {
+      splitter.EndShortLine(byte(line_feeds));
     }
   }
   for (; pos < size; ++pos) {
