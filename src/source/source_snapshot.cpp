@@ -13,16 +13,21 @@ namespace peltarix {
 namespace {
 
 // The line ends are found a chunk of bytes at a time, as a mask with a group
-// of kMaskBits bits per byte that is set where the byte is an LF: sixteen
-// bytes in one compare where SSE2 is there (every x86-64), otherwise eight
-// in a 64-bit word.
+// of bits per byte that is set where the byte is an LF: 32 bytes in two
+// compares where SSE2 is there (every x86-64), otherwise eight in a 64-bit
+// word.
 #if defined(__SSE2__)
-constexpr std::size_t kChunkBytes = 16;
+constexpr std::size_t kChunkBytes = 32;
 constexpr unsigned kMaskBitsShift = 0;
 
 std::uint64_t LineFeedMask(const char* data) {
-  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data));
-  return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
+  const __m128i line_feed = _mm_set1_epi8('\n');
+  const auto half = [line_feed](const char* bytes) {
+    const __m128i loaded = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    return static_cast<std::uint64_t>(
+        static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(loaded, line_feed))));
+  };
+  return half(data) | half(data + 16) << 16;
 }
 
 // The number of LF bytes: per-byte sums of the compares, added up at most
@@ -92,7 +97,7 @@ class SourceSnapshot::NameBatch {
   // Up to this many names wait; the scan adds at most one per byte of a
   // chunk before it checks for room again.
   static constexpr std::size_t kWaiting = 512;
-  static constexpr std::size_t kRoom = kWaiting + 16;
+  static constexpr std::size_t kRoom = kWaiting + kChunkBytes;
 
   NameBatch(const char* data, std::size_t size, NameLines& names)
       : data_(data),
