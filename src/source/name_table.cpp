@@ -17,22 +17,32 @@ std::uint32_t NameTable::Find(const char* bytes, std::string_view text) const {
 
 void NameTable::AddLines(const char* bytes, std::size_t size, std::span<const Line> lines,
                           std::uint32_t* numbers) {
+  const auto add = [&](std::uint32_t entry) {
+    ++entries_[entry].lines;
+    *numbers++ = entry;
+    return entry;
+  };
+  std::uint32_t previous = previous_;
+  if (previous == kNone && !lines.empty()) {
+    const Line& first = lines.front();
+    const std::size_t length = first.end - first.begin;
+    previous = add(Probe(bytes, first.begin, length,
+                                Head(bytes + first.begin, length, size - first.begin)));
+    lines = lines.subspan(1);
+  }
   // Names come in the same order again and again (the keys of one kind of
   // record after each other), so the text that followed the previous one
   // last time is tried before the hash table.
-  std::uint32_t previous = previous_;
   for (const Line& line : lines) {
     const char* const text = bytes + line.begin;
     const std::size_t length = line.end - line.begin;
     const std::uint64_t head = Head(text, length, size - line.begin);
-    std::uint32_t entry = previous == kNone ? kNone : entries_[previous].link;
-    if (entry == kNone || !Holds(entries_[entry], bytes, text, length, head)) [[unlikely]] {
+    std::uint32_t entry = entries_[previous].link;
+    if (!Holds(entries_[entry], bytes, text, length, head)) [[unlikely]] {
       entry = Probe(bytes, line.begin, length, head);
-      if (previous != kNone) entries_[previous].link = entry;
+      entries_[previous].link = entry;
     }
-    ++entries_[entry].lines;
-    *numbers++ = entry;
-    previous = entry;
+    previous = add(entry);
   }
   previous_ = previous;
 }
