@@ -52,7 +52,7 @@ class SourceSnapshot {
 
   // Whether a line that begins with `first` is a name line: section, group
   // and key names and the terminators all begin with a slash or a capital.
-  static bool BeginsName(char first) {
+  static constexpr bool BeginsName(char first) {
     return first == '/' || static_cast<unsigned char>(first - 'A') < 26;
   }
 
