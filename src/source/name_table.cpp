@@ -16,7 +16,7 @@ std::uint32_t NameTable::Find(const char* bytes, std::string_view text) const {
 }
 
 void NameTable::AddLines(const char* bytes, std::size_t size, std::span<const Line> lines,
-                          std::uint32_t* numbers) {
+                         std::uint32_t* numbers) {
   const auto add = [&](std::uint32_t entry) {
     ++entries_[entry].lines;
     *numbers++ = entry;
@@ -26,8 +26,8 @@ void NameTable::AddLines(const char* bytes, std::size_t size, std::span<const Li
   if (previous == kNone && !lines.empty()) {
     const Line& first = lines.front();
     const std::size_t length = first.end - first.begin;
-    previous = add(Probe(bytes, first.begin, length,
-                                Head(bytes + first.begin, length, size - first.begin)));
+    previous = add(
+        Probe(bytes, first.begin, length, Head(bytes + first.begin, length, size - first.begin)));
     lines = lines.subspan(1);
   }
   // Names come in the same order again and again (the keys of one kind of
@@ -62,7 +62,8 @@ std::uint32_t NameTable::Insert(const char* bytes, std::size_t slot, std::uint64
                                 std::size_t at, std::size_t size) {
   const auto entry = static_cast<std::uint32_t>(entries_.size());
   if (entry == kNone) throw std::length_error("too many distinct names");
-  entries_.push_back({head, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(size), 0, entry});
+  entries_.push_back(
+      {head, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(size), 0, entry});
   // At most half the slots in use keeps the runs of the open addressing short.
   if (2 * entries_.size() <= slots_.size()) {
     slots_[slot] = entry;

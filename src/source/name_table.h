@@ -63,7 +63,7 @@ class NameTable {
  private:
   struct Entry {
     std::uint64_t head;
-    std::uint32_t at;    // where the text first appears in the bytes
+    std::uint32_t at;  // where the text first appears in the bytes
     std::uint32_t size;
     std::uint32_t lines;
     // While lines are added, the text that followed this one last (first
@@ -84,7 +84,8 @@ class NameTable {
     constexpr std::uint64_t kMultiplier = 0x9e3779b97f4a7c15ULL;
     std::uint64_t hash = head * kMultiplier;
     if (size > 8) {
-      for (std::size_t at = 8; at + 8 < size; at += 8) hash = (hash ^ Load(text + at)) * kMultiplier;
+      for (std::size_t at = 8; at + 8 < size; at += 8)
+        hash = (hash ^ Load(text + at)) * kMultiplier;
       hash = (hash ^ Load(text + size - 8) ^ size) * kMultiplier;
     }
     return hash;

@@ -155,7 +155,8 @@ class SourceSnapshot::LineSplitter {
 
   // Keys the waiting names when a word's line ends might not fit.
   [[gnu::always_inline]] void MakeRoom() {
-    if (name_ >= names_.last()) [[unlikely]] KeyNames();
+    if (name_ >= names_.last()) [[unlikely]]
+      KeyNames();
   }
 
   // The line that ends with the LF at `line_feed`.
@@ -281,8 +282,8 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
   // Only as much as the name lines take is ever written, and so touched.
   name_lines_.text_numbers = std::make_unique_for_overwrite<std::uint32_t[]>(most_bounds);
   NameBatch names(data, size, name_lines_);
-  LineSplitter splitter(data, size, offsets_.get(), block_starts_.data(),
-                        name_lines_.marks.data(), names);
+  LineSplitter splitter(data, size, offsets_.get(), block_starts_.data(), name_lines_.marks.data(),
+                        names);
   std::size_t pos = 0;
   for (; pos + kChunkBytes <= size; pos += kChunkBytes) {
     splitter.MakeRoom();

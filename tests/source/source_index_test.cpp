@@ -16,11 +16,13 @@
 namespace peltarix {
 namespace {
 
+// clang-format off
 const std::vector<std::string> kTexts = {
     "/", "A", "Z", "//K", "ENDSEC", "ABCDEFG", "ABCDEFGH", "ABCDEFGHI", std::string("AB\0", 3),
     "AB", "//YANE_LINEATTR1", "//YANE_LINEATTR2", "ABCDEFGH0JKLMNOPQ", "ABCDEFGH1JKLMNOPQ",
     "/MIDDLE_0_OF_A_LONG_NAME", "/MIDDLE_1_OF_A_LONG_NAME", "12", "a/b", "",
     "[", "@", "0"};
+// clang-format on
 
 std::string RandomSource(std::mt19937& random) {
   std::string bytes;
@@ -68,9 +70,9 @@ TEST(SourceIndexTest, LinesAndFindsMatchTheLiteralReaderOnGeneratedSources) {
     ASSERT_EQ(index.line_count(), lines.size()) << bytes;
     EXPECT_EQ(index.last_line_reaches_eof(), last_reaches_eof);
     for (std::size_t i = 0; i < lines.size(); ++i) ASSERT_EQ(index.line(i), lines[i]) << i;
-    for (const std::string& text : {kTexts[random() % kTexts.size()],
-                                    "/N" + std::to_string(random() % 400),
-                                    std::string(255, 'v'), std::string("ABCDEFGH\0", 9)}) {
+    for (const std::string& text :
+         {kTexts[random() % kTexts.size()], "/N" + std::to_string(random() % 400),
+          std::string(255, 'v'), std::string("ABCDEFGH\0", 9)}) {
       std::vector<std::uint32_t> expected;
       for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i] == text) expected.push_back(static_cast<std::uint32_t>(i));
