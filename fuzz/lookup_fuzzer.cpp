@@ -46,8 +46,8 @@ constexpr Query kCounts[] = {
 
 void CompareValue(const peltarix::SourceIndex& index, peltarix::LookupCache& cache,
                   std::string_view file, const Query& query) {
-  const std::string indexed =
-      peltarix::LookupValue(index, cache, query.section, query.group, query.key, query.index);
+  const std::string indexed(
+      peltarix::LookupValue(index, cache, query.section, query.group, query.key, query.index));
   const std::string literal = peltarix::testing::LiteralLookupValue(
       file, query.section, query.group, query.key, query.index);
   if (indexed == literal) return;

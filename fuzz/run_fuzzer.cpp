@@ -90,8 +90,8 @@ std::string ReadFile(const std::filesystem::path& path) {
 // The file a successful run must have written: the lines with CR LF ends.
 std::string ExpectedCsv(const peltarix::RunContext& context) {
   std::string bytes;
-  for (const std::string& line : context.output_lines) {
-    for (const char c : line) {
+  for (int index = 0; index <= context.last_line_index(); ++index) {
+    for (const char c : context.output_lines.line(index)) {
       if (c == '\n') bytes += '\r';
       bytes += c;
     }
@@ -113,7 +113,8 @@ void CheckRunOutcome(const peltarix::RunContext& context, int status,
     return;
   }
   Require(context.log.error_count() == 0, "a successful run logs no error");
-  for (const std::string& line : context.output_lines) {
+  for (int index = 0; index <= context.last_line_index(); ++index) {
+    const std::string_view line = context.output_lines.line(index);
     Require(!line.empty() && line.back() == '\n', "every CSV line ends with its line end");
     Require(line.find('\n') == line.size() - 1, "every record is one CSV line");
   }

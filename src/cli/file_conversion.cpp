@@ -11,13 +11,29 @@ namespace peltarix::cli {
 namespace {
 
 // The record code is the first field of every record line, in quotes.
-std::map<std::string, int> RecordsByCode(const std::vector<std::string>& lines) {
+// Records of one code come in a row, so a run of them is counted first and
+// added to the map once.
+std::map<std::string, int> RecordsByCode(const OutputLines& lines) {
   std::map<std::string, int> records;
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
+  std::string_view run_code;
+  int run_length = 0;
+  const auto end_run = [&] {
+    if (run_length > 0) records[std::string(run_code)] += run_length;
+  };
+  for (int index = 1; index <= lines.last_line_index(); ++index) {
+    const std::string_view line = lines.line(index);
     const std::size_t end = line.find('"', 1);
-    if (line.starts_with('"') && end != std::string::npos) ++records[line.substr(1, end - 1)];
+    if (!line.starts_with('"') || end == std::string_view::npos) continue;
+    const std::string_view code = line.substr(1, end - 1);
+    if (run_length > 0 && code == run_code) {
+      ++run_length;
+      continue;
+    }
+    end_run();
+    run_code = code;
+    run_length = 1;
   }
+  end_run();
   return records;
 }
 

@@ -7,7 +7,7 @@
 namespace peltarix {
 
 int RunConversion(RunContext& context, const DataKindSet& kinds) {
-  context.ResetOutput();
+  context.output_lines.Clear();
   context.log.ResetCounts();
   if (const int status = ValidateSource(context); status < 0) return status;
   if (const int status = ComputeFloorLevels(context); status < 0) return status;

@@ -38,7 +38,7 @@ class OutOfMemoryReport {
   void Report(RunContext& context) noexcept {
     ::operator delete(reserve_);
     reserve_ = nullptr;
-    std::vector<std::string>().swap(context.output_lines);
+    context.output_lines.Clear();
     context.SetSource(std::move(spare_source_));
     try {
       context.LogMessage(kError, kOutOfMemoryError);

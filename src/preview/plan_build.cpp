@@ -115,16 +115,28 @@ class PlanBuilder {
   std::vector<PlanRoof> roofs_;
 };
 
-}  // namespace
-
-PlanModel BuildPlanModel(std::span<const std::string> record_lines, const PerimeterBlocks& blocks) {
-  PlanBuilder builder;
-  for (const std::string& line : record_lines) builder.AddRecord(SplitRecordFields(line));
+PlanModel AddBlocks(PlanBuilder& builder, const PerimeterBlocks& blocks) {
   for (const PerimeterBlock& block : blocks) {
     if (block.floor >= 1 && block.floor <= kHighestFloor && block.points.size() >= 2)
       builder.Floor(block.floor).blocks.push_back(block);
   }
   return builder.Take();
+}
+
+}  // namespace
+
+PlanModel BuildPlanModel(std::span<const std::string> record_lines, const PerimeterBlocks& blocks) {
+  PlanBuilder builder;
+  for (const std::string& line : record_lines) builder.AddRecord(SplitRecordFields(line));
+  return AddBlocks(builder, blocks);
+}
+
+PlanModel BuildPlanModel(const OutputLines& record_lines, const PerimeterBlocks& blocks) {
+  PlanBuilder builder;
+  for (int index = 0; index <= record_lines.last_line_index(); ++index) {
+    builder.AddRecord(SplitRecordFields(record_lines.line(index)));
+  }
+  return AddBlocks(builder, blocks);
 }
 
 double EnclosedArea(std::span<const Point> polygon) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "geometry/point.h"
+#include "run/output_lines.h"
 #include "run/perimeter_blocks.h"
 
 namespace peltarix {
@@ -63,6 +64,7 @@ struct PlanModel {
 // other codes are passed over) and the blocks its perimeter converter read.
 // Records with too few fields or a floor other than 1 to 3 are left out.
 PlanModel BuildPlanModel(std::span<const std::string> record_lines, const PerimeterBlocks& blocks);
+PlanModel BuildPlanModel(const OutputLines& record_lines, const PerimeterBlocks& blocks);
 
 // The area enclosed by a closed point list (shoelace formula), always >= 0.
 double EnclosedArea(std::span<const Point> polygon);

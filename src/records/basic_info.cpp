@@ -5,7 +5,7 @@
 namespace peltarix {
 namespace {
 
-std::string JohoValue(const RunContext& context, std::string_view key) {
+std::string_view JohoValue(const RunContext& context, std::string_view key) {
   return context.LookupValue("QVINFO", "/JOHO", key, "");
 }
 
@@ -13,9 +13,9 @@ std::string JohoValue(const RunContext& context, std::string_view key) {
 
 int ConvertBasicInfo(RunContext& context) {
   context.LogMessage(kInformation, "基本情報を処理しています・・・");
-  const std::string name = JohoValue(context, "//JOHO_NAME");
+  const std::string_view name = JohoValue(context, "//JOHO_NAME");
   if (name.empty()) context.LogMessage(kWarning, "変換元QVデータに物件名が存在しません");
-  const std::string designer = JohoValue(context, "//JOHO_TNTO");
+  const std::string_view designer = JohoValue(context, "//JOHO_TNTO");
   if (designer.empty()) context.LogMessage(kWarning, "変換元QVデータに設計者名が存在しません");
 
   // Fields 13 to 21; the source texts go between quotes as they are.

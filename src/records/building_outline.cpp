@@ -36,7 +36,7 @@ int ConvertBuildingOutline(RunContext& context) {
   };
   record.EmptyUntil(kFloorHeightsField);
   for (int storey = 1; storey <= 3; ++storey) {
-    const std::string height =
+    const std::string_view height =
         context.LookupValue("QVINFO", "/KAIJOHO", "//INIT_THKFLR", FormatInt(storey));
     if (height.empty() && floors.floor_count >= storey) {
       context.LogMessage(kWarning, kMissingMessages[storey - 1]);

@@ -8,6 +8,8 @@
 #include "records/record_head.h"
 #include "records/source_limits.h"
 #include "run/number_format.h"
+#include "run/numbered_text.h"
+#include "run/quick_atof.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -50,10 +52,10 @@ int KindAndFloor(int kind, std::string_view kai) {
 
 // The numbers and texts of one column's position and section.
 struct ColumnPlacement {
-  std::string width_x_text;
-  std::string width_y_text;
-  std::string position_x_text;
-  std::string position_y_text;
+  std::string_view width_x_text;
+  std::string_view width_y_text;
+  std::string_view position_x_text;
+  std::string_view position_y_text;
   double width_x = 0.0;
   double width_y = 0.0;
   double position_x = 0.0;
@@ -79,17 +81,17 @@ void AppendFirstPoint(RecordLineWriter& record, int kind, const ColumnPlacement&
 }
 
 // Builds the record of column `index` of kind `kind` (0 to 4).
-void AppendColumnRecord(RunContext& context, std::string_view index, int kind) {
-  const std::string kai = context.LookupValue(kSection, kGroup, "//KAI", index);
+void AppendColumnRecord(RunContext& context, const RecordValues& column, int kind) {
+  const std::string_view kai = column.Value("//KAI");
   ColumnPlacement placement;
-  placement.width_x_text = context.LookupValue(kSection, kGroup, "//WDTX", index);
-  placement.width_x = Atof(placement.width_x_text);
-  placement.width_y_text = context.LookupValue(kSection, kGroup, "//WDTY", index);
-  placement.width_y = Atof(placement.width_y_text);
-  placement.position_x_text = context.LookupValue(kSection, kGroup, "//POSX", index);
-  placement.position_x = Atof(placement.position_x_text);
-  placement.position_y_text = context.LookupValue(kSection, kGroup, "//POSY", index);
-  placement.position_y = Atof(placement.position_y_text);
+  placement.width_x_text = column.Value("//WDTX");
+  placement.width_x = QuickAtof(placement.width_x_text);
+  placement.width_y_text = column.Value("//WDTY");
+  placement.width_y = QuickAtof(placement.width_y_text);
+  placement.position_x_text = column.Value("//POSX");
+  placement.position_x = QuickAtof(placement.position_x_text);
+  placement.position_y_text = column.Value("//POSY");
+  placement.position_y = QuickAtof(placement.position_y_text);
 
   RecordLineWriter record =
       StartRecord(context, "AD020101", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
@@ -116,14 +118,15 @@ int ConvertColumns(RunContext& context) {
 
   // A skipped column costs one lookup and no output line.
   int skipped_count = 0;
-  for (std::int64_t number = 1; number <= count; ++number) {
-    const std::string index = FormatInt(number);
-    const int kind = Atoi(context.LookupValue(kSection, kGroup, "//KIND", index));
+  NumberedText index_text;
+  for (std::int64_t number = 1; number <= count; ++number, index_text.Next()) {
+    const RecordValues column = context.Record(kSection, kGroup, index_text.text());
+    const int kind = Atoi(column.Value("//KIND"));
     if (!IsConvertibleKind(kind)) {
       ++skipped_count;
       continue;
     }
-    AppendColumnRecord(context, index, kind);
+    AppendColumnRecord(context, column, kind);
   }
 
   if (skipped_count > 0) {

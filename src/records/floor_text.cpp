@@ -2,9 +2,9 @@
 
 namespace peltarix {
 
-std::string FloorFieldFromKai(std::string_view kai) {
-  if (kai.empty()) return std::string();
-  return std::string(kai.substr(0, kai.size() - 1));
+std::string_view FloorFieldFromKai(std::string_view kai) {
+  if (kai.empty()) return kai;
+  return kai.substr(0, kai.size() - 1);
 }
 
 int StoreyOfKai(std::string_view kai) {

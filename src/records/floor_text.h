@@ -13,7 +13,7 @@ namespace peltarix {
 // The floor field of a record: the "//KAI" text without its last byte
 // ("2F" gives "2"). An empty text stays empty. The byte is cut as it stands,
 // whatever the text holds.
-std::string FloorFieldFromKai(std::string_view kai);
+std::string_view FloorFieldFromKai(std::string_view kai);
 
 // The storey that a "//KAI" text names: 1, 2 or 3 for exactly "1F", "2F"
 // or "3F" (byte for byte, case-sensitive); 0 for any other text.

@@ -13,6 +13,7 @@
 #include "records/record_head.h"
 #include "records/source_limits.h"
 #include "run/number_format.h"
+#include "run/numbered_text.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -42,9 +43,9 @@ struct Block {
   PointList points;
 };
 
-Block ReadBlock(const RunContext& context, PointBudget& budget, std::string_view index) {
+Block ReadBlock(const RecordValues& values, PointBudget& budget, std::string_view index) {
   Block block;
-  const std::string point_count_text = context.LookupValue(kSection, kGroup, "//PNUM", index);
+  const std::string_view point_count_text = values.Value("//PNUM");
   if (point_count_text.empty()) {
     block.read = BlockRead::kNoPointCount;
     return block;
@@ -60,10 +61,10 @@ Block ReadBlock(const RunContext& context, PointBudget& budget, std::string_view
     return block;
   }
   block.points.reserve(static_cast<std::size_t>(point_count) + 1);
-  for (int k = 1; k <= point_count; ++k) {
-    const std::string number = FormatInt(k);
-    block.points.push_back({Atof(context.LookupValue(kSection, kGroup, "//X" + number, index)),
-                            Atof(context.LookupValue(kSection, kGroup, "//Y" + number, index))});
+  NumberedText x_key("//X");
+  NumberedText y_key("//Y");
+  for (int k = 1; k <= point_count; ++k, x_key.Next(), y_key.Next()) {
+    block.points.push_back({Atof(values.Value(x_key.text())), Atof(values.Value(y_key.text()))});
   }
   block.points.push_back(block.points.front());
   return block;
@@ -123,8 +124,9 @@ FloorPerimeter MergeFloorBlocks(RunContext& context, PointBudget& budget, int fl
   bool any_merged = false;
   for (int number = 1; number <= block_count; ++number) {
     const std::string index = FormatInt(number);
-    if (Atoi(context.LookupValue(kSection, kGroup, "//KAI", index)) != floor) continue;
-    const Block block = ReadBlock(context, budget, index);
+    const RecordValues values = context.Record(kSection, kGroup, index);
+    if (Atoi(values.Value("//KAI")) != floor) continue;
+    const Block block = ReadBlock(values, budget, index);
     if (block.read == BlockRead::kNoPointCount) {
       context.LogMessage(kWarning, "変換元QVファイルに" + FormatInt(floor) +
                                        "階の外周領域（自身情報）が存在しません");

@@ -4,12 +4,16 @@ namespace peltarix {
 
 RecordLineWriter StartRecord(RunContext& context, std::string_view record_code,
                              std::string_view floor_text, RecordFamily family) {
-  std::string& line = context.StartLine();
-  line.clear();
-  RecordLineWriter writer(line);
+  context.output_lines.StartLine();
+  RecordLineWriter writer(context.output_lines);
   writer.Quoted(record_code).Raw(floor_text).Integer(context.last_line_index());
-  writer.Integer(0).Integer(0).Integer(family == RecordFamily::kBuildingWide ? 0 : 30);
-  for (int text = 0; text < 3; ++text) writer.Quoted("").Integer(0);
+  // Fields 4 to 12: two zeros, the family's constant, and three empty
+  // quoted texts each followed by 0.
+  if (family == RecordFamily::kBuildingWide) {
+    writer.RawFields("0,0,0,\"\",0,\"\",0,\"\",0", 9);
+  } else {
+    writer.RawFields("0,0,30,\"\",0,\"\",0,\"\",0", 9);
+  }
   return writer;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "run/number_format.h"
+#include "run/quick_atof.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -12,26 +12,16 @@ namespace {
 constexpr std::string_view kSection = "YANEFUSE";
 constexpr std::string_view kGroup = "/YANE";
 
-std::string LookupRoofValue(const RunContext& context, std::string_view index_text,
-                            std::string_view key) {
-  return context.LookupValue(kSection, kGroup, key, index_text);
-}
-
-// Numbered keys: "//X" and 3 give "//X3".
-std::string NumberedKey(std::string_view key, std::int64_t number) {
-  std::string text(key);
-  text += FormatInt(number);
-  return text;
-}
-
-RoofOutlinePoint ReadOutlinePoint(const RunContext& context, std::string_view index_text,
-                                  std::int64_t number) {
+// Reads the point that `keys` name and moves them on to the next one.
+RoofOutlinePoint ReadOutlinePoint(const RecordValues& roof, RoofOutlineKeys& keys) {
   RoofOutlinePoint point;
-  point.x_text = LookupRoofValue(context, index_text, NumberedKey("//X", number));
-  point.y_text = LookupRoofValue(context, index_text, NumberedKey("//Y", number));
-  point.plan = {Atof(point.x_text), Atof(point.y_text)};
-  point.starts_eave_edge =
-      LookupRoofValue(context, index_text, NumberedKey("//YANE_LINEATTR", number)) == "1";
+  point.x_text = roof.Value(keys.x.text());
+  point.y_text = roof.Value(keys.y.text());
+  point.plan = {QuickAtof(point.x_text), QuickAtof(point.y_text)};
+  point.starts_eave_edge = roof.Value(keys.eave.text()) == "1";
+  keys.x.Next();
+  keys.y.Next();
+  keys.eave.Next();
   return point;
 }
 
@@ -44,33 +34,39 @@ const RoofOutlinePoint& OutlinePointAfter(const std::vector<RoofOutlinePoint>& o
 
 }  // namespace
 
-RoofRegionSource ReadRoofRegionHead(const RunContext& context, std::string_view index_text) {
+RecordValues RoofRecord(const RunContext& context, std::string_view index_text) {
+  return context.Record(kSection, kGroup, index_text);
+}
+
+RoofRegionSource ReadRoofRegionHead(const RecordValues& roof) {
   RoofRegionSource region;
-  region.kai = LookupRoofValue(context, index_text, "//KAI");
+  region.kai = roof.Value("//KAI");
   // The source gives the rise per 10 units of run, the record per 100; a
   // fraction is dropped before scaling ("4.5" gives 40). Wide, so that no
   // pitch text overflows.
-  region.pitch_value =
-      static_cast<std::int64_t>(Atoi(LookupRoofValue(context, index_text, "//KOBAI"))) * 10;
-  const double x1 = Atof(LookupRoofValue(context, index_text, "//YANE_KX1"));
-  const double x2 = Atof(LookupRoofValue(context, index_text, "//YANE_KX2"));
-  const double y1 = Atof(LookupRoofValue(context, index_text, "//YANE_KY1"));
-  const double y2 = Atof(LookupRoofValue(context, index_text, "//YANE_KY2"));
+  region.pitch_value = static_cast<std::int64_t>(Atoi(roof.Value("//KOBAI"))) * 10;
+  const double x1 = QuickAtof(roof.Value("//YANE_KX1"));
+  const double x2 = QuickAtof(roof.Value("//YANE_KX2"));
+  const double y1 = QuickAtof(roof.Value("//YANE_KY1"));
+  const double y2 = QuickAtof(roof.Value("//YANE_KY2"));
   region.reference_point = {(x1 + x2) * 0.5, (y1 + y2) * 0.5};
-  region.point_count = Atoi(LookupRoofValue(context, index_text, "//PNUM"));
+  region.point_count = Atoi(roof.Value("//PNUM"));
   return region;
 }
 
-void ReadRoofOutline(const RunContext& context, std::string_view index_text,
-                     RoofRegionSource& region) {
+void ReadRoofOutline(const RecordValues& roof, RoofOutlineKeys& keys, RoofRegionSource& region) {
+  keys.x.SetNumber(1);
+  keys.y.SetNumber(1);
+  keys.eave.SetNumber(1);
   region.outline.clear();
+  if (region.point_count > 0) region.outline.reserve(static_cast<std::size_t>(region.point_count));
   for (std::int64_t number = 1; number <= region.point_count; ++number) {
-    region.outline.push_back(ReadOutlinePoint(context, index_text, number));
+    region.outline.push_back(ReadOutlinePoint(roof, keys));
   }
   // Point 1 also serves a roof without outline points, as the reference
   // vertex and the end of its missing eave edge.
-  region.first_point = region.outline.empty() ? ReadOutlinePoint(context, index_text, 1).plan
-                                              : region.outline.front().plan;
+  region.first_point =
+      region.outline.empty() ? ReadOutlinePoint(roof, keys).plan : region.outline.front().plan;
 }
 
 double EaveLine::DistanceOf(RoofPoint point) const {
@@ -153,7 +149,7 @@ void AppendOutlinePoints(RecordLineWriter& record, const RoofRegionSource& regio
   // flipped rather than set, so after two eave edges in a row the next point
   // is measured again; on a straight eave that still gives the eave height.
   bool after_eave = false;
-  std::string first_height_text;  // saved for the repetition of point 1
+  double first_height = 0.0;  // saved for the repetition of point 1
   for (const RoofOutlinePoint& point : region.outline) {
     double height = eave_height;
     if (point.starts_eave_edge || after_eave) {
@@ -161,13 +157,12 @@ void AppendOutlinePoints(RecordLineWriter& record, const RoofRegionSource& regio
     } else {
       height = (eave.DistanceOf(point.plan) * pitch) * 0.01 + eave_height;
     }
-    const std::string height_text = FormatFixed(height, 6);
-    if (&point == &region.outline.front()) first_height_text = height_text;
-    record.Raw(point.x_text).Raw(point.y_text).Raw(height_text);
+    if (&point == &region.outline.front()) first_height = height;
+    record.Raw(point.x_text).Raw(point.y_text).Fixed(height, 6);
   }
   // The outline closes on point 1.
   record.Raw(region.outline.front().x_text).Raw(region.outline.front().y_text);
-  record.Raw(first_height_text);
+  record.Fixed(first_height, 6);
 }
 
 }  // namespace peltarix

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "records/roof_outline.h"
+#include "run/numbered_text.h"
 #include "run/record_line_writer.h"
 #include "run/run_context.h"
 
@@ -17,8 +18,8 @@ inline constexpr double kEaveTolerance = 0.01;
 
 // One point of a roof outline together with the edge that leaves it.
 struct RoofOutlinePoint {
-  std::string x_text;  // as the source holds it, written to the record unchanged
-  std::string y_text;
+  std::string_view x_text;  // as the source holds it, written to the record unchanged
+  std::string_view y_text;
   RoofPoint plan;                 // the texts read as numbers
   bool starts_eave_edge = false;  // the edge to the next point is an eave
 };
@@ -26,7 +27,7 @@ struct RoofOutlinePoint {
 // The values of one wooden roof region ("/YANE" record) that its record
 // is computed from.
 struct RoofRegionSource {
-  std::string kai;                        // "//KAI" as held
+  std::string_view kai;                   // "//KAI" as held
   std::int64_t pitch_value = 0;           // "//KOBAI" read as an integer, times 10
   RoofPoint reference_point;              // midpoint of the reference line
   std::int64_t point_count = 0;           // "//PNUM" as read; may be 0 or negative
@@ -34,14 +35,24 @@ struct RoofRegionSource {
   std::vector<RoofOutlinePoint> outline;  // points 1 .. point count; empty unless positive
 };
 
-// Reads the "//KAI", pitch, reference line and point count of roof region
-// `index_text`. The outline stays empty: see ReadRoofOutline.
-RoofRegionSource ReadRoofRegionHead(const RunContext& context, std::string_view index_text);
+// The values of roof region `index_text` ("/YANE" record).
+RecordValues RoofRecord(const RunContext& context, std::string_view index_text);
+
+// Reads the "//KAI", pitch, reference line and point count of a roof region.
+// The outline stays empty: see ReadRoofOutline.
+RoofRegionSource ReadRoofRegionHead(const RecordValues& roof);
+
+// The keys of the outline points, counted up in place, kept from roof to
+// roof.
+struct RoofOutlineKeys {
+  NumberedText x{"//X"};
+  NumberedText y{"//Y"};
+  NumberedText eave{"//YANE_LINEATTR"};
+};
 
 // Reads points 1 .. region.point_count (none unless positive) with their
 // edge attributes.
-void ReadRoofOutline(const RunContext& context, std::string_view index_text,
-                     RoofRegionSource& region);
+void ReadRoofOutline(const RecordValues& roof, RoofOutlineKeys& keys, RoofRegionSource& region);
 
 // The line through the roof's first eave edge, from which the heights rise.
 struct EaveLine {

@@ -8,6 +8,7 @@
 #include "records/roof_record_steps.h"
 #include "records/source_limits.h"
 #include "run/number_format.h"
+#include "run/numbered_text.h"
 
 namespace peltarix {
 
@@ -48,15 +49,18 @@ int ConvertRoofRegions(RunContext& context) {
   // A negative count means that the source could not be read; nothing to say.
   std::int64_t skipped_roofs = 0;
   PointBudget budget(context, "屋根領域（自身情報）");
-  for (std::int64_t roof = 1; roof <= roof_count; ++roof) {
-    const std::string index_text = FormatInt(roof);
-    if (context.LookupValue("YANEFUSE", "/YANE", "//YANE_KOZO", index_text) != "0") {
+  RoofOutlineKeys keys;
+  NumberedText index;
+  for (std::int64_t roof = 1; roof <= roof_count; ++roof, index.Next()) {
+    const std::string_view index_text = index.text();
+    const RecordValues values = RoofRecord(context, index_text);
+    if (values.Value("//YANE_KOZO") != "0") {
       ++skipped_roofs;  // only wooden roofs ("0") are converted
       continue;
     }
-    RoofRegionSource region = ReadRoofRegionHead(context, index_text);
+    RoofRegionSource region = ReadRoofRegionHead(values);
     if (!budget.Claim(index_text, region.point_count)) continue;
-    ReadRoofOutline(context, index_text, region);
+    ReadRoofOutline(values, keys, region);
     AppendRoofRecord(context, region);
   }
   if (skipped_roofs > 0) {

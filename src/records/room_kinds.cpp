@@ -1,6 +1,8 @@
 #include "records/room_kinds.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -152,26 +154,33 @@ std::optional<unsigned> NextFoldedCharacter(std::string_view text, std::size_t& 
   return character;
 }
 
-// The text's characters with letters folded, up to its end or a lead byte
-// that stands last.
-std::vector<unsigned> FoldedCharacters(std::string_view text) {
-  std::vector<unsigned> characters;
+// FNV-1a over the folded characters: texts that are equal but for letter
+// case hash alike.
+std::uint64_t FoldedHash(std::string_view text) {
+  std::uint64_t hash = 14695981039346656037u;
   std::size_t position = 0;
   while (const std::optional<unsigned> character = NextFoldedCharacter(text, position)) {
-    characters.push_back(*character);
+    hash = (hash ^ *character) * 1099511628211u;
   }
-  return characters;
+  return hash;
 }
 
-// The table's names folded once: a run classifies every room against all
-// of them.
-const std::vector<std::vector<unsigned>>& FoldedTableNames() {
-  static const std::vector<std::vector<unsigned>> folded = [] {
-    std::vector<std::vector<unsigned>> names;
-    for (const RoomKind& kind : RoomKindTable()) names.push_back(FoldedCharacters(kind.name));
-    return names;
+struct HashedKind {
+  std::uint64_t hash;
+  const RoomKind* kind;
+  bool operator<(const HashedKind& other) const { return hash < other.hash; }
+};
+
+// The table by the folded hashes of its names, so that a room name is
+// compared with the one or two entries that can match it rather than all.
+const std::vector<HashedKind>& HashedTable() {
+  static const std::vector<HashedKind> hashed = [] {
+    std::vector<HashedKind> entries;
+    for (const RoomKind& kind : RoomKindTable()) entries.push_back({FoldedHash(kind.name), &kind});
+    std::stable_sort(entries.begin(), entries.end());
+    return entries;
   }();
-  return folded;
+  return hashed;
 }
 
 }  // namespace
@@ -182,20 +191,33 @@ const std::vector<RoomKind>& RoomKindTable() {
 }
 
 bool ShiftJisEqualIgnoringCase(std::string_view left, std::string_view right) {
-  return FoldedCharacters(left) == FoldedCharacters(right);
+  std::size_t left_position = 0;
+  std::size_t right_position = 0;
+  while (true) {
+    const std::optional<unsigned> left_character = NextFoldedCharacter(left, left_position);
+    const std::optional<unsigned> right_character = NextFoldedCharacter(right, right_position);
+    if (!left_character || !right_character) return !left_character && !right_character;
+    if (*left_character != *right_character) return false;
+  }
+}
+
+const RoomKind* FindRoomKind(std::string_view name) {
+  const std::vector<HashedKind>& table = HashedTable();
+  // In table order among equal hashes, so the first entry in the table wins.
+  const auto [first, last] =
+      std::equal_range(table.begin(), table.end(), HashedKind{FoldedHash(name), nullptr});
+  for (auto entry = first; entry != last; ++entry) {
+    if (ShiftJisEqualIgnoringCase(name, entry->kind->name)) return entry->kind;
+  }
+  return nullptr;
 }
 
 int ClassifyRoomName(std::string_view name, int& kind_code, std::string& display_name) {
   if (name.empty()) return -1;
-  const std::vector<unsigned> folded_name = FoldedCharacters(name);
-  const std::vector<std::vector<unsigned>>& folded_table = FoldedTableNames();
-  for (std::size_t i = 0; i < folded_table.size(); ++i) {
-    if (folded_table[i] == folded_name) {
-      const RoomKind& kind = RoomKindTable()[i];
-      kind_code = kind.code;
-      display_name = kind.name;
-      return 0;
-    }
+  if (const RoomKind* kind = FindRoomKind(name)) {
+    kind_code = kind->code;
+    display_name = kind->name;
+    return 0;
   }
   kind_code = 0;
   display_name = "(" + std::string(name) + ")";

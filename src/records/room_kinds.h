@@ -26,6 +26,9 @@ const std::vector<RoomKind>& RoomKindTable();
 // - a lead byte at the very end of a text ends the text.
 bool ShiftJisEqualIgnoringCase(std::string_view left, std::string_view right);
 
+// The table entry whose name equals `name` but for letter case, if any.
+const RoomKind* FindRoomKind(std::string_view name);
+
 // Maps a room name to its room kind code and the name to display. A name in
 // the table gives the entry's code and the entry's own spelling (which may
 // differ from the source in letter case only); any other name gives code 0

@@ -1,5 +1,6 @@
 #include "records/rooms_and_storage.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "records/room_kinds.h"
 #include "records/source_limits.h"
 #include "run/number_format.h"
+#include "run/numbered_text.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -22,13 +24,33 @@ constexpr std::string_view kGroup = "/HEYA";
 constexpr int kPointCountField = 21;
 constexpr int kTrailingEmptyFields = 20;
 
-// Fields 13 and 14: the room kind code and the quoted display name. An empty
-// name is treated as a name that is not in the table: code 0 and "()".
-void AppendRoomKind(RecordLineWriter& record, std::string_view name) {
-  int kind_code = 0;
-  std::string display_name = "()";
-  ClassifyRoomName(name, kind_code, display_name);
-  record.Integer(kind_code).Quoted(display_name);
+// What the room records of one run share: the keys of the outline points,
+// counted up in place, the texts of the storey levels and the display name
+// under way, so that no record builds strings of its own.
+struct RoomWriting {
+  explicit RoomWriting(const FloorValues& floors) {
+    for (int storey = 0; storey <= 3; ++storey) {
+      level_texts[storey] = FormatFixed(storey == 0 ? 0.0 : floors.level[storey], 6);
+    }
+  }
+
+  NumberedText x_key{"//X"};
+  NumberedText y_key{"//Y"};
+  // The bottom level of the storeys "1F" to "3F"; 0.0 for any other floor.
+  std::array<std::string, 4> level_texts;
+  std::string display_name;
+};
+
+// Fields 13 and 14: the room kind code and the quoted display name. A name
+// that is not in the table, the empty one included, gives code 0 and the
+// name between ASCII parentheses.
+void AppendRoomKind(RecordLineWriter& record, std::string_view name, std::string& display_name) {
+  if (const RoomKind* kind = FindRoomKind(name)) {
+    record.Integer(kind->code).Quoted(kind->name);
+    return;
+  }
+  display_name.assign("(").append(name).append(")");
+  record.Integer(0).Quoted(display_name);
 }
 
 // Appends the outline points 1 to `point_total` of room `index`, closed by a
@@ -37,45 +59,50 @@ void AppendRoomKind(RecordLineWriter& record, std::string_view name) {
 // equals the first byte for byte. A count of 0 writes the closing point
 // alone, with the empty texts of a first point that does not exist; a
 // negative count writes no point.
-void AppendOutline(const RunContext& context, RecordLineWriter& record, std::string_view index,
-                   std::int64_t point_total, double level) {
-  const std::string level_text = FormatFixed(level, 6);
-  std::string first_x;
-  std::string first_y;
+void AppendOutline(const RecordValues& room, RecordLineWriter& record, RoomWriting& writing,
+                   std::int64_t point_total, std::string_view level) {
+  std::string_view first_x;
+  std::string_view first_y;
+  writing.x_key.SetNumber(1);
+  writing.y_key.SetNumber(1);
   for (std::int64_t k = 1; k <= point_total; ++k) {
-    const std::string number = FormatInt(k);
-    const std::string x = context.LookupValue(kSection, kGroup, "//X" + number, index);
-    const std::string y = context.LookupValue(kSection, kGroup, "//Y" + number, index);
+    const std::string_view x = room.Value(writing.x_key.text());
+    const std::string_view y = room.Value(writing.y_key.text());
+    writing.x_key.Next();
+    writing.y_key.Next();
     if (k == 1) {
       first_x = x;
       first_y = y;
     }
-    record.Raw(x).Raw(y).Raw(level_text);
+    record.Raw(x).Raw(y).Raw(level);
   }
-  if (point_total >= 0) record.Raw(first_x).Raw(first_y).Raw(level_text);
+  if (point_total >= 0) record.Raw(first_x).Raw(first_y).Raw(level);
 }
 
 // Builds the record of room `index`, or logs a warning and writes nothing
 // when its point count cannot be true.
-void AppendRoomRecord(RunContext& context, PointBudget& budget, std::string_view index) {
-  const std::string kai = context.LookupValue(kSection, kGroup, "//KAI", index);
-  const std::string name = context.LookupValue(kSection, kGroup, "//NAME", index);
-  const std::string kind = context.LookupValue(kSection, kGroup, "//KIND", index);
-  const std::string floor_height = context.LookupValue(kSection, kGroup, "//KIJUNH_YUKA", index);
-  const std::string ceiling_height = context.LookupValue(kSection, kGroup, "//HEYA_TENJOH", index);
-  const std::int64_t point_total = Atoi(context.LookupValue(kSection, kGroup, "//PNUM", index));
+void AppendRoomRecord(RunContext& context, PointBudget& budget, RoomWriting& writing,
+                      std::string_view index) {
+  const RecordValues room = context.Record(kSection, kGroup, index);
+  const std::string_view kai = room.Value("//KAI");
+  const std::string_view name = room.Value("//NAME");
+  const std::string_view kind = room.Value("//KIND");
+  const std::string_view floor_height = room.Value("//KIJUNH_YUKA");
+  const std::string_view ceiling_height = room.Value("//HEYA_TENJOH");
+  const std::int64_t point_total = Atoi(room.Value("//PNUM"));
 
   if (!budget.Claim(index, point_total)) return;
 
   RecordLineWriter record =
       StartRecord(context, "DC020100", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
-  AppendRoomKind(record, name);
+  AppendRoomKind(record, name, writing.display_name);
   record.Integer(kind == "1" ? 1 : 0).Raw(floor_height).Raw(ceiling_height);
-  record.Raw("0.0").Raw("0.0").EmptyUntil(kPointCountField);
+  record.RawFields("0.0,0.0", 2).EmptyUntil(kPointCountField);
   // The closing point is counted too; an int64 keeps PNUM + 1 exact at the
   // top of the int range.
   record.Integer(point_total + 1);
-  AppendOutline(context, record, index, point_total, BottomLevelOfKai(context.floors, kai));
+  AppendOutline(room, record, writing, point_total,
+                writing.level_texts[static_cast<std::size_t>(StoreyOfKai(kai))]);
   record.Empty(kTrailingEmptyFields).EndLine();
 }
 
@@ -89,8 +116,10 @@ int ConvertRoomsAndStorage(RunContext& context) {
     return 0;
   }
   PointBudget budget(context, "部屋収納（自身情報）");
-  for (std::int64_t number = 1; number <= count; ++number) {
-    AppendRoomRecord(context, budget, FormatInt(number));
+  RoomWriting writing(context.floors);
+  NumberedText index;
+  for (std::int64_t number = 1; number <= count; ++number, index.Next()) {
+    AppendRoomRecord(context, budget, writing, index.text());
   }
   return 0;
 }

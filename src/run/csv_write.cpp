@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,14 +13,24 @@ namespace {
 // stands in memory twice.
 constexpr std::size_t kChunkBytes = std::size_t{1} << 16;
 
-// Appends `line` with each "\n" written as CR LF.
-void AppendCrLf(std::string_view line, std::string& chunk) {
-  std::size_t start = 0;
-  for (std::size_t lf = line.find('\n'); lf != std::string_view::npos;
-       start = lf + 1, lf = line.find('\n', start)) {
-    chunk.append(line.substr(start, lf - start)).append("\r\n");
+// Appends `text` with each "\n" written as CR LF, handing the chunk to
+// `write` whenever it has grown to kChunkBytes.
+template <typename WriteChunk>
+std::optional<FileFailure> AppendCrLf(std::string_view text, std::string& chunk,
+                                      const WriteChunk& write) {
+  while (!text.empty()) {
+    const std::size_t lf = text.find('\n');
+    if (lf == std::string_view::npos) {
+      chunk.append(text);
+      break;
+    }
+    chunk.append(text.data(), lf).append("\r\n");
+    text.remove_prefix(lf + 1);
+    if (chunk.size() >= kChunkBytes) {
+      if (auto failure = write()) return failure;
+    }
   }
-  chunk.append(line.substr(start));
+  return std::nullopt;
 }
 
 }  // namespace
@@ -39,14 +50,12 @@ int WriteCsvFile(RunContext& context) {
     chunk.clear();
     return failure;
   };
-  for (const std::string& line : context.output_lines) {
-    AppendCrLf(line, chunk);
-    if (chunk.size() < kChunkBytes) continue;
-    if (auto failure = write_chunk()) {
-      return LogFileFailure(context, "CSVファイルの書き込みに失敗しました", std::move(*failure));
-    }
+  const OutputLines& lines = context.output_lines;
+  auto failure = AppendCrLf(lines.header(), chunk, write_chunk);
+  for (std::size_t piece = 0; !failure && piece < lines.piece_count(); ++piece) {
+    failure = AppendCrLf(lines.piece(piece), chunk, write_chunk);
   }
-  auto failure = write_chunk();
+  if (!failure) failure = write_chunk();
   if (!failure) failure = file.Commit();
   if (failure) {
     return LogFileFailure(context, "CSVファイルの書き込みに失敗しました", std::move(*failure));

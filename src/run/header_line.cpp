@@ -5,7 +5,7 @@
 namespace peltarix {
 
 int BuildHeaderLine(RunContext& context) {
-  std::string& header = context.output_lines[0];
+  std::string& header = context.output_lines.header();
   header = "\"MORVANTEL\",\"V11-01-000\",\"";
   if (const auto date = FormatTimestamp(TimestampForm::kDate, context.clock)) {
     header += *date;
@@ -14,7 +14,7 @@ int BuildHeaderLine(RunContext& context) {
     context.LogMessage(kWarning, "日付の取得に失敗しました");
   }
   header += "\",";
-  header += FormatInt(context.last_line_index());
+  AppendInt(header, context.last_line_index());
   header += ",0,0,\"\",\"\"\n";
   return 0;
 }

@@ -1,39 +1,18 @@
 #include "run/record_line_writer.h"
 
 #include <stdexcept>
-
-#include "run/number_format.h"
+#include <string>
 
 namespace peltarix {
 
-RecordLineWriter& RecordLineWriter::Integer(std::int64_t value) {
-  Separate();
-  AppendInt(line_, value);
-  return *this;
-}
-
-RecordLineWriter& RecordLineWriter::Fixed(double value, int decimals) {
-  Separate();
-  AppendFixed(line_, value, decimals);
-  return *this;
-}
-
-RecordLineWriter& RecordLineWriter::Quoted(std::string_view text) {
-  Separate();
-  line_ += '"';
-  line_ += text;
-  line_ += '"';
-  return *this;
-}
-
-RecordLineWriter& RecordLineWriter::Raw(std::string_view value) {
-  Separate();
-  line_ += value;
-  return *this;
-}
-
 RecordLineWriter& RecordLineWriter::Empty(int count) {
-  for (int i = 0; i < count; ++i) Separate();
+  if (count <= 0) return *this;
+  // The first field of a line has no comma before it.
+  const std::size_t commas = static_cast<std::size_t>(count) - (field_count_ == 0 ? 1 : 0);
+  char* const out = lines_.Reserve(commas);
+  std::memset(out, ',', commas);
+  lines_.Commit(out + commas);
+  field_count_ += count;
   return *this;
 }
 

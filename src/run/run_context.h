@@ -4,13 +4,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/failure_reason.h"
 #include "run/floor_values.h"
+#include "run/output_lines.h"
 #include "run/perimeter_blocks.h"
 #include "run/progress_log.h"
 #include "run/timestamp.h"
+#include "source/lookup.h"
 #include "source/lookup_cache.h"
 #include "source/source_index.h"
 
@@ -26,9 +27,8 @@ class RunContext {
   std::string source_file_path;
   std::string destination_file_path;
 
-  // Line 0 is the header, lines 1 .. last_line_index() the records in file
-  // order. Every line is one complete CSV line ending in "\n".
-  std::vector<std::string> output_lines{std::string()};
+  // The header and the record lines in file order.
+  OutputLines output_lines;
 
   FloorValues floors;
   ProgressLog log;
@@ -48,21 +48,22 @@ class RunContext {
   }
   const SourceIndex& source() const { return source_; }
 
-  std::string LookupValue(std::string_view section, std::string_view group, std::string_view key,
-                          std::string_view index) const;
+  // A view of the value's line in the source, valid for the rest of the run.
+  std::string_view LookupValue(std::string_view section, std::string_view group,
+                               std::string_view key, std::string_view index) const;
+  // The values of record `index` of `group` in `section`, for reading
+  // several keys of it; valid for the rest of the run.
+  RecordValues Record(std::string_view section, std::string_view group,
+                      std::string_view index) const {
+    return RecordValues(source_, lookup_cache_, section, group, index);
+  }
   int LookupCount(std::string_view section, std::string_view key) const;
 
   void LogMessage(Severity severity, std::string_view text) { log.LogMessage(severity, text); }
 
-  // The index of the last record line; 0 when only the header slot is used.
-  int last_line_index() const { return static_cast<int>(output_lines.size()) - 1; }
-
-  // Starts the next record line and returns it; its index is the record's
-  // serial number.
-  std::string& StartLine();
-
-  // Forgets the records of an earlier run.
-  void ResetOutput() { output_lines.assign(1, std::string()); }
+  // The index of the last record line, which is the record's serial number;
+  // 0 when only the header slot is used.
+  int last_line_index() const { return output_lines.last_line_index(); }
 
  private:
   SourceIndex source_;

@@ -102,7 +102,7 @@ int ComputeFloorLevels(RunContext& context) {
   }
   floors.level[1] = floors.foundation_height;
   for (int storey = 1; storey <= 3; ++storey) {
-    const std::string height =
+    const std::string_view height =
         context.LookupValue(kInfo, "/KAIJOHO", "//INIT_HGTNOKI", FormatInt(storey));
     // A storey without a height restarts the chain at 0.
     floors.level[storey + 1] = height.empty() ? 0.0 : floors.level[storey] + Atof(height);

@@ -10,6 +10,15 @@ LineCursor LineCursor::After(const SourceIndex& source, std::size_t position) {
   return {position + 1, position + 1 == count && source.last_line_reaches_eof()};
 }
 
+std::size_t FindBefore(const SourceIndex& source, std::string_view text, std::size_t from,
+                       std::size_t stop) {
+  if (SourceIndex::IsIndexed(text)) return std::min(source.Find(text, from), stop);
+  for (std::size_t position = from; position < stop; ++position) {
+    if (source.line(position) == text) return position;
+  }
+  return stop;
+}
+
 std::string_view ReadLine(const SourceIndex& source, LineCursor& cursor) {
   if (cursor.next >= source.line_count()) {
     cursor.at_eof = true;

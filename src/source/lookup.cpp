@@ -42,9 +42,9 @@ bool ScanRecordForKey(const SourceIndex& source, LineCursor& cursor, std::string
 
 // The record search with an empty index: the first group line starts the key
 // scan. Used for the few lookups of the groups without numbered records.
-std::string LookupUnnumbered(const SourceIndex& source, LineCursor cursor, std::string_view section,
-                             std::string_view section_end, std::string_view group,
-                             std::string_view key) {
+std::string_view LookupUnnumbered(const SourceIndex& source, LineCursor cursor,
+                                  std::string_view section, std::string_view section_end,
+                                  std::string_view group, std::string_view key) {
   for (;;) {
     const int found = ReadUntil(source, cursor, {section_end, group});
     if (found < 0) return {};
@@ -54,58 +54,59 @@ std::string LookupUnnumbered(const SourceIndex& source, LineCursor cursor, std::
       continue;
     }
     if (ScanRecordForKey(source, cursor, section_end, key)) {
-      return std::string(ReadLine(source, cursor));
+      return ReadLine(source, cursor);
     }
     if (cursor.at_eof) return {};
   }
 }
 
-// The record search with an index, answered from the group's chain.
-std::string LookupNumbered(const SourceIndex& source, LookupCache& cache, std::string_view section,
-                           std::string_view group, std::string_view key, std::string_view index) {
-  GroupChain& chain = cache.Chain(source, section, group);
-  const std::uint32_t match = chain.FirstMatchFromStart(index);
-  if (match == GroupChain::kNone) return {};
-  const RecordWindow& window = cache.Window(chain, match);
-  std::size_t key_line = kPastEnd;
-  switch (window.Find(key, key_line)) {
-    case RecordWindow::Outcome::kKey:
-      break;
-    case RecordWindow::Outcome::kEndOfFile:
-      return {};
-    case RecordWindow::Outcome::kBeyond: {
-      // A long record: the scan goes on by jumps from the window's end.
-      LineCursor cursor{window.end(), false};
-      if (ScanRecordForKey(source, cursor, chain.section_end_line(), key)) {
-        return std::string(ReadLine(source, cursor));
-      }
-      if (cursor.at_eof) return {};
-      [[fallthrough]];
-    }
-    case RecordWindow::Outcome::kTerminator:
-      // The scan met a record terminator: the search goes on through the
-      // later records of the same number.
-      key_line = chain.KeyLineFromStart(index, key);
-      if (key_line == kPastEnd) return {};
-      break;
-  }
-  LineCursor cursor = LineCursor::After(source, key_line);
-  return std::string(ReadLine(source, cursor));
-}
-
 }  // namespace
 
-std::string LookupValue(const SourceIndex& source, LookupCache& cache, std::string_view section,
-                        std::string_view group, std::string_view key, std::string_view index) {
-  if (!index.empty()) return LookupNumbered(source, cache, section, group, key, index);
-  const std::string section_end = std::string(section) + "END";
-  LineCursor cursor;
-  if (!SeekFirstRecords(source, cursor, section, section_end)) return {};
-  return LookupUnnumbered(source, cursor, section, section_end, group, key);
+std::string_view LookupValue(const SourceIndex& source, LookupCache& cache,
+                             std::string_view section, std::string_view group, std::string_view key,
+                             std::string_view index) {
+  return RecordValues(source, cache, section, group, index).Value(key);
 }
 
-std::string LookupValue(const SourceIndex& source, std::string_view section, std::string_view group,
-                        std::string_view key, std::string_view index) {
+RecordValues::RecordValues(const SourceIndex& source, LookupCache& cache, std::string_view section,
+                           std::string_view group, std::string_view index)
+    : source_(source), cache_(cache), index_(index) {
+  if (index.empty()) {
+    // Without an index, the first group line starts the key scan; few
+    // lookups ask so, and each reads afresh.
+    section_ = section;
+    group_ = group;
+    return;
+  }
+  // With an index, the record is answered from the group's chain.
+  chain_ = &cache.Chain(source, section, group);
+  match_ = chain_->FirstMatchFromStart(index_);
+  if (match_ != GroupChain::kNone) extent_ = cache.Record(*chain_, match_);
+}
+
+std::string_view RecordValues::Value(std::string_view key) const {
+  if (chain_ == nullptr) {
+    const std::string section_end = std::string(section_) + "END";
+    LineCursor cursor;
+    if (!SeekFirstRecords(source_, cursor, section_, section_end)) return {};
+    return LookupUnnumbered(source_, cursor, section_, section_end, group_, key);
+  }
+  if (match_ == GroupChain::kNone) return {};
+  std::size_t key_line = cache_.FindBefore(source_, key, extent_.start, extent_.stop);
+  if (key_line == extent_.stop) {
+    // The record runs to the end of the file: nothing can follow a key there.
+    if (extent_.stop == source_.line_count()) return {};
+    // The scan met a record terminator: the search goes on through the later
+    // records of the same number.
+    key_line = chain_->KeyLineFromStart(index_, key);
+    if (key_line == kPastEnd) return {};
+  }
+  LineCursor cursor = LineCursor::After(source_, key_line);
+  return ReadLine(source_, cursor);
+}
+
+std::string_view LookupValue(const SourceIndex& source, std::string_view section,
+                             std::string_view group, std::string_view key, std::string_view index) {
   LookupCache cache;
   return LookupValue(source, cache, section, group, key, index);
 }

@@ -1,5 +1,7 @@
 #include "source/lookup_cache.h"
 
+#include <algorithm>
+
 #include "source/line_hash.h"
 
 namespace peltarix {
@@ -25,21 +27,42 @@ GroupChain& LookupCache::Chain(const SourceIndex& source, std::string_view secti
   return *last_chain_;
 }
 
-const RecordWindow& LookupCache::Window(GroupChain& chain, std::uint32_t node) {
-  if (!window_.Holds(&chain, node)) {
+const LookupCache::RecordExtent& LookupCache::Record(const GroupChain& chain, std::uint32_t node) {
+  if (record_chain_ != &chain || record_node_ != node) {
     const SourceIndex& source = chain.source();
-    const LineCursor start =
-        LineCursor::After(source, chain.position(node) + 1);  // past the index line
-    window_.Open(source, start.next, chain.section_end_line(), &chain, node);
+    record_chain_ = &chain;
+    record_node_ = node;
+    // Past the index line; a record whose index line is the last starts at
+    // the end of the file.
+    record_.start = std::min(chain.position(node) + 2, source.line_count());
+    record_.stop = source.line_count();
+    // The indexed terminators first: they bound the reading for a section
+    // end outside the index.
+    for (const std::string_view terminator :
+         {std::string_view("ENDSEC"), std::string_view("QVDTDTLEND"),
+          std::string_view(chain.section_end_line())}) {
+      record_.stop = FindBefore(source, terminator, record_.start, record_.stop);
+    }
   }
-  return window_;
+  return record_;
+}
+
+std::size_t LookupCache::FindBefore(const SourceIndex& source, std::string_view text,
+                                    std::size_t from, std::size_t stop) {
+  if (&source != source_) {
+    Clear();
+    source_ = &source;
+  }
+  if (!SourceIndex::IsIndexed(text)) return peltarix::FindBefore(source, text, from, stop);
+  return std::min(positions_.Find(source, text, from), stop);
 }
 
 void LookupCache::Clear() {
   source_ = nullptr;
   chains_.clear();
   last_chain_ = nullptr;
-  window_ = RecordWindow();
+  record_chain_ = nullptr;
+  positions_.Clear();
 }
 
 }  // namespace peltarix

@@ -37,14 +37,16 @@ class SourceIndex {
   // Ascending positions of every line that equals `text`.
   std::vector<std::uint32_t> FindAll(std::string_view text) const;
 
+  // Ascending positions of every line that equals `text`, when `text` is
+  // indexed (see IsIndexed); empty otherwise.
+  std::span<const std::uint32_t> IndexedPositions(std::string_view text) const;
+
   // Whether lines equal to `text` are in the index.
   static bool IsIndexed(std::string_view text) {
     return !text.empty() && SourceSnapshot::BeginsName(text.front());
   }
 
  private:
-  std::span<const std::uint32_t> IndexedPositions(std::string_view text) const;
-
   SourceSnapshot snapshot_;
   NameTable texts_;
   // The positions of the name lines, grouped by text number, ascending

@@ -101,14 +101,14 @@ TEST(ComputeFloorLevelsTest, MissingHeightsRestartTheChain) {
 TEST(BuildHeaderLineTest, HeaderNamesProgramDateAndRecordCount) {
   testing::TestRun run;
   run.context.clock = FixedTime;
-  for (int i = 0; i < 12; ++i) run.context.StartLine();
+  for (int i = 0; i < 12; ++i) run.context.output_lines.StartLine();
   BuildHeaderLine(run.context);
-  EXPECT_EQ(run.context.output_lines[0],
+  EXPECT_EQ(run.context.output_lines.line(0),
             "\"MORVANTEL\",\"V11-01-000\",\"20081215\",12,0,0,\"\",\"\"\n");
 
   run.context.clock = [] { return std::optional<std::tm>(); };
   BuildHeaderLine(run.context);
-  EXPECT_EQ(run.context.output_lines[0],
+  EXPECT_EQ(run.context.output_lines.line(0),
             "\"MORVANTEL\",\"V11-01-000\",\"2001/01/01\",12,0,0,\"\",\"\"\n");
   EXPECT_THAT(run.log_lines(), ElementsAre("WARNING！ 日付の取得に失敗しました"));
 }

@@ -32,15 +32,17 @@ inline void ExpectCompleteOrReportedFailure(const HostileRun& run, int status) {
     return;
   }
   EXPECT_EQ(log[log.size() - 2], kRunSucceeded);
-  const std::vector<std::string>& lines = run.run.context.output_lines;
+  const OutputLines& lines = run.run.context.output_lines;
   std::string expected;
-  for (const std::string& line : lines) {
+  for (int index = 0; index <= lines.last_line_index(); ++index) {
+    const std::string line(lines.line(index));
     ASSERT_FALSE(line.empty());
     EXPECT_EQ(line.find('\n'), line.size() - 1) << "one CSV line per record: " << line;
     expected += line.substr(0, line.size() - 1) + "\r\n";
   }
-  EXPECT_THAT(lines[0],
-              ::testing::HasSubstr(",\"20081215\"," + std::to_string(lines.size() - 1) + ",0,0,"));
+  EXPECT_THAT(
+      lines.header(),
+      ::testing::HasSubstr(",\"20081215\"," + std::to_string(lines.last_line_index()) + ",0,0,"));
   EXPECT_TRUE(run.Csv() == expected) << "the CSV file holds every line the run built";
 }
 

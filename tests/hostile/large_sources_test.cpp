@@ -69,7 +69,7 @@ TEST(LargeSourceTest, FiftyThousandColumnsAreAllWritten) {
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);
   ASSERT_EQ(run.run.context.last_line_index(), kColumns);
-  EXPECT_EQ(run.run.context.output_lines.back(),
+  EXPECT_EQ(run.run.context.output_lines.line(run.run.context.last_line_index()),
             "\"AD020101\",1,50000,0,0,30,\"\",0,\"\",0,\"\",0,0,0,105,105,0,1,,,,,,500000,0,"
             "400.000000,500105.000000,105.000000,3300.000000\n");
 }
@@ -103,7 +103,7 @@ TEST(LargeSourceTest, PerimeterBlockOfFiveThousandPointsIsWrittenWhole) {
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);
   ASSERT_EQ(run.run.context.last_line_index(), 1);
-  const std::string& record = run.run.context.output_lines[1];
+  const std::string record(run.run.context.output_lines.line(1));
   EXPECT_THAT(record, HasSubstr(",0,5001,0.00,0.00,0.0,0.00,10.00,0.0,10.00,10.00,0.0,"));
   EXPECT_THAT(record, HasSubstr(",24990.00,24990.00,0.0,24990.00,0.00,0.0,0.00,0.00,0.0,1\n"));
   EXPECT_THAT(run.log_lines(),
@@ -131,7 +131,8 @@ TEST(LargeSourceTest, BlocksOfTensOfThousandsOfEmptyPointsAreMergedQuickly) {
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);
   ASSERT_EQ(run.run.context.last_line_index(), 1);
-  EXPECT_THAT(run.run.context.output_lines[1], HasSubstr(",0,20001,0.00,0.00,0.0,0.00,0.00,0.0,"));
+  EXPECT_THAT(run.run.context.output_lines.line(1),
+              HasSubstr(",0,20001,0.00,0.00,0.0,0.00,0.00,0.0,"));
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST(RecordsOfOneNumberTest, LookupsGoOnThroughThousandsOfRecordsQuickly) {
   EXPECT_EQ(status, 0);
   testing::ExpectCompleteOrReportedFailure(run, status);
   ASSERT_EQ(run.run.context.last_line_index(), 1);
-  const std::string& record = run.run.context.output_lines[1];
+  const std::string record(run.run.context.output_lines.line(1));
   EXPECT_NE(record.find(",3001,,,400.000000,,,400.000000,"), std::string::npos);
   EXPECT_NE(record.find(",,,400.000000,5,,400.000000,,,400.000000,"), std::string::npos);
 }

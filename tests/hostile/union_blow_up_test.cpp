@@ -107,7 +107,7 @@ TEST(UnionBlowUpTest, BlockThatWouldCutTheOutlineIntoTooManyPiecesIsLeftOut) {
   testing::ExpectCompleteOrReportedFailure(run, status);
   ASSERT_EQ(run.run.context.last_line_index(), 1);
   // The floor's outline is the first comb alone.
-  EXPECT_THAT(run.run.context.output_lines[1],
+  EXPECT_THAT(run.run.context.output_lines.line(1),
               HasSubstr(",0,403,0.00,-10.00,0.0,0.00,0.00,0.0,0.00,2000.00,0.0,"));
   EXPECT_THAT(run.run.log_lines(),
               ::testing::Contains("WARNING！ 外周領域（自身情報）の2件目は外周と交差する箇所が"

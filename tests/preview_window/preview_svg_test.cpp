@@ -82,7 +82,9 @@ TEST(PreviewSvg, ExampleHoldsEveryOutlineRoomAndColumnTheCsvHolds) {
   ASSERT_EQ(example.status, 0);
   const std::vector<SvgElement> elements = ParseSvg(example.Svg());
   std::map<std::string, int> record_counts;
-  for (const std::string& line : example.file.run.context.output_lines) {
+  const OutputLines& lines = example.file.run.context.output_lines;
+  for (int index = 0; index <= lines.last_line_index(); ++index) {
+    const std::string_view line = lines.line(index);
     const std::vector<std::string_view> fields = SplitRecordFields(line);
     ++record_counts[std::string(fields[0])];
     if (fields[0] != "DC010100") continue;

@@ -40,7 +40,7 @@ TEST(ConvertBasicInfoTest, TextsAreCopiedBytewiseWithoutEscaping) {
 
 TEST(ConvertBuildingOutlineTest, WritesFloorCountLevelsAndReferenceFloorHeights) {
   testing::TestRun run(InfoSection());
-  run.context.StartLine();  // the basic information record is line 1
+  run.context.output_lines.StartLine();  // the basic information record is line 1
   run.context.floors = {2, 400.0, {0.0, 400.0, 3300.0, 6200.0, 0.0}};
   EXPECT_EQ(ConvertBuildingOutline(run.context), 0);
   EXPECT_EQ(run.records()[1],

@@ -36,7 +36,7 @@ Column MakeColumn(const std::string& kind, const std::string& kai, const std::st
 }
 
 // Field `number` (counted from 1, as the record layout counts) of a line.
-std::string Field(const std::string& line, std::size_t number) {
+std::string Field(std::string_view line, std::size_t number) {
   const std::vector<std::string> fields = Fields(line);
   return number <= fields.size() ? fields[number - 1] : "<missing>";
 }
@@ -47,15 +47,15 @@ TEST(ConvertColumns, StoreyColumnKeepsItsSourceTextsAndSpansItsStorey) {
   TestRun run(ColumnSource({MakeColumn("0", "1F")}));
   SetLevels(run.context, 3, testing::kThreeStoreyLevels);
   // Lines 1 to 4 belong to the converters that ran before.
-  run.context.output_lines.resize(5, "earlier record\n");
+  for (int line = 1; line < 5; ++line) run.context.output_lines.StartLine("earlier record\n");
 
   EXPECT_EQ(ConvertColumns(run.context), 0);
 
   ASSERT_EQ(run.context.last_line_index(), 5);
-  EXPECT_EQ(run.context.output_lines[5],
+  EXPECT_EQ(run.context.output_lines.line(5),
             "\"AD020101\",1,5,0,0,30,\"\",0,\"\",0,\"\",0,0,0,105,105,1,0,,,,,,1000,2000,"
             "500.000000,1105.000000,2105.000000,3300.000000\n");
-  EXPECT_EQ(run.context.output_lines[4], "earlier record\n");
+  EXPECT_EQ(run.context.output_lines.line(4), "earlier record\n");
   EXPECT_EQ(run.log_lines(), std::vector<std::string>{kProgressLine});
 }
 
@@ -84,7 +84,7 @@ TEST(ConvertColumns, ConvertsKindsZeroToFourAndReportsTheOthersOnce) {
     SCOPED_TRACE("kind text \"" + c.kind_text + "\"");
     if (!c.converted) continue;
     ASSERT_LE(line, static_cast<std::size_t>(run.context.last_line_index()));
-    const std::string& record = run.context.output_lines[line];
+    const std::string record(run.context.output_lines.line(line));
     EXPECT_EQ(Field(record, 3), std::to_string(line));
     EXPECT_EQ(Field(record, 17), c.kind_flag);
     EXPECT_EQ(Field(record, 18), c.kind_and_floor);
@@ -109,9 +109,9 @@ TEST(ConvertColumns, ThroughColumnCodeTellsTheGroundFloorApart) {
   const char* expected_codes[] = {"1", "2", "2", "3", "3"};
   for (int line = 1; line <= 5; ++line) {
     SCOPED_TRACE(line);
-    EXPECT_EQ(Field(run.context.output_lines[line], 18), expected_codes[line - 1]);
+    EXPECT_EQ(Field(run.context.output_lines.line(line), 18), expected_codes[line - 1]);
   }
-  EXPECT_EQ(Field(run.context.output_lines[2], 2), "2");
+  EXPECT_EQ(Field(run.context.output_lines.line(2), 2), "2");
 }
 
 TEST(ConvertColumns, OnlyHalfAndQuarterColumnsComputeTheirFirstPoint) {
@@ -142,7 +142,7 @@ TEST(ConvertColumns, OnlyHalfAndQuarterColumnsComputeTheirFirstPoint) {
   ASSERT_EQ(run.context.last_line_index(), static_cast<int>(cases.size()));
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE(cases[i].what);
-    const std::vector<std::string> fields = Fields(run.context.output_lines[i + 1]);
+    const std::vector<std::string> fields = Fields(run.context.output_lines.line(i + 1));
     ASSERT_EQ(fields.size(), 29u);
     EXPECT_EQ((std::vector<std::string>{fields[14], fields[15], fields[23], fields[24], fields[26],
                                         fields[27]}),
@@ -176,7 +176,7 @@ TEST(ConvertColumns, LevelsFollowTheColumnsStorey) {
   ASSERT_EQ(run.context.last_line_index(), static_cast<int>(cases.size()));
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE("//KAI \"" + cases[i].kai + "\"");
-    const std::vector<std::string> fields = Fields(run.context.output_lines[i + 1]);
+    const std::vector<std::string> fields = Fields(run.context.output_lines.line(i + 1));
     ASSERT_EQ(fields.size(), 29u);
     EXPECT_EQ(fields[1], cases[i].floor_field);
     EXPECT_EQ(fields[25], cases[i].bottom);
@@ -191,7 +191,7 @@ TEST(ConvertColumns, MissingValuesAreEmptyFieldsAndCountAsZero) {
   ConvertColumns(run.context);
 
   ASSERT_EQ(run.context.last_line_index(), 1);
-  EXPECT_EQ(run.context.output_lines[1],
+  EXPECT_EQ(run.context.output_lines.line(1),
             "\"AD020101\",1,1,0,0,30,\"\",0,\"\",0,\"\",0,0,0,,,1,0,,,,,,,,"
             "500.000000,0.000000,0.000000,3300.000000\n");
 }

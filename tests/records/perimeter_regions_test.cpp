@@ -83,12 +83,12 @@ constexpr const char* kReenterNotice = "ねじれの場合は再入力が必要�
 TEST(ConvertPerimeterRegions, SingleBlockBecomesTheClockwiseOutlineOfItsFloor) {
   TestRun run(PerimeterSource("1", {Rectangle("1", 0, 0, 9100, 7280)}));
   SetLevels(run.context, 3, kLevels);
-  for (int line = 1; line <= 4; ++line) run.context.StartLine() = "earlier record\n";
+  for (int line = 1; line <= 4; ++line) run.context.output_lines.StartLine("earlier record\n");
 
   EXPECT_EQ(ConvertPerimeterRegions(run.context), 0);
 
   ASSERT_EQ(run.context.last_line_index(), 5);
-  EXPECT_EQ(run.context.output_lines[5],
+  EXPECT_EQ(run.context.output_lines.line(5),
             "\"DC010100\",1,5,0,0,30,\"\",0,\"\",0,\"\",0,5,0.00,0.00,0.0,0.00,7280.00,0.0,"
             "9100.00,7280.00,0.0,9100.00,0.00,0.0,0.00,0.00,0.0,1\n");
   EXPECT_EQ(run.log_lines(), std::vector<std::string>{kProgressLine});

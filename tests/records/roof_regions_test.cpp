@@ -82,7 +82,7 @@ struct RoofConversion {
     SetLevels(run.context, 2, {0.0, 400.0, 3300, 5800, 8700});
   }
   int Convert() { return ConvertRoofRegions(run.context); }
-  const std::vector<std::string>& lines() const { return run.context.output_lines; }
+  std::string line(int index) const { return std::string(run.context.output_lines.line(index)); }
 
   TestRun run;
 };
@@ -93,11 +93,11 @@ TEST(ConvertRoofRegionsTest, HeightsRiseFromTheEaveAtThePitch) {
   RoofConversion conversion({EaveFirstRoof()});
   // Nine records of other kinds come first, so the roof stands on line 10.
   for (int line = 1; line <= 9; ++line) {
-    conversion.run.context.StartLine() = "earlier record\n";
+    conversion.run.context.output_lines.StartLine("earlier record\n");
   }
   EXPECT_EQ(conversion.Convert(), 0);
   ASSERT_EQ(conversion.run.context.last_line_index(), 10);
-  EXPECT_EQ(conversion.lines()[10],
+  EXPECT_EQ(conversion.line(10),
             "\"AB010101\",2,10,0,0,30,\"\",0,\"\",0,\"\",0,0,40,1,4550.000000,0.000000,5800.000000,"
             "0.0, -1.0, 0.0,5,-500,-500,5600.000000,9600,-500,5600.000000,9600,3640,7256.000000,"
             "-500,3640,7256.000000,-500,-500,5600.000000\n");
@@ -115,7 +115,7 @@ TEST(ConvertRoofRegionsTest, OnlyWoodenRoofsAreWrittenAndTheOthersCountedOnce) {
   RoofConversion conversion({steel, wooden, unknown});
   conversion.Convert();
   ASSERT_EQ(conversion.run.context.last_line_index(), 1);
-  EXPECT_EQ(conversion.lines()[1].substr(0, Head("1", 1).size()), Head("1", 1));
+  EXPECT_EQ(conversion.line(1).substr(0, Head("1", 1).size()), Head("1", 1));
   EXPECT_THAT(conversion.run.log_lines(),
               ElementsAre("屋根領域（自身情報）を処理しています・・・",
                           "WARNING！ 非木造のコンバートできない屋根が2つありました"));
@@ -146,7 +146,7 @@ std::string ConvertedTail(const RoofRecordText& roof, double level2 = 3300, doub
   SetLevels(run.context, 2, {0.0, 400.0, level2, level3, level4});
   ConvertRoofRegions(run.context);
   if (run.context.last_line_index() != 1) return "no record";
-  const std::string& line = run.context.output_lines[1];
+  const std::string line(run.context.output_lines.line(1));
   std::size_t field_start = 0;
   for (int field = 1; field <= 13; ++field) {
     field_start = line.find(',', field_start) + 1;
@@ -221,7 +221,7 @@ TEST(ConvertRoofRegionsTest, UnknownFloorTextWritesItsFieldAndMeasuresFromLevelZ
     SetLevels(run.context, 2, {0.0, 400.0, 3300, 5800, 8700});
     ConvertRoofRegions(run.context);
     ASSERT_EQ(run.context.last_line_index(), 1) << c.kai;
-    EXPECT_EQ(run.context.output_lines[1],
+    EXPECT_EQ(run.context.output_lines.line(1),
               Head(c.floor_field, 1) +
                   "40,1,4550.000000,0.000000,0.000000,0.0, -1.0, 0.0,5,-500,-500,-200.000000,"
                   "9600,-500,-200.000000,9600,3640,1456.000000,-500,3640,1456.000000,"
@@ -287,7 +287,7 @@ TEST(ConvertRoofRegionsTest, PointCountBeyondTheSourceSkipsTheRoofWithAWarning) 
   RoofConversion conversion({huge, EaveFirstRoof()});
   conversion.Convert();
   ASSERT_EQ(conversion.run.context.last_line_index(), 1);
-  EXPECT_THAT(conversion.lines()[1], ::testing::StartsWith(Head("2", 1)));
+  EXPECT_THAT(conversion.line(1), ::testing::StartsWith(Head("2", 1)));
   EXPECT_THAT(
       conversion.run.log_lines(),
       ElementsAre(

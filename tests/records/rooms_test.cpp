@@ -79,12 +79,12 @@ const std::string kProgressLine = "部屋収納（自身情報）を処理して
 TEST(ConvertRoomsAndStorage, RoomRecordClosesItsOutlineAtTheFloorLevel) {
   TestRun run(RoomSource({MakeRoom("1F")}));
   SetLevels(run.context, 3, testing::kThreeStoreyLevels);
-  run.context.output_lines.resize(7, "earlier record\n");
+  for (int line = 1; line < 7; ++line) run.context.output_lines.StartLine("earlier record\n");
 
   EXPECT_EQ(ConvertRoomsAndStorage(run.context), 0);
 
   ASSERT_EQ(run.context.last_line_index(), 7);
-  EXPECT_EQ(run.context.output_lines[7],
+  EXPECT_EQ(run.context.output_lines.line(7),
             "\"DC020100\",1,7,0,0,30,\"\",0,\"\",0,\"\",0,101,\"\x97\x6D\x8E\xBA\",0,0,2400,0.0,"
             "0.0,,5,0,0,500.000000,3640,0,500.000000,3640,2730,500.000000,0,2730,500.000000,0,"
             "0,500.000000,,,,,,,,,,,,,,,,,,,,\n");
@@ -103,7 +103,7 @@ TEST(ConvertRoomsAndStorage, ClosingPointRepeatsTheFirstPointsTextsExactly) {
   ConvertRoomsAndStorage(run.context);
 
   ASSERT_EQ(run.context.last_line_index(), 1);
-  const std::vector<std::string> fields = Fields(run.context.output_lines[1]);
+  const std::vector<std::string> fields = Fields(run.context.output_lines.line(1));
   ASSERT_EQ(fields.size(), kFourPointRoomFieldCount);
   EXPECT_EQ(fields[21], "0.0");
   EXPECT_EQ(fields[22], " -15");
@@ -139,7 +139,8 @@ TEST(ConvertRoomsAndStorage, PointCountOfNoneOrLessWritesWhatTheCountAllows) {
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE("//PNUM \"" + cases[i].pnum + "\"");
     const int serial = static_cast<int>(i) + 1;
-    EXPECT_EQ(run.context.output_lines[serial], Head(serial, "101", kYoshitsu) + cases[i].tail);
+    EXPECT_EQ(run.context.output_lines.line(serial),
+              Head(serial, "101", kYoshitsu) + cases[i].tail);
   }
   EXPECT_EQ(run.log_lines(), std::vector<std::string>{kProgressLine});
 }
@@ -152,8 +153,8 @@ TEST(ConvertRoomsAndStorage, PointCountBeyondTheSourceSkipsTheRoomWithAWarning) 
   EXPECT_EQ(ConvertRoomsAndStorage(run.context), 0);
 
   ASSERT_EQ(run.context.last_line_index(), 1);
-  EXPECT_EQ(Fields(run.context.output_lines[1])[1], "2");
-  EXPECT_EQ(Fields(run.context.output_lines[1])[2], "1");
+  EXPECT_EQ(Fields(run.context.output_lines.line(1))[1], "2");
+  EXPECT_EQ(Fields(run.context.output_lines.line(1))[2], "1");
   ASSERT_EQ(run.log_lines().size(), 2u);
   EXPECT_EQ(run.log_lines()[1],
             std::string(kWarningPrefix) +
@@ -174,7 +175,7 @@ TEST(ConvertRoomsAndStorage, KindFlagIsOneOnlyForTheTextOne) {
   ASSERT_EQ(run.context.last_line_index(), static_cast<int>(cases.size()));
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE("//KIND \"" + cases[i].first + "\"");
-    EXPECT_EQ(Fields(run.context.output_lines[i + 1])[14], cases[i].second);
+    EXPECT_EQ(Fields(run.context.output_lines.line(i + 1))[14], cases[i].second);
   }
 }
 
@@ -197,7 +198,7 @@ TEST(ConvertRoomsAndStorage, EveryPointLiesAtTheBottomOfTheRoomsStorey) {
   ASSERT_EQ(run.context.last_line_index(), static_cast<int>(cases.size()));
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE("//KAI \"" + cases[i].first + "\"");
-    const std::vector<std::string> fields = Fields(run.context.output_lines[i + 1]);
+    const std::vector<std::string> fields = Fields(run.context.output_lines.line(i + 1));
     ASSERT_EQ(fields.size(), kFourPointRoomFieldCount);
     EXPECT_EQ(fields[1], cases[i].first.empty() ? "" : cases[i].first.substr(0, 1));
     for (std::size_t level_field = 23; level_field < 36; level_field += 3) {
@@ -231,7 +232,7 @@ TEST(ConvertRoomsAndStorage, NameGivesTheRoomKindAndDisplayName) {
     SCOPED_TRACE(i);
     const int serial = static_cast<int>(i) + 1;
     EXPECT_EQ(
-        run.context.output_lines[serial],
+        run.context.output_lines.line(serial),
         Head(serial, cases[i].code, cases[i].display, "0", "2") + SquareOutline("3300.000000"));
   }
   EXPECT_EQ(run.log_lines(), std::vector<std::string>{kProgressLine});

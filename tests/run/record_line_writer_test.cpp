@@ -9,24 +9,29 @@ namespace peltarix {
 namespace {
 
 TEST(RecordLineWriterTest, SeparatesEveryFieldFromTheOneBeforeIt) {
-  std::string line;
-  RecordLineWriter record(line);
+  OutputLines lines;
+  lines.StartLine();
+  RecordLineWriter record(lines);
   EXPECT_EQ(record.next_field(), 1);
   record.Quoted("AB").Integer(-3).Fixed(400, 6).Fixed(2.125, 2).Raw("1000\r7").Quoted("");
   EXPECT_EQ(record.next_field(), 7);
-  record.Empty(2).EmptyUntil(10).Integer(9).EmptyUntil(11).Empty().EndLine();
-  EXPECT_EQ(line, "\"AB\",-3,400.000000,2.12,1000\r7,\"\",,,,9,\n");
+  record.RawFields("0,\"\"", 2).Empty(2).EmptyUntil(12).Integer(9).EmptyUntil(13).Empty();
+  EXPECT_EQ(record.next_field(), 14);
+  record.EndLine();
+  EXPECT_EQ(lines.line(1), "\"AB\",-3,400.000000,2.12,1000\r7,\"\",0,\"\",,,,9,\n");
 }
 
 TEST(RecordLineWriterTest, EmptyFieldsAloneStillCountTheirCommas) {
-  std::string line;
-  RecordLineWriter(line).Empty(3).EndLine();
-  EXPECT_EQ(line, ",,\n");
+  OutputLines lines;
+  lines.StartLine();
+  RecordLineWriter(lines).Empty(3).EndLine();
+  EXPECT_EQ(lines.line(1), ",,\n");
 }
 
 TEST(RecordLineWriterTest, GoingBackToAWrittenFieldIsALayoutFault) {
-  std::string line;
-  RecordLineWriter record(line);
+  OutputLines lines;
+  lines.StartLine();
+  RecordLineWriter record(lines);
   record.Integer(1).Integer(2);
   EXPECT_THROW(record.EmptyUntil(2), std::logic_error);
 }

@@ -20,7 +20,8 @@ constexpr std::string_view kHouse =
 
 std::string Value(std::string_view file, std::string_view section, std::string_view group,
                   std::string_view key, std::string_view index) {
-  return LookupValue(SourceIndex(SourceSnapshot(std::string(file))), section, group, key, index);
+  const SourceIndex source{SourceSnapshot(std::string(file))};
+  return std::string(LookupValue(source, section, group, key, index));
 }
 
 int Count(std::string_view file, std::string_view section, std::string_view key) {

@@ -31,7 +31,11 @@ struct TestRun {
   const std::vector<std::string>& log_lines() const { return log.lines; }
   // The record lines after the header slot, each ending in "\n".
   std::vector<std::string> records() const {
-    return {context.output_lines.begin() + 1, context.output_lines.end()};
+    std::vector<std::string> lines;
+    for (int index = 1; index <= context.last_line_index(); ++index) {
+      lines.emplace_back(context.output_lines.line(index));
+    }
+    return lines;
   }
 
   CapturedLog log;
