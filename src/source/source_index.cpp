@@ -1,75 +1,36 @@
 #include "source/source_index.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "source/line_hash.h"
 
 namespace peltarix {
 
-SourceIndex::SourceIndex(SourceSnapshot snapshot)
-    : snapshot_(std::move(snapshot)), slots_(1024, kFree) {
-  const std::size_t count = snapshot_.line_count();
-  // Each line's entry (kFree when not indexed), so that every entry's
-  // positions then get one place in a single array. Sized once: a growing
-  // array would hold one and a half times its size at its last growth, the
-  // peak of the whole read.
-  std::vector<std::uint32_t> entry_of_line(count, kFree);
-  for (std::size_t position = 0; position < count; ++position) {
-    const std::string_view text = snapshot_.line(position);
-    if (!IsIndexed(text)) continue;
-    const std::uint32_t hash = LineHash(text);
-    std::size_t slot = Slot(text, hash);
-    if (slots_[slot] == kFree) {
-      if (2 * (entries_.size() + 1) > slots_.size()) {
-        Grow();
-        slot = Slot(text, hash);
-      }
-      slots_[slot] = static_cast<std::uint32_t>(entries_.size());
-      entries_.push_back({hash, static_cast<std::uint32_t>(position), 0, 0});
+SourceIndex::SourceIndex(SourceSnapshot snapshot) : snapshot_(std::move(snapshot)) {
+  SourceSnapshot::NameLines names = snapshot_.TakeNameLines();
+  texts_ = std::move(names.texts);
+  const std::uint32_t name_line_count = texts_.AssignStarts();
+  if (name_line_count == 0) return;
+  positions_ = std::make_unique_for_overwrite<std::uint32_t[]>(name_line_count);
+  // Each text's next free place, in the order the name lines were read.
+  std::vector<std::uint32_t> next(texts_.size());
+  for (std::uint32_t text = 0; text < next.size(); ++text) next[text] = texts_.start(text);
+  const std::uint32_t* text_number = names.text_numbers.get();
+  std::uint32_t* const positions = positions_.get();
+  for (std::size_t word = 0; word < names.marks.size(); ++word) {
+    for (std::uint64_t marks = names.marks[word]; marks != 0; marks &= marks - 1) {
+      const auto position = static_cast<std::uint32_t>(64 * word + std::countr_zero(marks));
+      positions[next[*text_number++]++] = position;
     }
-    const std::uint32_t entry = slots_[slot];
-    ++entries_[entry].end;
-    entry_of_line[position] = entry;
   }
-  std::uint32_t total = 0;
-  for (Entry& entry : entries_) {
-    entry.begin = total;
-    total += entry.end;
-    entry.end = entry.begin;
-  }
-  positions_.resize(total);
-  for (std::size_t position = 0; position < count; ++position) {
-    const std::uint32_t entry = entry_of_line[position];
-    if (entry != kFree) positions_[entries_[entry].end++] = static_cast<std::uint32_t>(position);
-  }
-}
-
-std::size_t SourceIndex::Slot(std::string_view text, std::uint32_t hash) const {
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    const std::uint32_t entry = slots_[slot];
-    if (entry == kFree) return slot;
-    if (entries_[entry].hash == hash && SameText(snapshot_.line(entries_[entry].line), text))
-      return slot;
-  }
-}
-
-void SourceIndex::Grow() {
-  std::vector<std::uint32_t> grown(slots_.size() * 2, kFree);
-  const std::size_t mask = grown.size() - 1;
-  for (std::uint32_t entry = 0; entry < entries_.size(); ++entry) {
-    std::size_t slot = entries_[entry].hash & mask;
-    while (grown[slot] != kFree) slot = (slot + 1) & mask;
-    grown[slot] = entry;
-  }
-  slots_ = std::move(grown);
 }
 
 std::span<const std::uint32_t> SourceIndex::IndexedPositions(std::string_view text) const {
-  if (slots_.empty()) return {};
-  const std::uint32_t entry = slots_[Slot(text, LineHash(text))];
-  if (entry == kFree) return {};
-  return {positions_.data() + entries_[entry].begin, positions_.data() + entries_[entry].end};
+  const std::uint32_t found = texts_.Find(snapshot_.bytes(), text);
+  if (found == NameTable::kNone) return {};
+  const std::uint32_t* const start = positions_.get() + texts_.start(found);
+  return {start, start + texts_.lines(found)};
 }
 
 std::size_t SourceIndex::Find(std::string_view text, std::size_t from) const {

@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "source/name_table.h"
 #include "source/source_snapshot.h"
 
 namespace peltarix {
@@ -41,31 +43,15 @@ class SourceIndex {
 
   // Whether lines equal to `text` are in the index.
   static bool IsIndexed(std::string_view text) {
-    if (text.empty()) return false;
-    const char first = text.front();
-    return first == '/' || (first >= 'A' && first <= 'Z');
+    return !text.empty() && SourceSnapshot::BeginsName(text.front());
   }
 
  private:
-  // One distinct indexed text: its hash, one line that holds it, and its
-  // positions, positions_[begin .. end).
-  struct Entry {
-    std::uint32_t hash;
-    std::uint32_t line;
-    std::uint32_t begin;
-    std::uint32_t end;
-  };
-  static constexpr std::uint32_t kFree = UINT32_MAX;
-
-  // The slot of `text` in `slots_`: the one holding its entry, or the free
-  // slot where its entry belongs.
-  std::size_t Slot(std::string_view text, std::uint32_t hash) const;
-  void Grow();
-
   SourceSnapshot snapshot_;
-  std::vector<Entry> entries_;
-  std::vector<std::uint32_t> slots_;      // entry numbers by hash, open addressing
-  std::vector<std::uint32_t> positions_;  // grouped by entry, ascending within one
+  NameTable texts_;
+  // The positions of the name lines, grouped by text number, ascending
+  // within one.
+  std::unique_ptr<std::uint32_t[]> positions_;
 };
 
 }  // namespace peltarix

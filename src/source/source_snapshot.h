@@ -2,9 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "source/name_table.h"
 
 namespace peltarix {
 
@@ -19,11 +22,11 @@ namespace peltarix {
 // every piece is one contiguous run of bytes and nothing is copied.
 class SourceSnapshot {
  public:
-  SourceSnapshot() : block_starts_{0}, offsets_{0} {}
+  SourceSnapshot() : block_starts_{0}, offsets_(new std::uint16_t[1]{0}) {}
   explicit SourceSnapshot(std::string bytes);
 
   // Lines in reading order.
-  std::size_t line_count() const { return offsets_.size() - 1; }
+  std::size_t line_count() const { return bound_count_ - 1; }
   std::string_view line(std::size_t index) const {
     const std::size_t begin = Bound(index);
     std::size_t end = Bound(index + 1);
@@ -44,7 +47,31 @@ class SourceSnapshot {
 
   static constexpr std::size_t kMaxLineBytes = 255;
 
+  // The bytes the lines are views into.
+  const char* bytes() const { return bytes_.data(); }
+
+  // Whether a line that begins with `first` is a name line: section, group
+  // and key names and the terminators all begin with a slash or a capital.
+  static constexpr bool BeginsName(char first) {
+    return first == '/' || static_cast<unsigned char>(first - 'A') < 26;
+  }
+
+  // The name lines met while splitting, grouped by text, so that an index of
+  // them is built without reading the text again.
+  struct NameLines {
+    NameTable texts;
+    // Bit i % 64 of word i / 64 is set when line i is a name line.
+    std::vector<std::uint64_t> marks;
+    // The text number of each name line, in reading order.
+    std::unique_ptr<std::uint32_t[]> text_numbers;
+  };
+  // Leaves the snapshot with none.
+  NameLines TakeNameLines() { return std::move(name_lines_); }
+
  private:
+  class NameBatch;
+  class LineSplitter;
+
   std::string bytes_;  // up to the first byte 1A
   // Where each piece starts in `bytes_`, then the end of the bytes: piece i
   // spans Bound(i) .. Bound(i + 1) with its line end, if it has one. Pieces
@@ -58,8 +85,12 @@ class SourceSnapshot {
     return block_starts_[index / kBlockLines] + offsets_[index];
   }
   std::vector<std::uint32_t> block_starts_;
-  std::vector<std::uint16_t> offsets_;
+  // Allocated for the most bounds the bytes can hold but written, and so
+  // touched, only as far as there are bounds.
+  std::unique_ptr<std::uint16_t[]> offsets_;
+  std::size_t bound_count_ = 1;
   bool last_line_reaches_eof_ = false;
+  NameLines name_lines_;
 };
 
 }  // namespace peltarix
