@@ -14,6 +14,9 @@ int RunConversion(RunContext& context, const DataKindSet& kinds) {
   for (const DataKindRow& row : kDataKindRows) {
     if (!kinds.Contains(row.kind)) continue;
     if (const int status = row.convert(context); status < 0) return status;
+    // Each kind reads groups of its own: what the lookups kept for one is
+    // given back before the next one's records pile up.
+    context.ForgetLookups();
   }
   if (const int status = BuildHeaderLine(context); status < 0) return status;
   return WriteCsvFile(context);

@@ -48,6 +48,10 @@ class RunContext {
   }
   const SourceIndex& source() const { return source_; }
 
+  // Gives back what the lookups keep between calls (a chain of records per
+  // group, about 24 bytes a record); the next lookups build it afresh.
+  void ForgetLookups() { lookup_cache_.Clear(); }
+
   // A view of the value's line in the source, valid for the rest of the run.
   std::string_view LookupValue(std::string_view section, std::string_view group,
                                std::string_view key, std::string_view index) const;

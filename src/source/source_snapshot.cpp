@@ -1,5 +1,6 @@
 #include "source/source_snapshot.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -140,11 +141,13 @@ class SourceSnapshot::NameBatch {
 // that its state stays in registers.
 class SourceSnapshot::LineSplitter {
  public:
-  LineSplitter(const char* data, std::size_t size, std::uint16_t* offsets,
-               std::uint32_t* block_starts, std::uint64_t* name_marks, NameBatch& names)
+  LineSplitter(const char* data, std::size_t size, std::uint8_t* offsets,
+               std::uint32_t* block_starts, std::vector<std::uint16_t>& wide_offsets,
+               std::uint64_t* name_marks, NameBatch& names)
       : data_(data),
         size_(size),
         offset_(offsets),
+        wide_offsets_(wide_offsets),
         block_start_(block_starts),
         marks_(name_marks),
         names_(names),
@@ -245,19 +248,45 @@ class SourceSnapshot::LineSplitter {
       block_base_ = at;
       *block_start_++ = static_cast<std::uint32_t>(at);
     }
-    *offset_++ = static_cast<std::uint16_t>(at - block_base_);
+    const std::size_t offset = at - block_base_;
+    // Offsets grow within a block: once one is wide, the rest are too.
+    if (offset > 0xff) [[unlikely]] {
+      AddWideBound(offset);
+      return;
+    }
+    *offset_++ = static_cast<std::uint8_t>(offset);
+  }
+
+  // Moves the block to 16-bit offsets when its first wide offset comes, and
+  // adds the offset there.
+  [[gnu::noinline]] void AddWideBound(std::size_t offset) {
+    const std::size_t in_block = kBlockLines - block_room_;
+    std::uint8_t* const block_offsets = offset_ - in_block;
+    std::uint32_t& start = block_start_[-1];
+    if (!(start & kWideBlock)) {
+      const auto wide_block = static_cast<std::uint32_t>(wide_offsets_.size() / kBlockLines);
+      wide_offsets_.resize(wide_offsets_.size() + kBlockLines);
+      std::copy(block_offsets, offset_, wide_offsets_.end() - kBlockLines);
+      std::memcpy(block_offsets, &wide_block, sizeof wide_block);
+      start |= kWideBlock;
+    }
+    std::uint32_t wide_block;
+    std::memcpy(&wide_block, block_offsets, sizeof wide_block);
+    wide_offsets_[wide_block * kBlockLines + in_block] = static_cast<std::uint16_t>(offset);
+    ++offset_;
   }
 
   const char* const data_;
   const std::size_t size_;
   // Written through plain pointers: stores into the vectors themselves
   // would make the compiler reload their ends after every store.
-  std::uint16_t* offset_;
+  std::uint8_t* offset_;
+  std::vector<std::uint16_t>& wide_offsets_;
   std::uint32_t* block_start_;
   std::uint64_t* const marks_;
   NameBatch& names_;
   NameBatch::Name* name_;
-  std::uint16_t* const first_offset_;
+  std::uint8_t* const first_offset_;
   std::size_t line_begin_ = 0;
   std::size_t block_room_ = 1;  // bounds until the next block starts
   std::size_t block_base_ = 0;
@@ -268,7 +297,8 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
   if (const void* eof_mark = std::memchr(bytes_.data(), '\x1a', bytes_.size())) {
     bytes_.resize(static_cast<std::size_t>(static_cast<const char*>(eof_mark) - bytes_.data()));
   }
-  if (bytes_.size() >= std::numeric_limits<std::uint32_t>::max()) {
+  // Block starts keep their top bit for marking wide blocks.
+  if (bytes_.size() >= kWideBlock) {
     throw std::length_error("source file too large");
   }
   const char* const data = bytes_.data();
@@ -276,14 +306,15 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
   // Every line end starts a line, and a long line adds a piece per 255
   // bytes: reserving that many keeps the bounds at the size they need.
   const std::size_t most_bounds = CountLineFeeds(data, size) + size / kMaxLineBytes + 2;
-  offsets_ = std::make_unique_for_overwrite<std::uint16_t[]>(most_bounds);
+  // Whole blocks, so that a wide block always has room for its mark.
+  offsets_ = std::make_unique_for_overwrite<std::uint8_t[]>(most_bounds + kBlockLines);
   block_starts_.resize(most_bounds / kBlockLines + 1);
   name_lines_.marks.resize(most_bounds / 64 + 1);
   // Only as much as the name lines take is ever written, and so touched.
   name_lines_.text_numbers = std::make_unique_for_overwrite<std::uint32_t[]>(most_bounds);
   NameBatch names(data, size, name_lines_);
-  LineSplitter splitter(data, size, offsets_.get(), block_starts_.data(), name_lines_.marks.data(),
-                        names);
+  LineSplitter splitter(data, size, offsets_.get(), block_starts_.data(), wide_offsets_,
+                        name_lines_.marks.data(), names);
   std::size_t pos = 0;
   for (; pos + kChunkBytes <= size; pos += kChunkBytes) {
     splitter.MakeRoom();
@@ -311,6 +342,12 @@ SourceSnapshot::SourceSnapshot(std::string bytes) : bytes_(std::move(bytes)) {
   block_starts_.resize((bound_count_ + kBlockLines - 1) / kBlockLines);
   last_line_reaches_eof_ =
       line_count() > 0 && size > 0 && data[size - 1] != '\n' && !last_piece_full;
+}
+
+std::size_t SourceSnapshot::WideBound(std::uint32_t start, std::size_t index) const {
+  std::uint32_t wide_block;
+  std::memcpy(&wide_block, offsets_.get() + index / kBlockLines * kBlockLines, sizeof wide_block);
+  return (start & ~kWideBlock) + wide_offsets_[wide_block * kBlockLines + index % kBlockLines];
 }
 
 }  // namespace peltarix

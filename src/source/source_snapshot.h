@@ -22,7 +22,7 @@ namespace peltarix {
 // every piece is one contiguous run of bytes and nothing is copied.
 class SourceSnapshot {
  public:
-  SourceSnapshot() : block_starts_{0}, offsets_(new std::uint16_t[1]{0}) {}
+  SourceSnapshot() : block_starts_{0}, offsets_(new std::uint8_t[kBlockLines]{}) {}
   explicit SourceSnapshot(std::string bytes);
 
   // Lines in reading order.
@@ -75,19 +75,27 @@ class SourceSnapshot {
   std::string bytes_;  // up to the first byte 1A
   // Where each piece starts in `bytes_`, then the end of the bytes: piece i
   // spans Bound(i) .. Bound(i + 1) with its line end, if it has one. Pieces
-  // are a few bytes on average, so the bounds are kept as 16-bit offsets
-  // from the start of their block of kBlockLines: half the memory of 32-bit
-  // positions, and the bounds are as large as the bytes themselves.
-  static constexpr std::size_t kBlockLines = 64;
+  // are a few bytes on average, so a bound is kept as a one-byte offset from
+  // the start of its block of kBlockLines, which takes a fifth of the memory
+  // of 32-bit positions. A block that spans more than 255 bytes is wide: its
+  // offsets are 16-bit ones in `wide_offsets_`, and the first bytes of its
+  // one-byte offsets say where.
+  static constexpr std::size_t kBlockLines = 16;
+  static constexpr std::uint32_t kWideBlock = std::uint32_t{1} << 31;
   // A piece spans at most 255 bytes and CR LF.
   static_assert(kBlockLines * (kMaxLineBytes + 2) <= 0xffff);
   std::size_t Bound(std::size_t index) const {
-    return block_starts_[index / kBlockLines] + offsets_[index];
+    const std::uint32_t start = block_starts_[index / kBlockLines];
+    if (start & kWideBlock) [[unlikely]]
+      return WideBound(start, index);
+    return start + offsets_[index];
   }
+  std::size_t WideBound(std::uint32_t start, std::size_t index) const;
   std::vector<std::uint32_t> block_starts_;
-  // Allocated for the most bounds the bytes can hold but written, and so
-  // touched, only as far as there are bounds.
-  std::unique_ptr<std::uint16_t[]> offsets_;
+  // Allocated for the most bounds the bytes can hold, in whole blocks, but
+  // written, and so touched, only as far as there are bounds.
+  std::unique_ptr<std::uint8_t[]> offsets_;
+  std::vector<std::uint16_t> wide_offsets_;  // kBlockLines per wide block
   std::size_t bound_count_ = 1;
   bool last_line_reaches_eof_ = false;
   NameLines name_lines_;
