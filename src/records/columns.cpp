@@ -9,7 +9,6 @@
 #include "records/source_limits.h"
 #include "run/number_format.h"
 #include "run/numbered_text.h"
-#include "run/quick_atof.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -85,13 +84,13 @@ void AppendColumnRecord(RunContext& context, const RecordValues& column, int kin
   const std::string_view kai = column.Value("//KAI");
   ColumnPlacement placement;
   placement.width_x_text = column.Value("//WDTX");
-  placement.width_x = QuickAtof(placement.width_x_text);
+  placement.width_x = Atof(placement.width_x_text);
   placement.width_y_text = column.Value("//WDTY");
-  placement.width_y = QuickAtof(placement.width_y_text);
+  placement.width_y = Atof(placement.width_y_text);
   placement.position_x_text = column.Value("//POSX");
-  placement.position_x = QuickAtof(placement.position_x_text);
+  placement.position_x = Atof(placement.position_x_text);
   placement.position_y_text = column.Value("//POSY");
-  placement.position_y = QuickAtof(placement.position_y_text);
+  placement.position_y = Atof(placement.position_y_text);
 
   RecordLineWriter record =
       StartRecord(context, "AD020101", FloorFieldFromKai(kai), RecordFamily::kPerFloor);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "run/quick_atof.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -17,7 +16,7 @@ RoofOutlinePoint ReadOutlinePoint(const RecordValues& roof, RoofOutlineKeys& key
   RoofOutlinePoint point;
   point.x_text = roof.Value(keys.x.text());
   point.y_text = roof.Value(keys.y.text());
-  point.plan = {QuickAtof(point.x_text), QuickAtof(point.y_text)};
+  point.plan = {Atof(point.x_text), Atof(point.y_text)};
   point.starts_eave_edge = roof.Value(keys.eave.text()) == "1";
   keys.x.Next();
   keys.y.Next();
@@ -45,10 +44,10 @@ RoofRegionSource ReadRoofRegionHead(const RecordValues& roof) {
   // fraction is dropped before scaling ("4.5" gives 40). Wide, so that no
   // pitch text overflows.
   region.pitch_value = static_cast<std::int64_t>(Atoi(roof.Value("//KOBAI"))) * 10;
-  const double x1 = QuickAtof(roof.Value("//YANE_KX1"));
-  const double x2 = QuickAtof(roof.Value("//YANE_KX2"));
-  const double y1 = QuickAtof(roof.Value("//YANE_KY1"));
-  const double y2 = QuickAtof(roof.Value("//YANE_KY2"));
+  const double x1 = Atof(roof.Value("//YANE_KX1"));
+  const double x2 = Atof(roof.Value("//YANE_KX2"));
+  const double y1 = Atof(roof.Value("//YANE_KY1"));
+  const double y2 = Atof(roof.Value("//YANE_KY2"));
   region.reference_point = {(x1 + x2) * 0.5, (y1 + y2) * 0.5};
   region.point_count = Atoi(roof.Value("//PNUM"));
   return region;

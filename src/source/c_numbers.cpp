@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace peltarix {
@@ -10,6 +11,42 @@ namespace {
 
 bool IsCSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+// Below 2^53, so every integer of this many digits is an exact double.
+constexpr int kMostPlainDigits = 15;
+
+// The value of a plain decimal as coordinates and sizes are written
+// ("-1820.5": a sign, at most 15 digits, a point), or false for any other
+// text. The digits as an integer and the power of ten are both exact
+// doubles, so one division rounds the exact value once, as a correctly
+// rounded reading does.
+bool ReadPlainDecimal(std::string_view text, double& value) {
+  std::size_t position = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++position;
+  std::uint64_t digits = 0;
+  int digit_count = 0;
+  int decimals = -1;  // digits after the point; -1 before it
+  for (; position < text.size(); ++position) {
+    const char c = text[position];
+    if (c >= '0' && c <= '9') {
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      ++digit_count;
+      if (decimals >= 0) ++decimals;
+    } else if (c == '.' && decimals < 0) {
+      decimals = 0;
+    } else {
+      return false;
+    }
+  }
+  if (digit_count == 0 || digit_count > kMostPlainDigits) return false;
+  value = static_cast<double>(digits);
+  if (decimals > 0) value /= kPowersOfTen[decimals];
+  if (negative) value = -value;
+  return true;
 }
 
 }  // namespace
@@ -36,6 +73,7 @@ int Atoi(std::string_view text) {
 }
 
 double Atof(std::string_view text) {
+  if (double plain = 0.0; ReadPlainDecimal(text, plain)) return plain;
   // Only the decimal form is read: strtod would also take hex numbers,
   // "inf" and "nan", and a coordinate of "nan" must not reach the CSV.
   const std::size_t end = std::min(text.find('\0'), text.size());
