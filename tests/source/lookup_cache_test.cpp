@@ -1,6 +1,7 @@
 // One LookupCache across many lookups, on the cases its shortcuts treat
-// apart: records longer than the window it reads at once, texts outside the
-// index (read line by line), and a cache handed another index.
+// apart: long records, texts outside the index (read line by line), records
+// of two groups read in turn through RecordValues, and a cache handed another
+// index.
 
 #include "source/lookup_cache.h"
 
@@ -25,7 +26,7 @@ std::string Filler(int pairs) {
 TEST(LookupCacheTest, AnswersAsTheLiteralScanAcrossLookups) {
   const std::string details = "HEIMENZU\nQVDTSMR\nQVDTSMREND\nQVDTDTL\n";
   const std::vector<std::string> files = {
-      // Keys beyond the first 64 lines of a record, and a record closed late.
+      // Keys far into long records, and a record closed late.
       details + "/HASIRA\n1\n" + Filler(40) + "//KAI\nLONG\nENDSEC\n/HASIRA\n2\n" + Filler(40) +
           "//KIND\n5\n/HASIRA\n1\n//KIND\n7\nENDSEC\nQVDTDTLEND\nHEIMENZUEND\n",
       // Names that begin with neither a capital nor a slash.
@@ -52,6 +53,40 @@ TEST(LookupCacheTest, AnswersAsTheLiteralScanAcrossLookups) {
       }
     }
   }
+}
+
+TEST(LookupCacheTest, RecordValuesOfTwoGroupsReadInTurnAnswerAsTheLiteralScan) {
+  // Records of two groups, some lacking keys (the search goes on to a later
+  // record of the same number), read back and forth so that every cursor
+  // moves both ways.
+  std::string file = "HEIMENZU\nQVDTSMR\nQVDTSMREND\nQVDTDTL\n";
+  for (int number = 1; number <= 6; ++number) {
+    for (const std::string group : {"/HASIRA", "/HEYA"}) {
+      file += group + "\n" + std::to_string(number) + "\n";
+      for (int key = 1; key <= 3; ++key) {
+        if ((number + key) % 4 == 0) continue;
+        file += "//X" + std::to_string(key) + "\n" + group.substr(1, 2) +
+                std::to_string(number * 10 + key) + "\n";
+      }
+      file += "ENDSEC\n";
+    }
+  }
+  file += "/HEYA\n2\n//X2\nlate\nENDSEC\nQVDTDTLEND\nHEIMENZUEND\n";
+  const SourceIndex index{SourceSnapshot(file)};
+  LookupCache cache;
+  for (const char* number : {"5", "1", "6", "2", "4", "3"}) {
+    const RecordValues columns(index, cache, "HEIMENZU", "/HASIRA", number);
+    const RecordValues rooms(index, cache, "HEIMENZU", "/HEYA", number);
+    for (const char* key : {"//X3", "//X1", "//X2", "//X1"}) {
+      for (const auto& [values, group] : {std::pair{&columns, "/HASIRA"}, {&rooms, "/HEYA"}}) {
+        EXPECT_EQ(values->Value(key),
+                  testing::LiteralLookupValue(file, "HEIMENZU", group, key, number))
+            << group << " " << number << " " << key;
+      }
+    }
+  }
+  // The later record of the same number answers for the key record 2 lacks.
+  EXPECT_EQ(RecordValues(index, cache, "HEIMENZU", "/HEYA", "2").Value("//X2"), "late");
 }
 
 }  // namespace
