@@ -57,8 +57,9 @@ std::vector<bool> EaveEdges(const std::vector<RoofVertex>& vertices) {
       [](const RoofVertex& a, const RoofVertex& b) { return a.height < b.height; });
   // A face without any rise (pitch 0) has no eave to tell apart.
   if (high->height - low->height <= kHeightTolerance) return eaves;
-  const auto on_eave = [&](const RoofVertex& vertex) {
-    return vertex.height - low->height <= kHeightTolerance;
+  const double lowest = low->height;
+  const auto on_eave = [lowest](const RoofVertex& vertex) {
+    return vertex.height - lowest <= kHeightTolerance;
   };
   for (std::size_t k = 0; k < eaves.size(); ++k)
     eaves[k] = on_eave(vertices[k]) && on_eave(vertices[k + 1]);
