@@ -208,7 +208,10 @@ class SourceSnapshot::LineSplitter {
     line_begin_ = begin;
     std::size_t length = line_feed - begin;
     if (data_[line_feed - 1] == '\r') --length;
-    AddPiece(line_begin_, AddFullPieces(length));
+    // The full pieces move line_begin_ on to where the last piece begins,
+    // so they are added first.
+    const std::size_t last_length = AddFullPieces(length);
+    AddPiece(line_begin_, last_length);
     line_begin_ = line_feed + 1;
   }
 
