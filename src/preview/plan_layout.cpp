@@ -30,7 +30,7 @@ class BoundsBuilder {
     // would shrink the house to nothing.
     if (!(std::fabs(point.x) <= kFarthest && std::fabs(point.y) <= kFarthest)) return;
     if (empty_) {
-      bounds_ = {point.x, point.y, point.x, point.y};
+      bounds_ = {.min_x = point.x, .max_x = point.x, .min_y = point.y, .max_y = point.y};
       empty_ = false;
       return;
     }
@@ -44,11 +44,14 @@ class BoundsBuilder {
   }
 
   PlanBounds Padded() const {
-    if (empty_) return {0.0, 0.0, 1000.0, 1000.0};
+    if (empty_) return {.min_x = 0.0, .max_x = 1000.0, .min_y = 0.0, .max_y = 1000.0};
     const double size =
         std::max({bounds_.max_x - bounds_.min_x, bounds_.max_y - bounds_.min_y, 1000.0});
     const double pad = size * kPlanPaddingShare;
-    return {bounds_.min_x - pad, bounds_.min_y - pad, bounds_.max_x + pad, bounds_.max_y + pad};
+    return {.min_x = bounds_.min_x - pad,
+            .max_x = bounds_.max_x + pad,
+            .min_y = bounds_.min_y - pad,
+            .max_y = bounds_.max_y + pad};
   }
 
  private:

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/box.h"
 #include "geometry/point.h"
 #include "preview/plan_model.h"
 
@@ -10,12 +11,7 @@ namespace peltarix {
 
 // Where the panels of a plan picture stand, in canvas pixels (y down). All
 // panels share one scale and one plan extent, so the floors line up.
-struct PlanBounds {
-  double min_x = 0.0;
-  double min_y = 0.0;
-  double max_x = 0.0;
-  double max_y = 0.0;
-};
+using PlanBounds = Box;
 
 struct PlanPanel {
   std::string title;  // "1F", "2F", "3F" or "屋根"

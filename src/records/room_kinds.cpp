@@ -220,7 +220,7 @@ int ClassifyRoomName(std::string_view name, int& kind_code, std::string& display
     return 0;
   }
   kind_code = 0;
-  display_name = "(" + std::string(name) + ")";
+  display_name.assign("(").append(name).append(")");
   return 0;
 }
 

@@ -45,12 +45,10 @@ struct RoomWriting {
 // that is not in the table, the empty one included, gives code 0 and the
 // name between ASCII parentheses.
 void AppendRoomKind(RecordLineWriter& record, std::string_view name, std::string& display_name) {
-  if (const RoomKind* kind = FindRoomKind(name)) {
-    record.Integer(kind->code).Quoted(kind->name);
-    return;
-  }
-  display_name.assign("(").append(name).append(")");
-  record.Integer(0).Quoted(display_name);
+  int kind_code = 0;
+  display_name.assign("()");
+  ClassifyRoomName(name, kind_code, display_name);
+  record.Integer(kind_code).Quoted(display_name);
 }
 
 // Appends the outline points 1 to `point_total` of room `index`, closed by a

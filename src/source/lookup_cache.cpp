@@ -41,19 +41,10 @@ const LookupCache::RecordExtent& LookupCache::Record(const GroupChain& chain, st
     for (const std::string_view terminator :
          {std::string_view("ENDSEC"), std::string_view("QVDTDTLEND"),
           std::string_view(chain.section_end_line())}) {
-      record_.stop = FindBefore(source, terminator, record_.start, record_.stop);
+      record_.stop = FindKey(source, terminator, record_.start, record_.stop);
     }
   }
   return record_;
-}
-
-std::size_t LookupCache::FindBefore(const SourceIndex& source, std::string_view text,
-                                    std::size_t from, std::size_t stop) {
-  if (&source != source_) {
-    Clear();
-    source_ = &source;
-  }
-  return FindKey(source, text, from, stop);
 }
 
 void LookupCache::Clear() {

@@ -37,11 +37,7 @@ class LookupCache {
   const RecordExtent& Record(const GroupChain& chain, std::uint32_t node);
 
   // The position of the first line in [from, stop) that equals `text`, or
-  // `stop`.
-  std::size_t FindBefore(const SourceIndex& source, std::string_view text, std::size_t from,
-                         std::size_t stop);
-
-  // FindBefore for a lookup that has already asked Chain() for `source`.
+  // `stop`, for a lookup that has already asked Chain() for `source`.
   std::size_t FindKey(const SourceIndex& source, std::string_view text, std::size_t from,
                       std::size_t stop) {
     if (!SourceIndex::IsIndexed(text)) return peltarix::FindBefore(source, text, from, stop);
