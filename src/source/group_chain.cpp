@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "source/line_hash.h"
-
 namespace peltarix {
 
 bool SeekFirstRecords(const SourceIndex& source, LineCursor& cursor, std::string_view section,
@@ -24,21 +22,15 @@ GroupChain::GroupChain(const SourceIndex& source, std::string section, std::stri
       node_after_section_end_(section_ends_.size(), kUnknown) {
   BuildSuccessors();
   BuildEulerTour();
-  SortNodesByIndex();
+  GroupNodesByIndex();
   LineCursor start;
   if (SeekFirstRecords(source_, start, section_, section_end_)) first_node_ = FirstNodeFrom(start);
 }
 
-void GroupChain::SortNodesByIndex() {
+void GroupChain::GroupNodesByIndex() {
   const std::size_t count = source_.line_count();
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> by_hash;  // hash, node
   for (std::uint32_t node = 0; node < nodes_.size(); ++node) {
-    if (nodes_[node] + 1 < count) by_hash.emplace_back(LineHash(IndexLine(node)), node);
-  }
-  std::sort(by_hash.begin(), by_hash.end());
-  for (const auto& [hash, node] : by_hash) {
-    index_hashes_.push_back(hash);
-    nodes_by_index_.push_back(node);
+    if (nodes_[node] + 1 < count) nodes_by_index_[IndexLine(node)].push_back(node);
   }
 }
 
@@ -151,17 +143,14 @@ std::uint32_t GroupChain::FirstMatchFromStart(std::string_view index) {
 }
 
 std::uint32_t GroupChain::FirstMatch(std::uint32_t node, std::string_view index) const {
-  const auto [first, last] =
-      std::equal_range(index_hashes_.begin(), index_hashes_.end(), LineHash(index));
-  const auto begin = nodes_by_index_.begin() + (first - index_hashes_.begin());
-  const auto end = nodes_by_index_.begin() + (last - index_hashes_.begin());
+  const auto found = nodes_by_index_.find(index);
+  if (found == nodes_by_index_.end()) return kNone;
+  const std::vector<std::uint32_t>& candidates = found->second;
   // Ancestors lie at larger positions, so only candidates from `node` on
   // can be on its path; the first of them on the path is the nearest.
-  for (auto it = std::lower_bound(begin, end, node); it != end; ++it) {
-    if (enter_[*it] <= enter_[node] && leave_[node] <= leave_[*it] &&
-        SameText(IndexLine(*it), index)) {
-      return *it;
-    }
+  for (auto it = std::lower_bound(candidates.begin(), candidates.end(), node);
+       it != candidates.end(); ++it) {
+    if (enter_[*it] <= enter_[node] && leave_[node] <= leave_[*it]) return *it;
   }
   return kNone;
 }

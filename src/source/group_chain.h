@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "source/line_cursor.h"
@@ -64,7 +65,7 @@ class GroupChain {
 
   void BuildSuccessors();
   void BuildEulerTour();
-  void SortNodesByIndex();
+  void GroupNodesByIndex();
   std::uint32_t NodeAfterSectionEnd(std::size_t section_end_place);
   std::uint32_t NodeAt(std::size_t position) const;
   std::size_t SectionEndPlace(std::size_t position) const;
@@ -79,10 +80,9 @@ class GroupChain {
   std::vector<std::uint32_t> successor_;
   std::vector<std::uint32_t> enter_;
   std::vector<std::uint32_t> leave_;
-  // The nodes that have an index line, by the hash of the index text,
-  // ascending within one hash.
-  std::vector<std::uint32_t> index_hashes_;
-  std::vector<std::uint32_t> nodes_by_index_;
+  // The nodes that have an index line, ascending, by the index line's text
+  // (a view of the line in the source).
+  std::unordered_map<std::string_view, std::vector<std::uint32_t>> nodes_by_index_;
   // Per section end line: the node a search reaches after it; kUnknown
   // until first needed.
   std::vector<std::uint32_t> node_after_section_end_;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "source/line_hash.h"
-
 namespace peltarix {
 
 GroupChain& LookupCache::Chain(const SourceIndex& source, std::string_view section,
@@ -13,8 +11,8 @@ GroupChain& LookupCache::Chain(const SourceIndex& source, std::string_view secti
     source_ = &source;
   }
   // A converter asks for one group many times in a row.
-  if (last_chain_ != nullptr && SameText(last_chain_->group_name(), group) &&
-      SameText(last_chain_->section_name(), section)) {
+  if (last_chain_ != nullptr && last_chain_->group_name() == group &&
+      last_chain_->section_name() == section) {
     return *last_chain_;
   }
   auto key = std::make_pair(std::string(section), std::string(group));

@@ -40,7 +40,7 @@ class LookupCache {
   // `stop`, for a lookup that has already asked Chain() for `source`.
   std::size_t FindKey(const SourceIndex& source, std::string_view text, std::size_t from,
                       std::size_t stop) {
-    if (!SourceIndex::IsIndexed(text)) return peltarix::FindBefore(source, text, from, stop);
+    if (!SourceIndex::IsIndexed(text)) return source.Find(text, from, stop);
     return std::min(positions_.Find(source, text, from), stop);
   }
 

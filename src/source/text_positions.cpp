@@ -2,58 +2,48 @@
 
 #include <algorithm>
 
-#include "source/line_hash.h"
-
 namespace peltarix {
+namespace {
 
-std::size_t TextPositions::Seek(const SourceIndex& source, Entry& entry, std::size_t from) {
-  const std::uint32_t* found = entry.last;
-  if (found != entry.end && *found < from) {
-    // Every position before `low` lies before `from`; steps double until one
-    // does not, and the answer lies between.
-    const std::uint32_t* low = found + 1;
-    std::size_t step = 0;
-    for (;;) {
-      const std::uint32_t* high = low + std::min(step, static_cast<std::size_t>(entry.end - low));
-      if (high == entry.end || *high >= from) {
-        found = std::lower_bound(low, high, from);
-        break;
-      }
-      low = high + 1;
-      step = step == 0 ? 1 : step * 2;
+// The place of the first of `positions` at or after `from`, searched from
+// `guess`: the positions are ascending, so a search forward doubles its steps
+// until it passes `from` and one backward looks only before the guess.
+std::size_t FirstPlaceFrom(std::span<const std::uint32_t> positions, std::size_t guess,
+                           std::size_t from) {
+  const auto place_of = [&](auto found) {
+    return static_cast<std::size_t>(found - positions.begin());
+  };
+  if (guess < positions.size() && positions[guess] < from) {
+    // Every place before `low` holds a position before `from`.
+    std::size_t low = guess + 1;
+    std::size_t step = 1;
+    while (low + step <= positions.size() && positions[low + step - 1] < from) {
+      low += step;
+      step *= 2;
     }
-  } else if (found != entry.begin && found[-1] >= from) {
-    found = std::lower_bound(entry.begin, found, from);
+    const std::size_t high = std::min(low + step, positions.size());
+    return place_of(std::lower_bound(positions.begin() + low, positions.begin() + high, from));
   }
-  entry.last = found;
-  return found == entry.end ? source.line_count() : *found;
+  if (guess == 0 || positions[guess - 1] < from) return guess;
+  return place_of(std::lower_bound(positions.begin(), positions.begin() + guess, from));
 }
 
-TextPositions::Entry* TextPositions::Lookup(const SourceIndex& source, std::string_view text) {
-  Hint& hint = HintFor(text);
-  const std::uint32_t hash = LineHash(text);
-  if (entries_.empty() || used_ == kMostUsed) {
-    entries_.assign(kSlots, Entry());
-    used_ = 0;
-  }
-  std::size_t slot = hash & (kSlots - 1);
-  while (entries_[slot].text != nullptr &&
-         (entries_[slot].hash != hash ||
-          !SameText(std::string_view(entries_[slot].text, entries_[slot].size), text))) {
-    slot = (slot + 1) & (kSlots - 1);
-  }
-  Entry& entry = entries_[slot];
-  if (entry.text == nullptr) {
-    // A text without lines is not kept: it has no line to compare with.
+}  // namespace
+
+std::size_t TextPositions::Find(const SourceIndex& source, std::string_view text,
+                                std::size_t from) {
+  auto found = texts_.find(text);
+  if (found == texts_.end()) {
+    // A text without lines is not kept: converters ask for many numbered
+    // keys that a record lacks, each once.
     const auto positions = source.IndexedPositions(text);
-    if (positions.empty()) return nullptr;
-    ++used_;
-    const std::string_view line = source.line(positions.front());
-    entry = {line.data(),      static_cast<std::uint32_t>(line.size()), hash,
-             positions.data(), positions.data() + positions.size(),     positions.data()};
+    if (positions.empty()) return source.line_count();
+    found = texts_.emplace(std::string(text), Lines{positions, 0}).first;
   }
-  hint = {text.data(), slot};
-  return &entry;
+  Lines& lines = found->second;
+  lines.last_answer = FirstPlaceFrom(lines.positions, lines.last_answer, from);
+  return lines.last_answer == lines.positions.size() ? source.line_count()
+                                                     : lines.positions[lines.last_answer];
 }
 
 }  // namespace peltarix
