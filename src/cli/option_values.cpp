@@ -1,6 +1,5 @@
 #include "cli/option_values.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "cli/cli_options.h"
@@ -8,6 +7,7 @@
 namespace peltarix::cli {
 namespace {
 
+constexpr std::string_view kKindsEq = "--kinds=";
 constexpr std::string_view kPreviewEq = "--preview=";
 
 bool EndsWithSvg(std::string_view argument) {
@@ -42,20 +42,19 @@ ReadyArguments AttachOptionValues(int argc, const char* const* argv) {
     } else if (argument == "--") {
       options_ended = true;
       arguments.emplace_back(argument);
-    } else if (argument.starts_with("--kinds=")) {
-      AppendKinds(arguments, argument.substr(std::string_view("--kinds=").size()));
+    } else if (argument.starts_with(kKindsEq)) {
+      AppendKinds(arguments, argument.substr(kKindsEq.size()));
     } else if (argument == "--kinds") {
       if (has_next && ParseKinds(argv[i + 1])) {
         AppendKinds(arguments, argv[++i]);
       } else {
         ready.kinds_without_list = true;
       }
-    } else if (argument == "--preview" || argument.starts_with("--preview=")) {
+    } else if (argument.starts_with(kPreviewEq) || argument == "--preview") {
       ready.preview = true;
       ready.preview_name.reset();
-      const std::string_view name = argument.substr(std::min(argument.size(), kPreviewEq.size()));
-      if (!name.empty()) {
-        ready.preview_name = std::string(name);
+      if (argument.size() > kPreviewEq.size()) {
+        ready.preview_name = std::string(argument.substr(kPreviewEq.size()));
       } else if (argument == "--preview" && has_next && EndsWithSvg(argv[i + 1])) {
         ready.preview_name = std::string(argv[++i]);
       }
