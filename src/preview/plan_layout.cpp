@@ -107,7 +107,7 @@ double UnnamedListHeight(const PlanModel& model, const PlanBounds& bounds, doubl
                          double panel_width) {
   std::size_t rows = 0;
   for (const PlanFloor& floor : model.floors) {
-    const FloorLabels labels = PlaceFloorLabels(floor, bounds, scale);
+    const FloorLabels labels = PlaceFloorLabels(floor, model.findings, bounds, scale);
     rows = std::max(rows, UnnamedListLines(labels, panel_width - 2 * kListIndent).size());
   }
   return rows == 0 ? 0.0 : static_cast<double>(rows) * kUnnamedListRow + 8.0;

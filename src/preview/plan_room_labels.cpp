@@ -19,9 +19,35 @@ PointList LocalPoints(const PointList& points, const Box& bounds, double scale) 
   return local;
 }
 
+// The box a mark takes around `centre` (see plan_svg_marks.cpp: squares of
+// 14 px, rings of up to 24 px).
+Box MarkBox(Point centre) {
+  constexpr double kHalf = 12.0;
+  return {.min_x = centre.x - kHalf,
+          .max_x = centre.x + kHalf,
+          .min_y = centre.y - kHalf,
+          .max_y = centre.y + kHalf};
+}
+
+void BlockMarks(const PlanFloor& floor, const PlanFindings& findings, const Box& bounds,
+                double scale, LabelSpace& space) {
+  for (const PlanFinding& finding : findings.items) {
+    const bool marked = finding.kind == FindingKind::kUnconvertedColumn ||
+                        (finding.kind == FindingKind::kTwistedOutline && finding.located);
+    if (marked && finding.floor == floor.floor)
+      space.Block(MarkBox(Local(finding.position, bounds, scale)));
+  }
+  for (const ColumnSupport& support : findings.column_support) {
+    if (support.floor != floor.floor) continue;
+    for (const Point& centre : support.unsupported)
+      space.Block(MarkBox(Local(centre, bounds, scale)));
+  }
+}
+
 }  // namespace
 
-FloorLabels PlaceFloorLabels(const PlanFloor& floor, const Box& bounds, double scale) {
+FloorLabels PlaceFloorLabels(const PlanFloor& floor, const PlanFindings& findings,
+                             const Box& bounds, double scale) {
   FloorLabels labels;
   labels.rooms.resize(floor.rooms.size());
   LabelSpace space;
@@ -33,6 +59,7 @@ FloorLabels PlaceFloorLabels(const PlanFloor& floor, const Box& bounds, double s
                  .min_y = std::min(low.y, high.y),
                  .max_y = std::max(low.y, high.y)});
   }
+  BlockMarks(floor, findings, bounds, scale, space);
   const PointList outline = LocalPoints(floor.outline, bounds, scale);
   std::vector<std::size_t> order(floor.rooms.size());
   std::iota(order.begin(), order.end(), std::size_t{0});

@@ -22,8 +22,9 @@ struct FloorLabels {
 
 // Places the labels of the floor's rooms at `scale` pixels per plan unit,
 // smallest rooms first (a large room has more room to give way), clear of
-// the columns and of one another.
-FloorLabels PlaceFloorLabels(const PlanFloor& floor, const Box& bounds, double scale);
+// the columns, of the marks of `findings` on this floor and of one another.
+FloorLabels PlaceFloorLabels(const PlanFloor& floor, const PlanFindings& findings,
+                             const Box& bounds, double scale);
 
 // The list of the rooms whose name is not drawn, headed and wrapped into
 // lines of at most `width` pixels at kUnnamedListSize; none when every name

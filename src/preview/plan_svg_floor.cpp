@@ -74,8 +74,8 @@ Point Shifted(Point local, const PlanPanel& panel) {
 // Room names and codes where they fit, and below the plan the rooms whose
 // name did not.
 void DrawLabels(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
-                const PlanFloor& floor) {
-  const FloorLabels labels = PlaceFloorLabels(floor, layout.bounds, panel.scale);
+                const PlanFloor& floor, const PlanFindings& findings) {
+  const FloorLabels labels = PlaceFloorLabels(floor, findings, layout.bounds, panel.scale);
   for (std::size_t k = 0; k < floor.rooms.size(); ++k) {
     const std::optional<RoomLabel>& label = labels.rooms[k];
     if (!label) continue;
@@ -148,7 +148,7 @@ void DrawFloorPanel(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& p
   DrawColumns(svg, panel, floor);
   DrawFloorMarks(svg, panel, findings, floor.floor);
   svg.Close("g");
-  DrawLabels(svg, layout, panel, floor);
+  DrawLabels(svg, layout, panel, floor, findings);
 }
 
 }  // namespace peltarix

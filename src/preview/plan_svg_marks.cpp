@@ -110,14 +110,4 @@ void DrawNonWoodenRoofs(SvgWriter& svg, const PlanPanel& panel, const PlanFindin
   }
 }
 
-void LabelNonWoodenRoofs(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
-                         const PlanFindings& findings, int floor) {
-  for (const PlanFinding& finding : findings.items) {
-    if (finding.kind != FindingKind::kNonWoodenRoof || finding.outline.empty()) continue;
-    if (finding.floor != floor) continue;
-    const Point at = panel.ToCanvas(LabelPoint(finding.outline), layout.bounds);
-    Label(svg, {at.x, at.y + 5}, 14, kLeftOutColour, std::to_string(finding.record), "bold");
-  }
-}
-
 }  // namespace peltarix

@@ -40,9 +40,6 @@ void DrawFloorMarks(SvgWriter& svg, const PlanPanel& panel, const PlanFindings& 
 // storey `floor`, red and dashed.
 void DrawNonWoodenRoofs(SvgWriter& svg, const PlanPanel& panel, const PlanFindings& findings,
                         int floor);
-// Their numbers, in canvas pixels.
-void LabelNonWoodenRoofs(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
-                         const PlanFindings& findings, int floor);
 
 void DrawLegend(SvgWriter& svg, const PlanLayout& layout, const PlanModel& model,
                 std::string_view caption);

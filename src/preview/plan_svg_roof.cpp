@@ -113,7 +113,8 @@ void DrawFallArrow(SvgWriter& svg, Point from, Point fall) {
 // A label whose box is kept apart from the others on the panel; false, and
 // nothing drawn, where no place near `at` is free.
 bool PlacedLabel(SvgWriter& svg, LabelSpace& space, std::string_view css_class,
-                 std::span<const Point> candidates, double size, std::string_view text) {
+                 std::span<const Point> candidates, double size, std::string_view text,
+                 std::string_view fill = "#1b1b1b") {
   const double width = TextWidth(text, size) + 2.0;
   const double height = size * 1.15;
   for (const Point at : candidates) {
@@ -124,7 +125,7 @@ bool PlacedLabel(SvgWriter& svg, LabelSpace& space, std::string_view css_class,
               {"x", SvgNumber(at.x)},
               {"y", SvgNumber(at.y)},
               {"font-size", SvgNumber(size)},
-              {"fill", "#1b1b1b"},
+              {"fill", std::string(fill)},
               {"text-anchor", "middle"}},
              text);
     svg.Empty("rect", {{"class", "label-box"},
@@ -164,8 +165,9 @@ std::vector<std::pair<Point, std::string>> VertexHeights(const PlanModel& model,
   return heights;
 }
 
-// Arrows and pitches first (one a face, at its centre), then the heights
-// of the vertices, each beside its vertex where there is room.
+// Arrows and pitches first (one a face, at its centre), then the numbers of
+// the roofs not converted, then the heights of the vertices, each beside its
+// vertex where there is room.
 void DrawRoofLabels(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
                     const PlanModel& model) {
   LabelSpace space;
@@ -177,6 +179,19 @@ void DrawRoofLabels(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& p
     const std::array<Point, 3> below = {
         {{centre.x, centre.y + 40}, {centre.x, centre.y - 32}, {centre.x, centre.y + 56}}};
     PlacedLabel(svg, space, "pitch", below, 12, PitchText(roof.pitch));
+  }
+  for (const PlanFinding& finding : model.findings.items) {
+    if (finding.kind != FindingKind::kNonWoodenRoof || finding.outline.empty() ||
+        finding.floor != panel.floor)
+      continue;
+    const Point at = panel.ToCanvas(LabelPoint(finding.outline), layout.bounds);
+    const std::array<Point, 5> around = {{{at.x, at.y + 5},
+                                          {at.x + 30, at.y + 5},
+                                          {at.x - 30, at.y + 5},
+                                          {at.x, at.y + 30},
+                                          {at.x, at.y - 20}}};
+    PlacedLabel(svg, space, "roof-number", around, 14, std::to_string(finding.record),
+                kLeftOutColour);
   }
   for (const auto& [at, text] : VertexHeights(model, panel, layout)) {
     const std::array<Point, 4> beside = {{{at.x + 18, at.y - 6},
@@ -196,7 +211,6 @@ void DrawRoofPanel(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& pa
   DrawFaces(svg, panel, model);
   DrawNonWoodenRoofs(svg, panel, model.findings, panel.floor);
   svg.Close("g");
-  LabelNonWoodenRoofs(svg, layout, panel, model.findings, panel.floor);
   const bool any_face = std::any_of(model.roofs.begin(), model.roofs.end(),
                                     [&](const PlanRoof& roof) { return OnPanel(roof, panel); });
   const bool any_left_out =

@@ -37,10 +37,15 @@ std::string FindingDetailLine(const PlanFinding& finding) {
         return "詳細：" + FloorPhrase(finding.floor) + "の外周は点が4つに満たず面になりません";
       return "詳細：" + FloorPhrase(finding.floor) + "の外周が " + PointPhrase(finding.position) +
              " で交差または接しています";
-    case FindingKind::kUnknownRoomName:
-      return "詳細：部屋収納（自身情報）の" + record + "「" + finding.text + "」（" +
-             FloorPhrase(finding.floor) + "、第1点 " + PointPhrase(finding.position) +
-             "）は部屋の種類の表にない名前のため種類コード0で書き出しました";
+    case FindingKind::kUnknownRoomName: {
+      const std::string place =
+          "（" + FloorPhrase(finding.floor) + "、第1点 " + PointPhrase(finding.position) + "）";
+      if (finding.text.empty())
+        return "詳細：部屋収納（自身情報）の" + record + place +
+               "は名前がないため種類コード0で書き出しました";
+      return "詳細：部屋収納（自身情報）の" + record + "「" + finding.text + "」" + place +
+             "は部屋の種類の表にない名前のため種類コード0で書き出しました";
+    }
   }
   return "詳細：";
 }
