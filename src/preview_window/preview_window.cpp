@@ -23,6 +23,7 @@ namespace {
 
 // The share of the screen's free area the window takes at first.
 constexpr double kScreenShare = 0.85;
+constexpr double kLegendMargin = 12.0;
 
 QRectF PanelRect(const PlanPanel& panel) {
   return {panel.left, panel.top, panel.width, panel.height};
@@ -65,8 +66,10 @@ PreviewWindow::PreviewWindow(QByteArray svg, PlanModel model, QString base_path,
   }
   // The legend has a tab of its own: beside or below the plan it would take
   // the room the plan needs.
-  const QRectF legend_region(layout_.legend_left, layout_.legend_top, layout_.legend_width,
-                             layout_.legend_height);
+  // A margin around it: the scale bar's first number stands half outside.
+  const QRectF legend_region =
+      QRectF(layout_.legend_left, layout_.legend_top, layout_.legend_width, layout_.legend_height)
+          .adjusted(-kLegendMargin, -kLegendMargin, kLegendMargin, kLegendMargin);
   tabs_->addTab(new PlanPanelView(svg_, legend_region, nullptr, nullptr, nullptr, false, tabs_),
                 QStringLiteral("凡例"));
 
