@@ -15,9 +15,7 @@ class AboutDialog : public QDialog {
  public:
   explicit AboutDialog(QWidget* parent = nullptr);
 
-  QLabel* icon_label() const { return icon_label_; }
   QLabel* version_label() const { return version_label_; }
-  QLabel* purpose_label() const { return purpose_label_; }
   QPushButton* ok_button() const { return ok_button_; }
 
  private:

@@ -37,7 +37,6 @@ class LogListView : public QListWidget, public LogView {
   bool SaveTo(const QString& path, QString& reason) const;
 
   QAction* copy_action() const { return copy_action_; }
-  QAction* select_all_action() const { return select_all_action_; }
   // "ログを保存…": the owner asks where and calls SaveTo.
   QAction* save_action() const { return save_action_; }
 

@@ -27,16 +27,6 @@ std::string KindRows() {
   return text;
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
-
 std::string KindList(std::string_view separator) {
   std::string text;
   for (const DataKindRow& kind : kDataKindRows) {
@@ -199,17 +189,12 @@ std::optional<DataKindSet> ParseKinds(std::string_view list, std::string* bad_it
   while (true) {
     const std::size_t comma = list.find(',');
     const std::string_view word = list.substr(0, comma);
-    bool known = false;
-    for (const DataKindRow& row : kDataKindRows) {
-      if (EqualsIgnoringCase(word, row.word)) {
-        kinds.Set(row.kind);
-        known = true;
-      }
-    }
-    if (!known) {
+    const std::optional<DataKind> kind = DataKindFromWord(word);
+    if (!kind) {
       if (bad_item != nullptr) *bad_item = word;
       return std::nullopt;
     }
+    kinds.Set(*kind);
     if (comma == std::string_view::npos) return kinds;
     list.remove_prefix(comma + 1);
   }

@@ -1,5 +1,7 @@
 #include "conversion/data_kinds.h"
 
+#include <algorithm>
+
 #include "records/basic_info.h"
 #include "records/building_outline.h"
 #include "records/columns.h"
@@ -26,11 +28,12 @@ constexpr bool RowsFollowTheEnumeration() {
 }
 static_assert(RowsFollowTheEnumeration(), "row i of kDataKindRows must describe DataKind i");
 
-const DataKindRow& RowOf(DataKind kind) { return kDataKindRows[static_cast<std::size_t>(kind)]; }
-
 std::optional<DataKind> DataKindFromWord(std::string_view word) {
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
   for (const DataKindRow& row : kDataKindRows) {
-    if (row.word == word) return row.kind;
+    if (std::ranges::equal(word, row.word, {}, lower)) return row.kind;
   }
   return std::nullopt;
 }

@@ -31,9 +31,8 @@ struct DataKindRow {
 // is one enumerator, one row here and its converter.
 extern const std::array<DataKindRow, kDataKindCount> kDataKindRows;
 
-const DataKindRow& RowOf(DataKind kind);
-
-// The kind that `word` names in the --kinds list; empty for any other text.
+// The kind that `word` names in the --kinds list, in any case of its ASCII
+// letters ("Rooms", "ROOMS"); empty for any other text.
 [[nodiscard]] std::optional<DataKind> DataKindFromWord(std::string_view word);
 
 // A set of data kinds: the ticked check boxes, the --kinds list.

@@ -98,12 +98,4 @@ FailureReason ReasonFromErrno(int error_number) {
   }
 }
 
-FailureReason ReasonFromErrorCode(const std::error_code& error) {
-  // The portable condition: on Windows a system error is a Win32 code, which
-  // the library maps to its errno equivalent here.
-  const std::error_condition condition = error.default_error_condition();
-  if (condition.category() == std::generic_category()) return ReasonFromErrno(condition.value());
-  return FailureReason::kUnknown;
-}
-
 }  // namespace peltarix

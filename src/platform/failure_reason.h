@@ -34,7 +34,6 @@ enum class FailureReason {
 std::string_view ReasonText(FailureReason reason);
 
 FailureReason ReasonFromErrno(int error_number);
-FailureReason ReasonFromErrorCode(const std::error_code& error);
 
 // One failed file operation: the file the user named (UTF-8) and why.
 struct FileFailure {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace peltarix {
@@ -17,8 +18,10 @@ class TempFileRegistration {
   TempFileRegistration& operator=(const TempFileRegistration&) = delete;
 
  private:
-  char* path_;  // owned; read by the signal handler while registered
-  void* slot_;
+  // What the system's cleanup handler finds the file by; each system's unit
+  // defines it.
+  struct Registered;
+  std::unique_ptr<Registered> registered_;
 };
 
 // Installs the signal handlers, once per process; signals that the process

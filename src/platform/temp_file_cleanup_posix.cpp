@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <cstring>
+#include <memory>
 #include <mutex>
 
 #include "platform/temp_file_cleanup.h"
@@ -60,15 +61,22 @@ extern "C" void RemoveTempFilesAndReraise(int signal_number) {
 
 }  // namespace
 
+struct TempFileRegistration::Registered {
+  // Owned; read by the signal handler while it stands in `slot`.
+  char* path;
+  std::atomic<char*>* slot;
+};
+
 TempFileRegistration::TempFileRegistration(std::string native_path)
-    : path_(new char[native_path.size() + 1]) {
-  std::memcpy(path_, native_path.c_str(), native_path.size() + 1);
-  slot_ = TakeSlot(path_);
+    : registered_(std::make_unique<Registered>()) {
+  registered_->path = new char[native_path.size() + 1];
+  std::memcpy(registered_->path, native_path.c_str(), native_path.size() + 1);
+  registered_->slot = TakeSlot(registered_->path);
 }
 
 TempFileRegistration::~TempFileRegistration() {
-  static_cast<std::atomic<char*>*>(slot_)->store(nullptr);
-  if (!handler_running.load()) delete[] path_;
+  registered_->slot->store(nullptr);
+  if (!handler_running.load()) delete[] registered_->path;
 }
 
 void InstallTempFileCleanup() {

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include <cstring>
+#include <memory>
 #include <mutex>
 #include <set>
 
@@ -27,20 +27,20 @@ BOOL WINAPI RemoveTempFiles(DWORD) {
 
 }  // namespace
 
+struct TempFileRegistration::Registered {
+  std::wstring path;  // in the registry while registered
+};
+
 // `native_path` is UTF-8 here: Windows spells paths in UTF-16.
 TempFileRegistration::TempFileRegistration(std::string native_path)
-    : path_(nullptr), slot_(new std::wstring(NativePath(native_path).wstring())) {
+    : registered_(std::make_unique<Registered>(NativePath(native_path).wstring())) {
   const std::lock_guard lock(registry_mutex);
-  Registry().insert(static_cast<const std::wstring*>(slot_));
+  Registry().insert(&registered_->path);
 }
 
 TempFileRegistration::~TempFileRegistration() {
-  const auto* path = static_cast<const std::wstring*>(slot_);
-  {
-    const std::lock_guard lock(registry_mutex);
-    Registry().erase(path);
-  }
-  delete path;
+  const std::lock_guard lock(registry_mutex);
+  Registry().erase(&registered_->path);
 }
 
 // Ctrl+C, Ctrl+Break and closing the console window end the process: the

@@ -44,9 +44,6 @@ void DrawNonWoodenRoofs(SvgWriter& svg, const PlanPanel& panel, const PlanFindin
 void DrawLegend(SvgWriter& svg, const PlanLayout& layout, const PlanModel& model,
                 std::string_view caption);
 
-// Plan area in square metres from square millimetres.
-inline double SquareMetres(double area) { return area / 1.0e6; }
-
 // A grid step of about a tenth of the plan's extent, in round millimetres.
 double GridStep(const PlanBounds& bounds);
 

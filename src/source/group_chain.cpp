@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "source/line_hash.h"
-
 namespace peltarix {
 
 bool SeekFirstRecords(const SourceIndex& source, LineCursor& cursor, std::string_view section,
@@ -20,29 +18,23 @@ GroupChain::GroupChain(const SourceIndex& source, std::string section, std::stri
       section_end_(section_ + "END"),
       group_(std::move(group)),
       nodes_(source_.FindAll(group_)),
-      section_ends_(source_.FindAll(section_end_)),
-      node_after_section_end_(section_ends_.size(), kUnknown) {
+      section_ends_(source_.FindAll(section_end_)) {
+  FollowSectionEnds();
   BuildSuccessors();
-  BuildEulerTour();
-  SortNodesByIndex();
+  NumberInPreorder();
+  GroupNodesByIndex();
   LineCursor start;
   if (SeekFirstRecords(source_, start, section_, section_end_)) first_node_ = FirstNodeFrom(start);
 }
 
-void GroupChain::SortNodesByIndex() {
+void GroupChain::GroupNodesByIndex() {
   const std::size_t count = source_.line_count();
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> by_hash;  // hash, node
   for (std::uint32_t node = 0; node < nodes_.size(); ++node) {
-    if (nodes_[node] + 1 < count) by_hash.emplace_back(LineHash(IndexLine(node)), node);
-  }
-  std::sort(by_hash.begin(), by_hash.end());
-  for (const auto& [hash, node] : by_hash) {
-    index_hashes_.push_back(hash);
-    nodes_by_index_.push_back(node);
+    if (nodes_[node] + 1 < count) nodes_by_index_[IndexLine(node)].push_back(node);
   }
 }
 
-std::uint32_t GroupChain::FirstNodeFrom(LineCursor cursor) {
+std::uint32_t GroupChain::FirstNodeFrom(LineCursor cursor) const {
   // The record search stops at the next group line or section end line (the
   // section end first when both are the same text); a section end sends it
   // on to the next line holding the section name. Past the last line only
@@ -53,7 +45,7 @@ std::uint32_t GroupChain::FirstNodeFrom(LineCursor cursor) {
   const std::size_t group_line = node < nodes_.size() ? nodes_[node] : kPastEnd;
   const std::size_t end_line = place < section_ends_.size() ? section_ends_[place] : kPastEnd;
   if (end_line <= group_line) {
-    return end_line == kPastEnd ? kNone : NodeAfterSectionEnd(place);
+    return end_line == kPastEnd ? kNone : node_after_section_end_[place];
   }
   return node;
 }
@@ -69,37 +61,19 @@ std::size_t GroupChain::SectionEndPlace(std::size_t position) const {
       section_ends_.begin());
 }
 
-std::uint32_t GroupChain::NodeAfterSectionEnd(std::size_t place) {
-  // Section ends met one after another (a section copy without the group)
-  // are resolved from the last one back, so each is computed once and the
-  // recursion depth stays flat.
-  std::vector<std::size_t> pending;
-  std::uint32_t result = kNone;
-  for (;;) {
-    if (node_after_section_end_[place] != kUnknown) {
-      result = node_after_section_end_[place];
-      break;
-    }
-    pending.push_back(place);
+void GroupChain::FollowSectionEnds() {
+  // From the last section end back: a search that meets a further section
+  // end before a group line goes on as from that one, whose node is known.
+  node_after_section_end_.assign(section_ends_.size(), kNone);
+  for (std::size_t place = section_ends_.size(); place-- > 0;) {
     LineCursor cursor = LineCursor::After(source_, section_ends_[place]);
-    if (ReadUntil(source_, cursor, {section_}) < 0) {
-      result = kNone;
-      break;
-    }
+    if (ReadUntil(source_, cursor, {section_}) < 0) continue;
     std::size_t position = kPastEnd;
     const int found = ReadUntil(source_, cursor, {section_end_, group_}, &position);
-    if (found < 0 || position == kPastEnd) {
-      result = kNone;
-      break;
-    }
-    if (found == 1) {
-      result = NodeAt(position);
-      break;
-    }
-    place = SectionEndPlace(position);
+    if (found < 0 || position == kPastEnd) continue;
+    node_after_section_end_[place] =
+        found == 1 ? NodeAt(position) : node_after_section_end_[SectionEndPlace(position)];
   }
-  for (const std::size_t done : pending) node_after_section_end_[done] = result;
-  return result;
 }
 
 void GroupChain::BuildSuccessors() {
@@ -112,54 +86,37 @@ void GroupChain::BuildSuccessors() {
   }
 }
 
-void GroupChain::BuildEulerTour() {
+void GroupChain::NumberInPreorder() {
+  // A successor lies after its node, so walking the nodes forwards meets
+  // every child before its parent (to sum subtree sizes) and walking them
+  // backwards every parent before its children (to hand out numbers). The
+  // roots hang below a virtual node, number `count`.
   const std::size_t count = nodes_.size();
-  // Children lists in compressed form; the roots hang below a virtual node.
-  std::vector<std::uint32_t> first_child(count + 1, kNone);
-  std::vector<std::uint32_t> next_sibling(count, kNone);
-  for (std::uint32_t node = static_cast<std::uint32_t>(count); node-- > 0;) {
-    const std::uint32_t parent = successor_[node] == kNone ? count : successor_[node];
-    next_sibling[node] = first_child[parent];
-    first_child[parent] = node;
+  const auto parent = [&](std::size_t node) {
+    return successor_[node] == kNone ? count : std::size_t{successor_[node]};
+  };
+  subtree_size_.assign(count + 1, 1);
+  for (std::size_t node = 0; node < count; ++node)
+    subtree_size_[parent(node)] += subtree_size_[node];
+  preorder_.assign(count + 1, 0);
+  std::vector<std::uint32_t> next_number(count + 1, 1);  // for the next child, per parent
+  for (std::size_t node = count; node-- > 0;) {
+    preorder_[node] = next_number[parent(node)];
+    next_number[parent(node)] += subtree_size_[node];
+    next_number[node] = preorder_[node] + 1;
   }
-  enter_.assign(count + 1, 0);
-  leave_.assign(count + 1, 0);
-  std::uint32_t clock = 0;
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> stack;  // node, next child to visit
-  stack.emplace_back(static_cast<std::uint32_t>(count), first_child[count]);
-  enter_[count] = clock++;
-  while (!stack.empty()) {
-    auto& [node, child] = stack.back();
-    if (child == kNone) {
-      leave_[node] = clock++;
-      stack.pop_back();
-      continue;
-    }
-    const std::uint32_t visit = child;
-    child = next_sibling[visit];
-    enter_[visit] = clock++;
-    stack.emplace_back(visit, first_child[visit]);
-  }
-}
-
-std::uint32_t GroupChain::FirstMatchFromStart(std::string_view index) {
-  if (last_match_ == kUnknown || index != last_index_) {
-    last_index_ = index;
-    last_match_ = first_node_ == kNone ? kNone : FirstMatch(first_node_, index);
-  }
-  return last_match_;
 }
 
 std::uint32_t GroupChain::FirstMatch(std::uint32_t node, std::string_view index) const {
-  const auto [first, last] =
-      std::equal_range(index_hashes_.begin(), index_hashes_.end(), LineHash(index));
-  const auto begin = nodes_by_index_.begin() + (first - index_hashes_.begin());
-  const auto end = nodes_by_index_.begin() + (last - index_hashes_.begin());
+  const auto found = nodes_by_index_.find(index);
+  if (found == nodes_by_index_.end()) return kNone;
+  const std::vector<std::uint32_t>& candidates = found->second;
   // Ancestors lie at larger positions, so only candidates from `node` on
   // can be on its path; the first of them on the path is the nearest.
-  for (auto it = std::lower_bound(begin, end, node); it != end; ++it) {
-    if (enter_[*it] <= enter_[node] && leave_[node] <= leave_[*it] &&
-        SameText(IndexLine(*it), index)) {
+  for (auto it = std::lower_bound(candidates.begin(), candidates.end(), node);
+       it != candidates.end(); ++it) {
+    if (preorder_[*it] <= preorder_[node] &&
+        preorder_[node] < preorder_[*it] + subtree_size_[*it]) {
       return *it;
     }
   }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "source/line_cursor.h"
@@ -20,12 +21,12 @@ namespace peltarix {
 // section): the node's successor. The successors form a forest in which
 // positions grow towards the roots, and a search started at node x visits
 // exactly x's ancestors, in order. The search for index v therefore stops at
-// the nearest ancestor of x whose index line is v, which the Euler-tour
+// the nearest ancestor of x whose index line is v, which the preorder
 // numbers of the forest find without walking the path.
 //
 // A chain belongs to a LookupCache and remembers what lookups found before
-// (section ends already followed, the last index asked for, the records the
-// search visits for it); none of that changes an answer.
+// (section ends already followed, the records the search visits for the last
+// number asked for); none of that changes an answer.
 class GroupChain {
  public:
   GroupChain(const SourceIndex& source, std::string section, std::string group);
@@ -34,16 +35,17 @@ class GroupChain {
 
   // The node the record search reaches first from `cursor` (a scan inside
   // the section's records), or kNone when it meets the end of the file.
-  std::uint32_t FirstNodeFrom(LineCursor cursor);
+  std::uint32_t FirstNodeFrom(LineCursor cursor) const;
 
   // The first node on the search path from `node` (itself included) whose
   // index line equals `index`, or kNone.
   std::uint32_t FirstMatch(std::uint32_t node, std::string_view index) const;
 
   // FirstMatch from the node a lookup's record search reaches first from the
-  // file's start, remembered for the last index: a converter asks for every
-  // key of one record in a row.
-  std::uint32_t FirstMatchFromStart(std::string_view index);
+  // file's start.
+  std::uint32_t FirstMatchFromStart(std::string_view index) const {
+    return first_node_ == kNone ? kNone : FirstMatch(first_node_, index);
+  }
 
   // The position of the key line whose value answers the search from the
   // file's start for `key` in the record numbered `index`, when the first
@@ -60,12 +62,10 @@ class GroupChain {
   const std::string& group_name() const { return group_; }
 
  private:
-  static constexpr std::uint32_t kUnknown = UINT32_MAX - 1;
-
   void BuildSuccessors();
-  void BuildEulerTour();
-  void SortNodesByIndex();
-  std::uint32_t NodeAfterSectionEnd(std::size_t section_end_place);
+  void NumberInPreorder();
+  void GroupNodesByIndex();
+  void FollowSectionEnds();
   std::uint32_t NodeAt(std::size_t position) const;
   std::size_t SectionEndPlace(std::size_t position) const;
   std::string_view IndexLine(std::uint32_t node) const { return source_.line(nodes_[node] + 1); }
@@ -77,18 +77,16 @@ class GroupChain {
   std::vector<std::uint32_t> nodes_;         // positions of the group lines
   std::vector<std::uint32_t> section_ends_;  // positions of the section end lines
   std::vector<std::uint32_t> successor_;
-  std::vector<std::uint32_t> enter_;
-  std::vector<std::uint32_t> leave_;
-  // The nodes that have an index line, by the hash of the index text,
-  // ascending within one hash.
-  std::vector<std::uint32_t> index_hashes_;
-  std::vector<std::uint32_t> nodes_by_index_;
-  // Per section end line: the node a search reaches after it; kUnknown
-  // until first needed.
+  // Each node's number in a preorder walk of the forest and the size of its
+  // subtree: x lies below y when x's number falls within y's subtree.
+  std::vector<std::uint32_t> preorder_;
+  std::vector<std::uint32_t> subtree_size_;
+  // The nodes that have an index line, ascending, by the index line's text
+  // (a view of the line in the source).
+  std::unordered_map<std::string_view, std::vector<std::uint32_t>> nodes_by_index_;
+  // Per section end line: the node a search reaches after it, or kNone.
   std::vector<std::uint32_t> node_after_section_end_;
   std::uint32_t first_node_ = kNone;
-  std::string last_index_;
-  std::uint32_t last_match_ = kUnknown;
   RecordScans record_scans_;
 };
 

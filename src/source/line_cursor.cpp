@@ -1,22 +1,11 @@
 #include "source/line_cursor.h"
 
-#include <algorithm>
-
 namespace peltarix {
 
 LineCursor LineCursor::After(const SourceIndex& source, std::size_t position) {
   const std::size_t count = source.line_count();
   if (position >= count) return {count, true};
   return {position + 1, position + 1 == count && source.last_line_reaches_eof()};
-}
-
-std::size_t FindBefore(const SourceIndex& source, std::string_view text, std::size_t from,
-                       std::size_t stop) {
-  if (SourceIndex::IsIndexed(text)) return std::min(source.Find(text, from), stop);
-  for (std::size_t position = from; position < stop; ++position) {
-    if (source.line(position) == text) return position;
-  }
-  return stop;
 }
 
 std::string_view ReadLine(const SourceIndex& source, LineCursor& cursor) {

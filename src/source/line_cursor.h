@@ -19,11 +19,6 @@ struct LineCursor {
   static LineCursor After(const SourceIndex& source, std::size_t position);
 };
 
-// The position of the first line in [from, stop) that equals `text`, or
-// `stop`. Texts outside the index are read for only up to `stop`.
-std::size_t FindBefore(const SourceIndex& source, std::string_view text, std::size_t from,
-                       std::size_t stop);
-
 // Reads one line.
 std::string_view ReadLine(const SourceIndex& source, LineCursor& cursor);
 

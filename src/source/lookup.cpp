@@ -28,15 +28,6 @@ constexpr std::string_view kRecordEnd = "ENDSEC";
 // the scan, so a key the record lacks is taken from a later record.
 bool ScanRecordForKey(const SourceIndex& source, LineCursor& cursor, std::string_view section_end,
                       std::string_view key) {
-  // Keys mostly stand a few lines into their record: reading those lines is
-  // cheaper than the jumps, which take over for long or keyless stretches.
-  constexpr std::size_t kProbeLines = 48;
-  const std::size_t probe_end = std::min(cursor.next + kProbeLines, source.line_count());
-  while (cursor.next < probe_end && !cursor.at_eof) {
-    const std::string_view line = ReadLine(source, cursor);
-    if (line == section_end || line == kRecordEnd || line == kDetailEnd) return false;
-    if (line == key) return true;
-  }
   return ReadUntil(source, cursor, {section_end, kRecordEnd, kDetailEnd, key}) == 3;
 }
 
@@ -70,35 +61,32 @@ std::string_view LookupValue(const SourceIndex& source, LookupCache& cache,
 
 RecordValues::RecordValues(const SourceIndex& source, LookupCache& cache, std::string_view section,
                            std::string_view group, std::string_view index)
-    : source_(source), cache_(cache), index_(index) {
-  if (index.empty()) {
-    // Without an index, the first group line starts the key scan; few
-    // lookups ask so, and each reads afresh.
-    section_ = section;
-    group_ = group;
-    return;
-  }
+    : source_(source), cache_(cache), section_(section), group_(group), index_(index) {
+  // Without an index, the first group line starts the key scan; few
+  // lookups ask so, and each reads afresh.
+  if (index.empty()) return;
   // With an index, the record is answered from the group's chain.
-  chain_ = &cache.Chain(source, section, group);
-  match_ = chain_->FirstMatchFromStart(index_);
-  if (match_ != GroupChain::kNone) extent_ = cache.Record(*chain_, match_);
+  GroupChain& chain = cache.Chain(source, section, group);
+  const std::uint32_t match = chain.FirstMatchFromStart(index_);
+  found_ = match != GroupChain::kNone;
+  if (found_) extent_ = cache.Record(chain, match);
 }
 
 std::string_view RecordValues::Value(std::string_view key) const {
-  if (chain_ == nullptr) {
+  if (index_.empty()) {
     const std::string section_end = std::string(section_) + "END";
     LineCursor cursor;
     if (!SeekFirstRecords(source_, cursor, section_, section_end)) return {};
     return LookupUnnumbered(source_, cursor, section_, section_end, group_, key);
   }
-  if (match_ == GroupChain::kNone) return {};
+  if (!found_) return {};
   std::size_t key_line = cache_.FindKey(source_, key, extent_.start, extent_.stop);
   if (key_line == extent_.stop) {
     // The record runs to the end of the file: nothing can follow a key there.
     if (extent_.stop == source_.line_count()) return {};
     // The scan met a record terminator: the search goes on through the later
     // records of the same number.
-    key_line = chain_->KeyLineFromStart(index_, key);
+    key_line = cache_.Chain(source_, section_, group_).KeyLineFromStart(index_, key);
     if (key_line == kPastEnd) return {};
   }
   // The value is the line after the key; reading past the last line gives

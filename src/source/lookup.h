@@ -26,9 +26,10 @@ std::string_view LookupValue(const SourceIndex& source, std::string_view section
 
 // The values of one record for a reader that asks for several of its keys:
 // Value(key) answers as LookupValue(source, cache, section, group, key,
-// index) does, while the record itself is sought once. `source`, `cache`
-// and the text of `index` must outlive it, and it serves only until the
-// cache is cleared.
+// index) does, while the record itself is sought once. It keeps views of
+// `section`, `group` and `index` and references to `source` and `cache`,
+// which must outlive it; it holds nothing of the cache's own, so clearing
+// the cache only makes the next Value() build again what it needs.
 class RecordValues {
  public:
   RecordValues(const SourceIndex& source, LookupCache& cache, std::string_view section,
@@ -39,11 +40,10 @@ class RecordValues {
  private:
   const SourceIndex& source_;
   LookupCache& cache_;
-  std::string_view section_;  // kept only for a record without an index
+  std::string_view section_;
   std::string_view group_;
   std::string_view index_;
-  GroupChain* chain_ = nullptr;  // the group's chain, for a record with an index
-  std::uint32_t match_ = GroupChain::kNone;
+  bool found_ = false;  // whether a record of the number was found
   LookupCache::RecordExtent extent_;
 };
 

@@ -1,24 +1,24 @@
 #pragma once
 
-#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "source/group_chain.h"
-#include "source/line_cursor.h"
 #include "source/source_index.h"
-#include "source/text_positions.h"
 
 namespace peltarix {
 
 // What the lookups of one run remember between calls, so that a run's many
 // lookups cost little more than the values they return: per (section, group)
-// the chain of its numbered records, where the key scan of the record whose
-// keys are being read ends, and where the texts asked for were last found. Nothing here changes an
-// answer. A cache serves one SourceIndex at a time and starts afresh when handed another; it is not
+// the chain of its numbered records, and per text asked for which of its
+// lines answered last. Nothing here changes an answer. A cache serves one
+// SourceIndex at a time and starts afresh when handed another; it is not
 // safe for concurrent lookups (each run has its own).
 class LookupCache {
  public:
@@ -32,30 +32,29 @@ class LookupCache {
     std::size_t start = 0;
     std::size_t stop = 0;
   };
-
-  // The extent of record `node` of `chain`, found on first use.
-  const RecordExtent& Record(const GroupChain& chain, std::uint32_t node);
+  RecordExtent Record(const GroupChain& chain, std::uint32_t node);
 
   // The position of the first line in [from, stop) that equals `text`, or
-  // `stop`, for a lookup that has already asked Chain() for `source`.
+  // `stop`. Lookups ask for the same few texts again and again, each a
+  // little further on than the last time, so an indexed text is searched
+  // for from the line that answered it last.
   std::size_t FindKey(const SourceIndex& source, std::string_view text, std::size_t from,
-                      std::size_t stop) {
-    if (!SourceIndex::IsIndexed(text)) return peltarix::FindBefore(source, text, from, stop);
-    return std::min(positions_.Find(source, text, from), stop);
-  }
+                      std::size_t stop);
 
   // Forgets everything; needed when the index moves or is replaced at the
   // same address.
   void Clear();
 
  private:
+  struct TextLines {
+    std::span<const std::uint32_t> positions;  // in the source's index
+    std::size_t last_answer = 0;               // a place in `positions`
+  };
+
   const SourceIndex* source_ = nullptr;
   std::map<std::pair<std::string, std::string>, std::unique_ptr<GroupChain>> chains_;
   GroupChain* last_chain_ = nullptr;
-  const GroupChain* record_chain_ = nullptr;
-  std::uint32_t record_node_ = 0;
-  RecordExtent record_;
-  TextPositions positions_;
+  TextMap<TextLines> texts_;
 };
 
 }  // namespace peltarix

@@ -6,7 +6,7 @@
 
 namespace peltarix {
 
-bool RecordScans::ListNext(GroupChain& chain) {
+bool RecordScans::ListNext(const GroupChain& chain) {
   if (complete_) return false;
   std::uint32_t match = GroupChain::kNone;
   if (scans_.empty()) {
@@ -34,7 +34,8 @@ bool RecordScans::ListNext(GroupChain& chain) {
   return true;
 }
 
-std::size_t RecordScans::KeyLine(GroupChain& chain, std::string_view index, std::string_view key) {
+std::size_t RecordScans::KeyLine(const GroupChain& chain, std::string_view index,
+                                 std::string_view key) {
   if (!listed_ || index != index_) {
     listed_ = true;
     index_ = index;

@@ -24,7 +24,7 @@ class RecordScans {
   // The position of the key line whose value answers the search from the
   // file's start for `key` in the records of `chain` numbered `index`;
   // kPastEnd when no record yields it.
-  std::size_t KeyLine(GroupChain& chain, std::string_view index, std::string_view key);
+  std::size_t KeyLine(const GroupChain& chain, std::string_view index, std::string_view key);
 
  private:
   // One record visited by the search: where its key scan starts (the line
@@ -36,7 +36,7 @@ class RecordScans {
   };
 
   // Lists the next record the search visits; false when there is none.
-  bool ListNext(GroupChain& chain);
+  bool ListNext(const GroupChain& chain);
 
   bool listed_ = false;
   std::string index_;

@@ -1,49 +1,38 @@
 #include "source/source_index.h"
 
 #include <algorithm>
-#include <bit>
-
-#include "source/line_hash.h"
 
 namespace peltarix {
 
 SourceIndex::SourceIndex(SourceSnapshot snapshot) : snapshot_(std::move(snapshot)) {
-  SourceSnapshot::NameLines names = snapshot_.TakeNameLines();
-  texts_ = std::move(names.texts);
-  const std::uint32_t name_line_count = texts_.AssignStarts();
-  if (name_line_count == 0) return;
-  positions_ = std::make_unique_for_overwrite<std::uint32_t[]>(name_line_count);
-  // Each text's next free place, in the order the name lines were read.
-  std::vector<std::uint32_t> next(texts_.size());
-  for (std::uint32_t text = 0; text < next.size(); ++text) next[text] = texts_.start(text);
-  const std::uint32_t* text_number = names.text_numbers.get();
-  std::uint32_t* const positions = positions_.get();
-  for (std::size_t word = 0; word < names.marks.size(); ++word) {
-    for (std::uint64_t marks = names.marks[word]; marks != 0; marks &= marks - 1) {
-      const auto position = static_cast<std::uint32_t>(64 * word + std::countr_zero(marks));
-      positions[next[*text_number++]++] = position;
-    }
+  const std::size_t count = snapshot_.line_count();
+  for (std::size_t position = 0; position < count; ++position) {
+    const std::string_view text = snapshot_.line(position);
+    if (!IsIndexed(text)) continue;
+    auto found = name_lines_.find(text);
+    if (found == name_lines_.end())
+      found = name_lines_.emplace(std::string(text), std::vector<std::uint32_t>()).first;
+    found->second.push_back(static_cast<std::uint32_t>(position));
   }
 }
 
 std::span<const std::uint32_t> SourceIndex::IndexedPositions(std::string_view text) const {
-  const std::uint32_t found = texts_.Find(snapshot_.bytes(), text);
-  if (found == NameTable::kNone) return {};
-  const std::uint32_t* const start = positions_.get() + texts_.start(found);
-  return {start, start + texts_.lines(found)};
+  const auto found = name_lines_.find(text);
+  if (found == name_lines_.end()) return {};
+  return found->second;
 }
 
-std::size_t SourceIndex::Find(std::string_view text, std::size_t from) const {
-  const std::size_t count = line_count();
+std::size_t SourceIndex::Find(std::string_view text, std::size_t from, std::size_t stop) const {
+  stop = std::min(stop, line_count());
   if (IsIndexed(text)) {
     const auto positions = IndexedPositions(text);
     const auto found = std::lower_bound(positions.begin(), positions.end(), from);
-    return found == positions.end() ? count : *found;
+    return found == positions.end() ? stop : std::min<std::size_t>(*found, stop);
   }
-  for (std::size_t position = from; position < count; ++position) {
-    if (SameText(snapshot_.line(position), text)) return position;
+  for (std::size_t position = from; position < stop; ++position) {
+    if (snapshot_.line(position) == text) return position;
   }
-  return count;
+  return stop;
 }
 
 std::vector<std::uint32_t> SourceIndex::FindAll(std::string_view text) const {

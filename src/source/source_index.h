@@ -2,15 +2,29 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <functional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
-#include "source/name_table.h"
 #include "source/source_snapshot.h"
 
 namespace peltarix {
+
+// Hashes std::string and std::string_view alike, so that a map keyed by
+// strings is searched with a view and no copy.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const {
+    return std::hash<std::string_view>{}(text);
+  }
+};
+
+// A map from texts to anything, searched by std::string_view.
+template <typename Value>
+using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
 
 // A snapshot of the source file with the positions of its name lines, so that
 // a scan can jump from one interesting line to the next instead of reading
@@ -18,9 +32,9 @@ namespace peltarix {
 //
 // The lookups search for section, group and key names and the block and
 // record terminators, all of which begin with a capital letter or a slash.
-// Only lines that begin so are indexed, grouped by a hash of their text: the
-// numbers that fill most of a source are never searched for and cost nothing
-// but their line bounds. Any other text is found by reading the lines.
+// Only lines that begin so are indexed, by their text: the numbers that fill
+// most of a source are never searched for and cost nothing but their line
+// bounds. Any other text is found by reading the lines.
 class SourceIndex {
  public:
   SourceIndex() = default;
@@ -30,9 +44,10 @@ class SourceIndex {
   std::string_view line(std::size_t position) const { return snapshot_.line(position); }
   bool last_line_reaches_eof() const { return snapshot_.last_line_reaches_eof(); }
 
-  // The position of the first line at or after `from` that equals `text`;
-  // line_count() when there is none.
-  std::size_t Find(std::string_view text, std::size_t from) const;
+  // The position of the first line in [from, stop) that equals `text`;
+  // `stop` when there is none, or line_count() when `stop` is past it.
+  std::size_t Find(std::string_view text, std::size_t from,
+                   std::size_t stop = static_cast<std::size_t>(-1)) const;
 
   // Ascending positions of every line that equals `text`.
   std::vector<std::uint32_t> FindAll(std::string_view text) const;
@@ -41,17 +56,15 @@ class SourceIndex {
   // indexed (see IsIndexed); empty otherwise.
   std::span<const std::uint32_t> IndexedPositions(std::string_view text) const;
 
-  // Whether lines equal to `text` are in the index.
+  // Whether lines equal to `text` are in the index: section, group and key
+  // names and the terminators all begin with a slash or a capital.
   static bool IsIndexed(std::string_view text) {
-    return !text.empty() && SourceSnapshot::BeginsName(text.front());
+    return !text.empty() && (text.front() == '/' || (text.front() >= 'A' && text.front() <= 'Z'));
   }
 
  private:
   SourceSnapshot snapshot_;
-  NameTable texts_;
-  // The positions of the name lines, grouped by text number, ascending
-  // within one.
-  std::unique_ptr<std::uint32_t[]> positions_;
+  TextMap<std::vector<std::uint32_t>> name_lines_;  // ascending positions per text
 };
 
 }  // namespace peltarix

@@ -1,7 +1,8 @@
 // The pruned polygon operations against the all-pairs ones on random
 // polygons: oblique and rectilinear, coarse and snapped to a grid finer than
 // twice the tolerance, outlines drawn twice a little apart, and lists that
-// do not end on their first point. Every case names its seed.
+// do not end on their first point. Every case names its seed; PELTARIX_TEST_SEED starts the seeds
+// elsewhere.
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 #include "geometry/polygon_union.h"
 #include "geometry/segment_split.h"
 #include "geometry/self_intersection.h"
+#include "support/test_seed.h"
 
 namespace peltarix {
 namespace {
@@ -63,8 +65,6 @@ PointList Redrawn(std::mt19937& random, const PointList& outline, double shift) 
   return points;
 }
 
-std::string Name(int seed) { return "seed " + std::to_string(seed); }
-
 void ExpectSameLocations(std::mt19937& random, const PointList& polygon, const PointList& probes) {
   const IndexedPolygon indexed(polygon, kTolerance);
   const Orientation region = PolygonOrientation(polygon);
@@ -95,9 +95,10 @@ void ExpectSameLocations(std::mt19937& random, const PointList& polygon, const P
 
 TEST(PairPruning, GivesTheAllPairsResultsOnRandomPolygons) {
   const Shape shapes[] = {{false, 0.0}, {true, 0.0}, {false, 0.15}, {true, 0.15}, {true, 1.0}};
-  for (int seed = 1; seed <= 150; ++seed) {
-    SCOPED_TRACE(Name(seed));
-    std::mt19937 random(static_cast<unsigned>(seed));
+  const unsigned first_seed = testing::TestSeed(1);
+  for (unsigned seed = first_seed; seed < first_seed + 150; ++seed) {
+    SCOPED_TRACE(testing::SeedTrace(seed));
+    std::mt19937 random(seed);
     const Shape shape = shapes[seed % 5];
     const PointList first = RandomPolygon(random, shape, 0.0, 0.0);
     std::uniform_real_distribution<double> offset(-25.0, 25.0);
@@ -130,9 +131,10 @@ TEST(PairPruning, GivesTheAllPairsResultsOnRandomPolygons) {
 TEST(PairPruning, LocatesAgainstLargeOutlinesAsTheFullAngleSum) {
   // Thousands of short edges make the angle sum stop short of the far
   // edges; points on, beside and across the outline and far inside it.
-  for (int seed = 1; seed <= 2; ++seed) {
-    SCOPED_TRACE(Name(seed));
-    std::mt19937 random(static_cast<unsigned>(seed));
+  const unsigned first_seed = testing::TestSeed(1);
+  for (unsigned seed = first_seed; seed < first_seed + 2; ++seed) {
+    SCOPED_TRACE(testing::SeedTrace(seed));
+    std::mt19937 random(seed);
     std::uniform_real_distribution<double> wobble(-0.3, 0.3);
     PointList circle;
     for (int k = 0; k < 3000; ++k) {

@@ -2,7 +2,7 @@
 // rectilinear plans, in the manner of Boost.Geometry's own random-grid
 // robustness tests: wherever the exact union is one simple polygon without
 // holes, the first loop must be closed, simple, and enclose the same area.
-// Every case names its seed; rerun one by narrowing the seed loop.
+// Every case names its seed; PELTARIX_TEST_SEED starts the seeds there.
 
 #include <gtest/gtest.h>
 
@@ -23,6 +23,7 @@
 #include "geometry/orientation.h"
 #include "geometry/polygon_union.h"
 #include "geometry/self_intersection.h"
+#include "support/test_seed.h"
 
 namespace peltarix {
 namespace {
@@ -187,7 +188,8 @@ std::optional<PointList> RandomRectilinearPolygon(std::mt19937& random, double c
 // compared.
 int MergeRandomFloors(unsigned seeds, double cell, double offset) {
   int compared = 0;
-  for (unsigned seed = 1; seed <= seeds; ++seed) {
+  const unsigned first_seed = testing::TestSeed(1);
+  for (unsigned seed = first_seed; seed < first_seed + seeds; ++seed) {
     std::mt19937 random(seed);
     std::uniform_real_distribution<double> shift(0.0, offset);
     const int block_count = std::uniform_int_distribution<int>(2, 20)(random);
@@ -195,14 +197,14 @@ int MergeRandomFloors(unsigned seeds, double cell, double offset) {
     for (int block_number = 2; block_number <= block_count; ++block_number) {
       const PointList on_grid = RandomBlock(random, cell);
       const PointList block = Shifted(on_grid, shift(random), shift(random));
-      SCOPED_TRACE(testing::Message()
+      SCOPED_TRACE(::testing::Message()
                    << "seed " << seed << ", block " << block_number << "\nperimeter "
                    << Describe(perimeter) << "\nblock " << Describe(block));
       const double slack = 2.0 * offset * (Perimeter(perimeter) + Perimeter(block)) + 1e-6;
       if (CompareWithExactUnion(perimeter, block, SnappedToGrid(perimeter, cell), on_grid, slack)) {
         ++compared;
       }
-      if (testing::Test::HasFailure()) return compared;
+      if (::testing::Test::HasFailure()) return compared;
       const UnionResult result = UnitePolygons(perimeter, block, 2, kTolerance);
       if (result.status == UnionStatus::kDone && !result.loops.empty()) {
         perimeter = OrientPolygon(result.loops.front(), Orientation::kClockwise);
@@ -217,18 +219,19 @@ int MergeRandomFloors(unsigned seeds, double cell, double offset) {
 // by up to `offset`. Returns the number of pairs compared.
 int UniteRandomPairs(unsigned seeds, double cell, double offset) {
   int compared = 0;
-  for (unsigned seed = 1; seed <= seeds; ++seed) {
+  const unsigned first_seed = testing::TestSeed(1);
+  for (unsigned seed = first_seed; seed < first_seed + seeds; ++seed) {
     std::mt19937 random(seed);
     const std::optional<PointList> first = RandomRectilinearPolygon(random, cell);
     const std::optional<PointList> second = RandomRectilinearPolygon(random, cell);
     if (!first || !second) continue;
     std::uniform_real_distribution<double> shift(-offset, offset);
     const PointList moved = Shifted(*second, shift(random), shift(random));
-    SCOPED_TRACE(testing::Message() << "seed " << seed << "\nfirst " << Describe(*first)
-                                    << "\nsecond " << Describe(moved));
+    SCOPED_TRACE(::testing::Message() << "seed " << seed << "\nfirst " << Describe(*first)
+                                      << "\nsecond " << Describe(moved));
     const double slack = 2.0 * offset * (Perimeter(*first) + Perimeter(moved)) + 1e-6;
     if (CompareWithExactUnion(*first, moved, *first, *second, slack)) ++compared;
-    if (testing::Test::HasFailure()) return compared;
+    if (::testing::Test::HasFailure()) return compared;
   }
   return compared;
 }

@@ -6,6 +6,7 @@
 #include "geometry/segment_intersection.h"
 #include "geometry/segment_split.h"
 #include "geometry/self_intersection.h"
+#include "support/test_seed.h"
 
 namespace peltarix {
 namespace {
@@ -33,7 +34,8 @@ bool ReferenceSelfIntersection(const PointList& polygon, double tolerance) {
 // the check leaves out of its pairs must not change its answer.
 TEST(DegenerateEdgesTest, TwistCheckWithoutDegenerateEdgesMatchesTheRule) {
   int simple_count = 0;
-  for (unsigned seed = 1; seed <= 400; ++seed) {
+  const unsigned first_seed = testing::TestSeed(1);
+  for (unsigned seed = first_seed; seed < first_seed + 400; ++seed) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> grid(0, 4);
     std::uniform_int_distribution<int> count(1, 14);
@@ -51,7 +53,7 @@ TEST(DegenerateEdgesTest, TwistCheckWithoutDegenerateEdgesMatchesTheRule) {
     }
     polygon.push_back(polygon.front());
     const bool expected = ReferenceSelfIntersection(polygon, 0.1);
-    EXPECT_EQ(CheckSelfIntersection(polygon, 0.1), expected) << "seed " << seed;
+    EXPECT_EQ(CheckSelfIntersection(polygon, 0.1), expected) << testing::SeedTrace(seed);
     if (!expected) ++simple_count;
   }
   // Both answers are well represented.

@@ -7,6 +7,7 @@
 
 #include "hostile_run.h"
 #include "support/qv_text.h"
+#include "support/test_seed.h"
 
 namespace peltarix {
 namespace {
@@ -32,12 +33,12 @@ std::string JunkLines(int count, unsigned seed) {
   return text;
 }
 
-constexpr unsigned kJunkSeed = 7;
+const unsigned kJunkSeed = testing::TestSeed(7);
 
 TEST(LargeSourceTest, TwoHundredThousandLinesOfJunkFailValidationWithOneError) {
   HostileRun run(JunkLines(200000, kJunkSeed));
   const int status = run.Execute();
-  EXPECT_EQ(status, -1) << "junk seed " << kJunkSeed;
+  EXPECT_EQ(status, -1) << testing::SeedTrace(kJunkSeed);
   testing::ExpectCompleteOrReportedFailure(run, status);
   EXPECT_EQ(run.log_lines()[1], "ERROR！ ペントハウスのデータはコンバートできません");
 }
@@ -45,7 +46,7 @@ TEST(LargeSourceTest, TwoHundredThousandLinesOfJunkFailValidationWithOneError) {
 TEST(LargeSourceTest, JunkAfterASoundBuildingLeavesEveryNumberedKindMissing) {
   HostileRun run(testing::InfoSection() + JunkLines(200000, kJunkSeed));
   const int status = run.Execute();
-  EXPECT_EQ(status, 0) << "junk seed " << kJunkSeed;
+  EXPECT_EQ(status, 0) << testing::SeedTrace(kJunkSeed);
   testing::ExpectCompleteOrReportedFailure(run, status);
   EXPECT_EQ(run.run.context.last_line_index(), 2);
   EXPECT_EQ(run.log_lines()[run.log_lines().size() - 3], "エラー 0、警告 4");

@@ -16,6 +16,7 @@
 #include "source/lookup_cache.h"
 #include "source/source_index.h"
 #include "support/qv_text.h"
+#include "support/test_seed.h"
 
 namespace peltarix {
 namespace {
@@ -56,8 +57,8 @@ std::string RecordsOfFewNumbers(std::mt19937& random) {
 }
 
 TEST(RecordsOfOneNumberTest, LookupsInAnyOrderMatchTheLiteralScan) {
-  const unsigned seed = std::random_device{}();
-  SCOPED_TRACE("seed " + std::to_string(seed));
+  const unsigned seed = testing::TestSeed(20261211);
+  SCOPED_TRACE(testing::SeedTrace(seed));
   std::mt19937 random(seed);
   int values_found = 0;
   for (int file_number = 0; file_number < 400; ++file_number) {

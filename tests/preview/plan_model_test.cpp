@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/cp932_decode.h"
 #include "preview/record_fields.h"
 #include "records/columns.h"
 #include "support/qv_text.h"
@@ -29,17 +28,6 @@ TEST(SplitRecordFields, QuotedTextsLoseTheirQuotesAndKeepTheirCommas) {
   };
   for (const SplitCase& test : cases)
     EXPECT_EQ(SplitRecordFields(test.line), test.fields) << test.line;
-}
-
-TEST(Utf8FromCp932, DecodesNamesAndReplacesBytesCp932DoesNotDefine) {
-  EXPECT_EQ(Utf8FromCp932("\x97\x6d\x8e\xba"), "洋室");
-  EXPECT_EQ(Utf8FromCp932("\xb3\xab"), "ｳｫ");
-  EXPECT_EQ(Utf8FromCp932("(D\x81\x45K)"), "(D・K)");
-  // 0xA0 is no character; a lead byte at the end has lost its second byte.
-  EXPECT_EQ(Utf8FromCp932("a\xa0"
-                          "b\x97"),
-            "a\xEF\xBF\xBD"
-            "b\xEF\xBF\xBD");
 }
 
 TEST(BuildPlanModel, ReadsOutlinesRoomsAndRoofsAsWrittenAndGroupsThemByFloor) {

@@ -12,6 +12,7 @@
 #include "source/literal_scan.h"
 #include "source/lookup.h"
 #include "source/source_index.h"
+#include "support/test_seed.h"
 
 namespace peltarix {
 namespace {
@@ -83,8 +84,8 @@ std::string RandomFile(std::mt19937& random) {
 }
 
 TEST(LookupDifferentialTest, IndexedLookupsMatchTheLiteralScanOnGeneratedFiles) {
-  const unsigned seed = std::random_device{}();
-  SCOPED_TRACE("seed " + std::to_string(seed));
+  const unsigned seed = testing::TestSeed(20261210);
+  SCOPED_TRACE(testing::SeedTrace(seed));
   std::mt19937 random(seed);
   int values_found = 0;
   int counts_found = 0;
