@@ -1,4 +1,5 @@
-# make run      installs what is missing, builds, converts examples/sample.QV
+# make run      installs what the two programs need, builds them, converts
+#               examples/sample.QV
 # make test     installs what is missing, builds, runs every test (also under
 #               AddressSanitizer and UndefinedBehaviorSanitizer, and the
 #               Windows build under Wine)
@@ -10,9 +11,14 @@ WINDOWS_DIR ?= build-windows
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenchmark-dev \
-            libcli11-dev nlohmann-json3-dev libboost-dev qt6-base-dev qt6-svg-dev \
-            qt6-translations-l10n fonts-ipafont-gothic libxml2-utils valgrind
+# What the two programs need to build and to run (Japanese Qt dialogs, a
+# Japanese font).
+RUN_PACKAGES := cmake g++ make ninja-build libcli11-dev nlohmann-json3-dev qt6-base-dev \
+                qt6-svg-dev qt6-translations-l10n fonts-ipafont-gothic
+# What the tests and benchmarks add: the de_DE locale, GoogleTest, Google
+# Benchmark, Boost.Geometry as a reference, xmllint, valgrind.
+PACKAGES := $(RUN_PACKAGES) locales libgtest-dev libgmock-dev libbenchmark-dev libboost-dev \
+            libxml2-utils valgrind
 # The Windows build: MinGW-w64 cross compiler, Wine and a virtual display for
 # its checks.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool \
@@ -21,14 +27,15 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb 
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps deps-windows build asan windows run test test-fast test-windows bench callgrind \
+.PHONY: all deps deps-run deps-windows build programs asan windows run test test-fast test-windows bench callgrind \
         fuzz clean
 
 all: build
 
 deps: PACKAGE_LIST = $(PACKAGES)
+deps-run: PACKAGE_LIST = $(RUN_PACKAGES)
 deps-windows: PACKAGE_LIST = $(WINDOWS_PACKAGES)
-deps deps-windows:
+deps deps-run deps-windows:
 	@missing=""; \
 	for p in $(PACKAGE_LIST); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
@@ -39,11 +46,21 @@ deps deps-windows:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 	@# The tests check that numbers keep "." as decimal separator under a German locale.
-	@[ "$@" = deps-windows ] || locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
+	@[ "$@" != deps ] || locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELTARIX_GUI=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELTARIX_GUI=ON \
+	  -DPELTARIX_TESTS=ON -DPELTARIX_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The two programs alone. A new build folder is configured without the tests
+# and benchmarks (whose libraries make run does not install); one that make
+# build configured keeps them, and only the programs are rebuilt.
+programs: deps-run
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELTARIX_GUI=ON \
+	  $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DPELTARIX_TESTS=OFF -DPELTARIX_BENCH=OFF) \
+	  $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target peltarix peltarix-convert
 
 asan: deps
 	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELTARIX_SANITIZE=ON \
@@ -57,7 +74,7 @@ windows: deps-windows
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	mkdir -p dist && cp $(WINDOWS_DIR)/peltarix-*-windows-x64.zip dist/
 
-run: build
+run: programs
 	$(BUILD_DIR)/peltarix-convert --overwrite examples/sample.QV -o $(BUILD_DIR)/sample.csv
 
 test: build asan
