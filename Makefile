@@ -3,6 +3,7 @@
 # make test     installs what is missing, builds, runs every test (also under
 #               AddressSanitizer and UndefinedBehaviorSanitizer, and the
 #               Windows build under Wine)
+# make deb      builds the two programs and dist/peltarix_VERSION_ARCH.deb
 # make windows  cross-builds the Windows programs and dist/peltarix-VERSION-windows-x64.zip
 
 BUILD_DIR ?= build
@@ -15,10 +16,13 @@ CMAKE_FLAGS ?=
 # Japanese font).
 RUN_PACKAGES := cmake g++ make ninja-build libcli11-dev nlohmann-json3-dev qt6-base-dev \
                 qt6-svg-dev qt6-translations-l10n fonts-ipafont-gothic
+# The deb: dpkg-shlibdeps finds the libraries it depends on.
+DEB_PACKAGES := $(RUN_PACKAGES) dpkg-dev
 # What the tests and benchmarks add: the de_DE locale, GoogleTest, Google
-# Benchmark, Boost.Geometry as a reference, xmllint, valgrind.
-PACKAGES := $(RUN_PACKAGES) locales libgtest-dev libgmock-dev libbenchmark-dev libboost-dev \
-            libxml2-utils valgrind
+# Benchmark, Boost.Geometry as a reference, xmllint, valgrind, and the
+# package's validators.
+PACKAGES := $(DEB_PACKAGES) locales libgtest-dev libgmock-dev libbenchmark-dev libboost-dev \
+            libxml2-utils valgrind lintian desktop-file-utils appstream
 # The Windows build: MinGW-w64 cross compiler, Wine and a virtual display for
 # its checks.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool \
@@ -27,15 +31,17 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb 
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps deps-run deps-windows build programs asan windows run test test-fast test-windows bench callgrind \
+.PHONY: all deps deps-run deps-deb deps-windows build programs asan deb windows run test test-fast \
+        test-package test-windows bench callgrind \
         fuzz clean
 
 all: build
 
 deps: PACKAGE_LIST = $(PACKAGES)
 deps-run: PACKAGE_LIST = $(RUN_PACKAGES)
+deps-deb: PACKAGE_LIST = $(DEB_PACKAGES)
 deps-windows: PACKAGE_LIST = $(WINDOWS_PACKAGES)
-deps deps-run deps-windows:
+deps deps-run deps-deb deps-windows:
 	@missing=""; \
 	for p in $(PACKAGE_LIST); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
@@ -77,10 +83,22 @@ windows: deps-windows
 run: programs
 	$(BUILD_DIR)/peltarix-convert --overwrite examples/sample.QV -o $(BUILD_DIR)/sample.csv
 
+# What cmake --install puts under /usr, packed as a deb (packaging/linux).
+deb: deps-deb programs
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target peltarix_icons peltarix_compressed_docs
+	packaging/linux/make_deb.sh $(BUILD_DIR) dist
+
 test: build asan
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+	$(MAKE) test-package
 	$(MAKE) test-windows
+
+# The deb: lintian, the unpacked programs on the example, the desktop entry
+# and the AppStream metadata.
+test-package: deps deb
+	tests/package/check_deb.sh \
+	  dist/peltarix_$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD_DIR)/CMakeCache.txt)_$$(dpkg --print-architecture).deb
 
 # The Windows build under Wine: unit tests, the command line against the
 # Linux build, the window under Xvfb (screenshot in WINDOWS_DIR/window.png).
