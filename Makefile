@@ -1,10 +1,11 @@
 # make run      installs what the two programs need, builds them, converts
 #               examples/sample.QV
 # make test     installs what is missing, builds, runs every test (also under
-#               AddressSanitizer and UndefinedBehaviorSanitizer, and the
-#               Windows build under Wine)
+#               AddressSanitizer and UndefinedBehaviorSanitizer), checks the
+#               deb and runs the Windows build and its installer under Wine
 # make deb      builds the two programs and dist/peltarix_VERSION_ARCH.deb
-# make windows  cross-builds the Windows programs and dist/peltarix-VERSION-windows-x64.zip
+# make windows  cross-builds the Windows programs, dist/peltarix-VERSION-windows-x64.zip
+#               and dist/peltarix-VERSION-windows-x64.msi
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
@@ -23,11 +24,11 @@ DEB_PACKAGES := $(RUN_PACKAGES) dpkg-dev
 # package's validators.
 PACKAGES := $(DEB_PACKAGES) locales libgtest-dev libgmock-dev libbenchmark-dev libboost-dev \
             libxml2-utils valgrind lintian desktop-file-utils appstream
-# The Windows build: MinGW-w64 cross compiler, Wine and a virtual display for
-# its checks.
+# The Windows build: MinGW-w64 cross compiler, wixl and msibuild for the
+# installer, Wine and a virtual display for its checks.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool \
                     imagemagick fonts-ipafont-gothic googletest libcli11-dev libboost-dev \
-                    nlohmann-json3-dev
+                    nlohmann-json3-dev wixl msitools
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -73,12 +74,13 @@ asan: deps
 	  -DPELTARIX_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
-# The Windows programs, their tests and the zip, cross-built with MinGW-w64.
+# The Windows programs, their tests, the zip and the installer, cross-built
+# with MinGW-w64.
 windows: deps-windows
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS)
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	mkdir -p dist && cp $(WINDOWS_DIR)/peltarix-*-windows-x64.zip dist/
+	mkdir -p dist && cp $(WINDOWS_DIR)/peltarix-*-windows-x64.zip $(WINDOWS_DIR)/peltarix-*-windows-x64.msi dist/
 
 run: programs
 	$(BUILD_DIR)/peltarix-convert --overwrite examples/sample.QV -o $(BUILD_DIR)/sample.csv
@@ -101,7 +103,8 @@ test-package: deps deb
 	  dist/peltarix_$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD_DIR)/CMakeCache.txt)_$$(dpkg --print-architecture).deb
 
 # The Windows build under Wine: unit tests, the command line against the
-# Linux build, the window under Xvfb (screenshot in WINDOWS_DIR/window.png).
+# Linux build, the window under Xvfb (screenshot in WINDOWS_DIR/window.png),
+# the installer.
 test-windows: build windows
 	tests/windows/check_windows.sh $(BUILD_DIR) $(WINDOWS_DIR)
 
