@@ -77,6 +77,14 @@ else
   fail "the installed peltarix-convert.exe"
 fi
 
+# The version in the installer's name is the one the installed program reports.
+version=$(basename "$msi" | sed 's/^peltarix-\(.*\)-windows-x64\.msi$/\1/')
+if wine "C:\\Program Files\\PELTARIX\\peltarix-convert.exe" --version 2>&1 | grep -qF " $version"; then
+  pass "the installed peltarix-convert.exe reports version $version"
+else
+  fail "the installed peltarix-convert.exe does not report version $version"
+fi
+
 wine msiexec /x "$(windows_path "$msi")" /qn >"$work/uninstall.log" 2>&1
 status=$?
 [ $status = 0 ] && pass "msiexec /x /qn" || fail "msiexec /x: status $status"
