@@ -11,7 +11,8 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 WINDOWS_DIR ?= build-windows
 JOBS ?= $(shell nproc)
-CMAKE_FLAGS ?=
+# Warnings fail the builds that make and CI run.
+CMAKE_FLAGS ?= -DPELTARIX_WERROR=ON
 
 # What the two programs need to build and to run (Japanese Qt dialogs, a
 # Japanese font).
