@@ -1,8 +1,11 @@
-# make run      installs what is missing, builds, converts examples/sample.QV
+# make run      installs what the two programs need, builds them, converts
+#               examples/sample.QV
 # make test     installs what is missing, builds, runs every test (also under
-#               AddressSanitizer and UndefinedBehaviorSanitizer, and the
-#               Windows build under Wine)
-# make windows  cross-builds the Windows programs and dist/peltarix-VERSION-windows-x64.zip
+#               AddressSanitizer and UndefinedBehaviorSanitizer), checks the
+#               deb and runs the Windows build and its installer under Wine
+# make deb      builds the two programs and dist/peltarix_VERSION_ARCH.deb
+# make windows  cross-builds the Windows programs, dist/peltarix-VERSION-windows-x64.zip
+#               and dist/peltarix-VERSION-windows-x64.msi
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
@@ -11,25 +14,36 @@ JOBS ?= $(shell nproc)
 # Warnings fail the builds that make and CI run.
 CMAKE_FLAGS ?= -DPELTARIX_WERROR=ON
 
-PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenchmark-dev \
-            libcli11-dev nlohmann-json3-dev libboost-dev qt6-base-dev qt6-svg-dev \
-            qt6-translations-l10n fonts-ipafont-gothic libxml2-utils valgrind
-# The Windows build: MinGW-w64 cross compiler, Wine and a virtual display for
-# its checks.
+# What the two programs need to build and to run (Japanese Qt dialogs, a
+# Japanese font).
+RUN_PACKAGES := cmake g++ make ninja-build libcli11-dev nlohmann-json3-dev qt6-base-dev \
+                qt6-svg-dev qt6-translations-l10n fonts-ipafont-gothic
+# The deb: dpkg-shlibdeps finds the libraries it depends on.
+DEB_PACKAGES := $(RUN_PACKAGES) dpkg-dev
+# What the tests and benchmarks add: the de_DE locale, GoogleTest, Google
+# Benchmark, Boost.Geometry as a reference, xmllint, valgrind, and the
+# package's validators.
+PACKAGES := $(DEB_PACKAGES) locales libgtest-dev libgmock-dev libbenchmark-dev libboost-dev \
+            libxml2-utils valgrind lintian desktop-file-utils appstream
+# The Windows build: MinGW-w64 cross compiler, wixl and msibuild for the
+# installer, Wine and a virtual display for its checks.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool \
                     imagemagick fonts-ipafont-gothic googletest libcli11-dev libboost-dev \
-                    nlohmann-json3-dev
+                    nlohmann-json3-dev wixl msitools
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps deps-windows build asan windows run test test-fast test-windows bench callgrind \
+.PHONY: all deps deps-run deps-deb deps-windows build programs asan deb windows run test test-fast \
+        test-package test-windows bench callgrind \
         fuzz clean
 
 all: build
 
 deps: PACKAGE_LIST = $(PACKAGES)
+deps-run: PACKAGE_LIST = $(RUN_PACKAGES)
+deps-deb: PACKAGE_LIST = $(DEB_PACKAGES)
 deps-windows: PACKAGE_LIST = $(WINDOWS_PACKAGES)
-deps deps-windows:
+deps deps-run deps-deb deps-windows:
 	@missing=""; \
 	for p in $(PACKAGE_LIST); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
@@ -40,34 +54,58 @@ deps deps-windows:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 	@# The tests check that numbers keep "." as decimal separator under a German locale.
-	@[ "$@" = deps-windows ] || locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
+	@[ "$@" != deps ] || locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELTARIX_GUI=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELTARIX_GUI=ON \
+	  -DPELTARIX_TESTS=ON -DPELTARIX_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The two programs alone. A new build folder is configured without the tests
+# and benchmarks (whose libraries make run does not install); one that make
+# build configured keeps them, and only the programs are rebuilt.
+programs: deps-run
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELTARIX_GUI=ON \
+	  $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DPELTARIX_TESTS=OFF -DPELTARIX_BENCH=OFF) \
+	  $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target peltarix peltarix-convert
 
 asan: deps
 	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELTARIX_SANITIZE=ON \
 	  -DPELTARIX_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
-# The Windows programs, their tests and the zip, cross-built with MinGW-w64.
+# The Windows programs, their tests, the zip and the installer, cross-built
+# with MinGW-w64.
 windows: deps-windows
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS)
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	mkdir -p dist && cp $(WINDOWS_DIR)/peltarix-*-windows-x64.zip dist/
+	mkdir -p dist && cp $(WINDOWS_DIR)/peltarix-*-windows-x64.zip $(WINDOWS_DIR)/peltarix-*-windows-x64.msi dist/
 
-run: build
+run: programs
 	$(BUILD_DIR)/peltarix-convert --overwrite examples/sample.QV -o $(BUILD_DIR)/sample.csv
+
+# What cmake --install puts under /usr, packed as a deb (packaging/linux).
+deb: deps-deb programs
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target peltarix_icons peltarix_compressed_docs
+	packaging/linux/make_deb.sh $(BUILD_DIR) dist
 
 test: build asan
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+	$(MAKE) test-package
 	$(MAKE) test-windows
 
+# The deb: lintian, the unpacked programs on the example, the desktop entry
+# and the AppStream metadata.
+test-package: deps deb
+	tests/package/check_deb.sh \
+	  dist/peltarix_$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD_DIR)/CMakeCache.txt)_$$(dpkg --print-architecture).deb
+
 # The Windows build under Wine: unit tests, the command line against the
-# Linux build, the window under Xvfb (screenshot in WINDOWS_DIR/window.png).
+# Linux build, the window under Xvfb (screenshot in WINDOWS_DIR/window.png),
+# the installer.
 test-windows: build windows
 	tests/windows/check_windows.sh $(BUILD_DIR) $(WINDOWS_DIR)
 

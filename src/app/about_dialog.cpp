@@ -30,7 +30,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   icon_label_->setPixmap(icon);
   icon_label_->setGeometry(QRect(units.ToPixels(QPoint(11, 17)), icon.size()));
 
-  version_label_ = PlainLabel(QStringLiteral("PELTARIX Version 1.0"), this);
+  version_label_ = PlainLabel(QStringLiteral("PELTARIX Version " PELTARIX_VERSION), this);
   version_label_->setGeometry(units.ToPixels(40, 10, 119, 8));
   purpose_label_ = PlainLabel(QStringLiteral("QV→CSV コンバータ"), this);
   purpose_label_->setGeometry(units.ToPixels(40, 25, 119, 8));

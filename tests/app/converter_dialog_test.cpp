@@ -216,7 +216,7 @@ class ConverterDialogTest : public QObject {
     });
     dialog.about_action()->trigger();
     QCOMPARE(title, QStringLiteral("PELTARIXのﾊﾞｰｼﾞｮﾝ情報"));
-    QCOMPARE(version, QStringLiteral("PELTARIX Version 1.0"));
+    QCOMPARE(version, QStringLiteral("PELTARIX Version " PELTARIX_VERSION));
   }
 };
 

@@ -2,8 +2,8 @@
 # check_windows.sh LINUX_BUILD WINDOWS_BUILD
 # The Windows programs under Wine, without a display of their own: the unit
 # tests, the command line against the Linux build (same CSV bytes, same exit
-# statuses), numbers read and written, and the window under Xvfb, which
-# leaves WINDOWS_BUILD/window.png.
+# statuses), numbers read and written, the window under Xvfb, which leaves
+# WINDOWS_BUILD/window.png, and the installer.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -150,6 +150,10 @@ fi
 
 echo "== window"
 "$here/check_window.sh" "$windows" "$work" "$work/linux/sample.csv" || fail "window"
+
+echo "== installer"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows/CMakeCache.txt")
+"$here/check_msi.sh" "$windows/peltarix-$version-windows-x64.msi" "$work/msi" || fail "installer"
 
 wineserver -k 2>/dev/null
 echo "Windows checks: $failures failed, $(($(date +%s) - start)) s"
