@@ -21,10 +21,10 @@ RUN_PACKAGES := cmake g++ make ninja-build libcli11-dev nlohmann-json3-dev qt6-b
 # The deb: dpkg-shlibdeps finds the libraries it depends on.
 DEB_PACKAGES := $(RUN_PACKAGES) dpkg-dev
 # What the tests and benchmarks add: the de_DE locale, GoogleTest, Google
-# Benchmark, Boost.Geometry as a reference, xmllint, valgrind, and the
+# Benchmark, Boost.Geometry as a reference, xmllint, valgrind, clang-format for the style check and the
 # package's validators.
 PACKAGES := $(DEB_PACKAGES) locales libgtest-dev libgmock-dev libbenchmark-dev libboost-dev \
-            libxml2-utils valgrind lintian desktop-file-utils appstream
+            libxml2-utils valgrind lintian desktop-file-utils appstream clang-format
 # The Windows build: MinGW-w64 cross compiler, wixl and msibuild for the
 # installer, Wine and a virtual display for its checks.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool \
