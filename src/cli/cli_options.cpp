@@ -1,13 +1,10 @@
 #include "cli/cli_options.h"
 
 #include <CLI/CLI.hpp>
-#include <filesystem>
 #include <thread>
 
 #include "cli/exit_status.h"
-#include "platform/native_path.h"
-
-#include "platform/native_path.h"
+#include "conversion/csv_beside_source.h"
 
 namespace peltarix::cli {
 namespace {
@@ -181,10 +178,6 @@ std::optional<DataKindSet> ParseKinds(std::string_view list, std::string* bad_it
   }
 }
 
-std::string DefaultDestination(const std::string& source) {
-  std::filesystem::path path = NativePath(source);
-  path.replace_extension(".csv");
-  return Utf8Path(path);
-}
+std::string DefaultDestination(const std::string& source) { return CsvBesideSource(source); }
 
 }  // namespace peltarix::cli
