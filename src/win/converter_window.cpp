@@ -22,6 +22,9 @@ constexpr std::array<int, kDataKindCount> kKindBoxes = {
     IDC_KIND_COLUMNS,    IDC_KIND_PERIMETER,
     IDC_KIND_ROOMS,      IDC_KIND_ROOFS};
 
+// The size of IDD_CONVERTER in peltarix.rc, in dialog units.
+constexpr SIZE kTemplateUnits{303, 277};
+
 // The log's context menu.
 enum LogMenuItem : UINT { kCopyItem = 1, kSelectAllItem, kSaveItem };
 
@@ -96,13 +99,15 @@ BOOL ConverterWindow::OnInitDialog(HWND dialog) {
     SetDlgItemTextW(dialog, kKindBoxes[i], Utf16FromUtf8(kDataKindRows[i].caption).c_str());
   }
   log_ = std::make_unique<LogListBox>(GetDlgItem(dialog, IDC_LOG_LIST));
-  resizer_ = std::make_unique<DialogResizer>(dialog, FollowOf);
+  resizer_ = std::make_unique<DialogResizer>(dialog, kTemplateUnits, FollowOf);
   dpi_ = static_cast<int>(GetDpiForWindow(dialog));
   // A file dropped on any control reaches the dialog: none of them takes
   // drops itself.
   DragAcceptFiles(dialog, TRUE);
 
   RestorePlacement(dialog, model_.Start(), resizer_->minimum_window());
+  // It never opens larger than the screen's free area.
+  resizer_->FitIntoWorkArea();
   if (!fields_.source_path.empty()) model_.OpenSource(fields_.source_path);
   if (fields_.destination_path) {
     model_.EditDestinationPath(*fields_.destination_path);

@@ -45,6 +45,11 @@ cleanup() {
   wait 2>/dev/null
 }
 trap cleanup EXIT
+# A Wine server of its own: one started for a smaller screen would keep
+# reporting that screen's work area, which the window fits itself into.
+wineserver -k 2>/dev/null
+wineserver -p 60 </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >/dev/null 2>&1
 wine reg delete 'HKCU\Software\PELTARIX' /f >/dev/null 2>&1
 
 # xdotool without its complaints about Xvfb's focus.
