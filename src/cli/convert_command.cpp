@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/batch_plan.h"
+#include "cli/cli_messages.h"
 #include "cli/cli_options.h"
 #include "cli/file_conversion.h"
 #include "cli/json_report.h"
@@ -20,10 +21,8 @@
 namespace peltarix::cli {
 namespace {
 
-constexpr const char* kProgram = "peltarix-convert";
-
 int UsageError(std::ostream& err, const std::string& message) {
-  err << kProgram << ": " << message << '\n';
+  err << ProgramLine(message);
   return kExitUsageError;
 }
 
@@ -39,11 +38,11 @@ std::optional<std::string_view> EmptyName(const CommandOptions& options) {
 // is printed there.
 class ProgressLine {
  public:
-  ProgressLine(std::ostream& err, bool shown, std::size_t total)
-      : err_(err), shown_(shown), total_(total) {}
+  ProgressLine(std::ostream& err, const CliMessages& messages, bool shown, std::size_t total)
+      : err_(err), messages_(messages), shown_(shown), total_(total) {}
   void Show(std::size_t done) {
     if (!shown_) return;
-    err_ << "\r" << done << "/" << total_ << " files" << std::flush;
+    err_ << "\r" << messages_.Progress(done, total_) << std::flush;
     visible_ = true;
   }
   void Wipe() {
@@ -54,6 +53,7 @@ class ProgressLine {
 
  private:
   std::ostream& err_;
+  const CliMessages& messages_;
   bool shown_;
   std::size_t total_;
   bool visible_ = false;
@@ -100,31 +100,35 @@ bool WriteReport(const std::string& path, const std::string& text) {
   return static_cast<bool>(file);
 }
 
-// The plan picture of one file: --preview's FILE for a single source, an SVG
-// beside the CSV in a batch (or beside the source when the CSV goes to
-// standard output); empty without --preview.
-std::string PreviewPath(const CommandOptions& options, const BatchPlan& plan,
-                        const PlannedFile& file) {
-  if (!options.preview_path) return {};
-  if (!plan.batch) return *options.preview_path;
+// The plan picture of one file: the FILE of --preview=FILE, else an SVG
+// beside the CSV (or beside the source when the CSV goes to standard
+// output); empty without --preview.
+std::string PreviewPath(const CommandOptions& options, const PlannedFile& file) {
+  if (!options.preview) return {};
+  if (options.preview_path) return *options.preview_path;
   const std::string beside = file.destination == kStandardStream ? file.source : file.destination;
   return Utf8Path(NativePath(beside).replace_extension(".svg"));
 }
 
 }  // namespace
 
-int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& streams) {
+int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& streams,
+                      UserLanguage language) {
   const auto start = std::chrono::steady_clock::now();
-  const ParsedCommand parsed = ParseCommandLine(argc, argv, streams.out, streams.err);
+  const CliMessages messages(language);
+  const ParsedCommand parsed = ParseCommandLine(argc, argv, messages, streams.out, streams.err);
   if (!parsed.options) return parsed.exit_status;
   const CommandOptions& options = *parsed.options;
-  if (const auto message = EmptyName(options)) {
-    streams.err << *message << '\n';
+  if (const auto message = EmptyName(options))
+    return UsageError(streams.err, std::string(*message));
+  PlanResult planned = PlanBatch(options, messages);
+  if (!planned.errors.empty()) {
+    for (const std::string& error : planned.errors) streams.err << ProgramLine(error);
     return kExitUsageError;
   }
-  PlanResult planned = PlanBatch(options);
-  if (!planned.error.empty()) return UsageError(streams.err, planned.error);
   const BatchPlan& plan = planned.plan;
+  if (plan.batch && options.preview_path)
+    return UsageError(streams.err, messages.PreviewNameWithSeveralSources());
 
   // The standard streams become scratch files: the run reads and writes
   // files only, and a failed run sends nothing to standard output.
@@ -132,25 +136,25 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
   std::vector<FileTask> tasks;
   std::error_code ignored;
   for (const PlannedFile& file : plan.files) {
-    FileTask task{file.source, file.destination, file.skip, PreviewPath(options, plan, file)};
+    FileTask task{file.source, file.destination, file.skip, PreviewPath(options, file)};
     if (!task.preview.empty() && !options.overwrite && !file.skip &&
         std::filesystem::exists(NativePath(task.preview), ignored)) {
-      const std::string refusal = task.preview + " exists; use --overwrite (-y) to replace it";
+      const std::string refusal = messages.DestinationExists(task.preview);
       if (!plan.batch) return UsageError(streams.err, refusal);
-      streams.err << kProgram << ": " << refusal << '\n';
+      streams.err << ProgramLine(refusal);
       task.preview.clear();
     }
     if (file.source == kStandardStream || file.destination == kStandardStream) {
       if (!scratch) scratch.emplace();
       if (!scratch->ok()) {
-        streams.err << kProgram << ": no temporary folder to keep the standard streams in\n";
+        streams.err << ProgramLine(messages.NoScratchFolder());
         return kExitRunFailed;
       }
     }
     if (file.source == kStandardStream) {
       task.source = scratch->File("standard-input.QV");
       if (!CopyStreamToFile(streams.in, task.source, kSourceLimitBytes)) {
-        streams.err << kProgram << ": -: cannot keep standard input in a temporary file\n";
+        streams.err << ProgramLine(messages.StandardInputNotKept());
         return kExitRunFailed;
       }
     }
@@ -165,9 +169,9 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
 
   const bool csv_to_out = options.output == kStandardStream;
   const PrintTargets targets{csv_to_out ? streams.err : streams.out, streams.err, csv_to_out,
-                             options.verbosity};
+                             options.verbosity, messages};
   ProgressLine progress(
-      streams.err,
+      streams.err, messages,
       streams.err_is_terminal && plan.files.size() > 1 && options.verbosity != Verbosity::kQuiet,
       plan.files.size());
   BatchCounts counts;
@@ -180,7 +184,7 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
         if (plan.files[index].destination == kStandardStream &&
             outcome.status == FileStatus::kConverted &&
             !CopyFileToStream(tasks[index].destination, streams.out)) {
-          streams.err << kProgram << ": -: the CSV could not be written to standard output\n";
+          streams.err << ProgramLine(messages.StandardOutputNotWritten());
           outcome.status = FileStatus::kFailed;
         }
         NameStandardStreams(plan.files[index], tasks[index], outcome);
@@ -197,12 +201,12 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (plan.batch && options.verbosity != Verbosity::kQuiet) {
-    targets.transcript << SummaryLine(counts, seconds) << '\n' << std::flush;
+    targets.transcript << messages.Summary(counts, seconds) << '\n' << std::flush;
   }
   int status = ExitStatusFor(counts, options.fail_on_warning);
   if (options.report_path &&
       !WriteReport(*options.report_path, JsonReport(plan.files, outcomes, counts, seconds))) {
-    streams.err << kProgram << ": " << *options.report_path << ": cannot write the report\n";
+    streams.err << ProgramLine(messages.ReportNotWritten(*options.report_path));
     if (status == kExitSuccess || status == kExitWithWarnings) status = kExitRunFailed;
   }
   return status;

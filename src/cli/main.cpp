@@ -5,6 +5,7 @@
 #include "cli/convert_command.h"
 #include "platform/console_output.h"
 #include "platform/temp_file_cleanup.h"
+#include "platform/user_language.h"
 #include "platform/wide_arguments.h"
 
 int main(int argc, char** argv) {
@@ -21,8 +22,9 @@ int main(int argc, char** argv) {
   std::ostream& err = ConsoleStream(StandardStream::kError);
   const peltarix::cli::CommandStreams streams{std::cin, out, err,
                                               peltarix::IsTerminal(StandardStream::kError)};
-  const int status = peltarix::cli::RunConvertCommand(static_cast<int>(pointers.size()),
-                                                      pointers.data(), streams);
+  const int status =
+      peltarix::cli::RunConvertCommand(static_cast<int>(pointers.size()), pointers.data(), streams,
+                                       peltarix::UserLanguageOfSystem());
   out.flush();
   err.flush();
   return status;
