@@ -63,6 +63,7 @@ FileOutcome ConvertFile(const FileTask& task, const DataKindSet& kinds) {
   outcome.errors = context.log.error_count();
   outcome.warnings = context.log.warning_count();
   if (status == 0) outcome.records = RecordsByCode(context.output_lines);
+  outcome.findings = std::move(context.findings);
   if (context.last_file_failure && outcome.failure_path.empty()) {
     outcome.failure_path = context.last_file_failure->path;
     outcome.failure_reason = context.last_file_failure->reason_text();
