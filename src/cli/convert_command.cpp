@@ -163,8 +163,8 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
     tasks.push_back(std::move(task));
   }
   for (const std::string& folder : plan.folders_to_create) {
-    std::error_code ignored;  // a folder that cannot be made fails its runs, with their log
-    std::filesystem::create_directories(NativePath(folder), ignored);
+    std::error_code folder_error;  // a folder that cannot be made fails its runs, with their log
+    std::filesystem::create_directories(NativePath(folder), folder_error);
   }
 
   const bool csv_to_out = options.output == kStandardStream;

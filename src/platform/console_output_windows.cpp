@@ -88,8 +88,8 @@ std::ostream& ConsoleStream(StandardStream which) {
 }
 
 bool IsTerminal(StandardStream which) {
-  return IsConsole(GetStdHandle(which == StandardStream::kOutput ? STD_OUTPUT_HANDLE
-                                                                 : STD_ERROR_HANDLE));
+  return IsConsole(
+      GetStdHandle(which == StandardStream::kOutput ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE));
 }
 
 void PrepareStandardStreams() { _setmode(_fileno(stdin), _O_BINARY); }
