@@ -8,7 +8,7 @@ rank() {
   case $1 in
     platform) echo 0 ;; source) echo 1 ;; geometry) echo 2 ;; run) echo 3 ;;
     records) echo 4 ;; conversion) echo 5 ;; preview) echo 6 ;; preview_window) echo 7 ;;
-    cli | app | win) echo 8 ;; *) echo -1 ;;
+    window_model) echo 8 ;; cli | app | win) echo 9 ;; *) echo -1 ;;
   esac
 }
 

@@ -1,8 +1,6 @@
 #include "app/converter_app.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -39,10 +37,7 @@ int ConverterApp::InitInstance(const QString& source) {
   // the converter window's font; they get the same Japanese face this way.
   QApplication::setFont(DialogFont());
   ConverterDialog dialog;
-  // In full, so that the log and a saved log say which file it was.
-  if (!source.isEmpty()) {
-    dialog.SetSourcePath(QDir::toNativeSeparators(QFileInfo(source).absoluteFilePath()));
-  }
+  if (!source.isEmpty()) dialog.OpenSource(source);
   dialog.exec();
   return 0;
 }

@@ -1,35 +1,32 @@
 #include "app/converter_dialog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QUrl>
 #include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/about_dialog.h"
 #include "app/app_icon.h"
 #include "app/dialog_font.h"
-#include "app/file_names.h"
 #include "app/log_list_view.h"
-#include "conversion/file_heading.h"
-#include "conversion/transcript.h"
-#include "preview/preview_file.h"
 #include "preview_window/preview_window.h"
-#include "run/run_context.h"
 
 namespace peltarix {
 namespace {
@@ -61,9 +58,6 @@ QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Paths go to the core as the file system spells them.
-std::string FileSystemPath(const QString& text) { return QFile::encodeName(text).toStdString(); }
-
 // A static text of the template: left-aligned from the top, wrapping at the
 // control's edge.
 QLabel* StaticText(const QString& text, QWidget* parent) {
@@ -74,47 +68,24 @@ QLabel* StaticText(const QString& text, QWidget* parent) {
   return label;
 }
 
-// The folder a chooser starts in: that of the path in the field when there
-// is one, else the one remembered.
-QString StartFolder(const QString& field_text, const QString& remembered) {
-  if (!field_text.trimmed().isEmpty()) {
-    const QFileInfo folder(QFileInfo(field_text).absolutePath());
-    if (folder.isDir()) return folder.absoluteFilePath();
+// The local files of a drag, as the model takes them.
+std::vector<std::string> DraggedFiles(const QMimeData* data) {
+  std::vector<std::string> files;
+  if (data == nullptr || !data->hasUrls()) return files;
+  for (const QUrl& url : data->urls()) {
+    // Anything that is not a local file makes the drop one to refuse.
+    files.push_back(url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()).toStdString()
+                                      : std::string());
   }
-  return remembered;
+  return files;
 }
 
-// The one local .QV file of a drag, if that is what it carries.
-std::optional<QString> DraggedQvFile(const QMimeData* data) {
-  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
-  const QUrl& url = data->urls().front();
-  if (!url.isLocalFile() || !IsQvFileName(url.toLocalFile())) return std::nullopt;
-  return url.toLocalFile();
-}
-
-// The run clears the log as it starts; the line naming the two files is put
-// back at once, so that the transcript on screen and in a saved log opens
-// with it, as the command line's does.
-class HeadedLogView final : public LogView {
- public:
-  HeadedLogView(LogView& list, std::string heading) : list_(list), heading_(std::move(heading)) {}
-
-  void AppendLine(const std::string& line) override { list_.AppendLine(line); }
-  void ShowNow() override { list_.ShowNow(); }
-  void Clear() override {
-    list_.Clear();
-    list_.AppendLine(heading_);
-  }
-
- private:
-  LogView& list_;
-  std::string heading_;
-};
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
 ConverterDialog::ConverterDialog(DialogSeams seams, QWidget* parent)
-    : QDialog(parent), seams_(std::move(seams)) {
+    : QDialog(parent), seams_(std::move(seams)), model_(*this, settings_store_) {
   setWindowTitle(QStringLiteral("PELTARIX"));
   // A caption only: no close, minimise or window-menu buttons (a maximise
   // button would bring the window menu and its close item with it). The
@@ -122,18 +93,30 @@ ConverterDialog::ConverterDialog(DialogSeams seams, QWidget* parent)
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setAcceptDrops(true);
   BuildControls();
+  OnInitDialog();
+  model_.set_preview_wanted(true);
+  const std::string placement = model_.Start();
+  if (!placement.empty()) restoreGeometry(QByteArray::fromStdString(placement));
+  ConnectControls();
+}
 
-  connect(source_edit_, &QLineEdit::textChanged, this, &ConverterDialog::ProposeDestination);
+void ConverterDialog::ConnectControls() {
+  connect(source_edit_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { model_.EditSourcePath(text.toStdString()); });
+  connect(destination_edit_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { model_.EditDestinationPath(text.toStdString()); });
+  for (std::size_t kind = 0; kind < kind_boxes_.size(); ++kind) {
+    connect(kind_boxes_[kind], &QCheckBox::toggled, this,
+            [this, kind](bool ticked) { model_.SetTicked(kDataKindRows[kind].kind, ticked); });
+  }
   connect(browse_source_button_, &QPushButton::clicked, this, &ConverterDialog::OnBrowseSource);
   connect(browse_destination_button_, &QPushButton::clicked, this,
           &ConverterDialog::OnBrowseDestination);
   connect(execute_button_, &QPushButton::clicked, this, &ConverterDialog::OnExecute);
   connect(preview_button_, &QPushButton::clicked, this, &ConverterDialog::OnPreview);
+  connect(log_list_->copy_action(), &QAction::triggered, this, &ConverterDialog::OnCopyLog);
   connect(log_list_->save_action(), &QAction::triggered, this, &ConverterDialog::OnSaveLog);
   connect(close_button_, &QPushButton::clicked, this, &QDialog::accept);
-
-  OnInitDialog();
-  RestoreSettings();
 }
 
 void ConverterDialog::BuildControls() {
@@ -196,151 +179,83 @@ void ConverterDialog::OnInitDialog() {
   setContextMenuPolicy(Qt::ActionsContextMenu);
 
   setWindowIcon(AppIcon());
-  for (QCheckBox* box : kind_boxes_) box->setChecked(true);
   source_edit_->setFocus();
 }
 
-void ConverterDialog::RestoreSettings() {
-  settings_ = LoadDialogSettings();
-  for (std::size_t kind = 0; kind < kind_boxes_.size(); ++kind) {
-    const auto tick = settings_.ticks.constFind(Utf8(kDataKindRows[kind].word));
-    if (tick != settings_.ticks.cend()) kind_boxes_[kind]->setChecked(*tick);
-  }
-  if (!settings_.geometry.isEmpty()) restoreGeometry(settings_.geometry);
-}
-
-void ConverterDialog::SaveSettings() {
-  for (std::size_t kind = 0; kind < kind_boxes_.size(); ++kind) {
-    settings_.ticks[Utf8(kDataKindRows[kind].word)] = kind_boxes_[kind]->isChecked();
-  }
-  settings_.geometry = saveGeometry();
-  SaveDialogSettings(settings_);
-}
-
 void ConverterDialog::done(int result) {
-  SaveSettings();
+  model_.Close(saveGeometry().toStdString());
   QDialog::done(result);
 }
 
-DataKindSet ConverterDialog::CheckedKinds() const {
-  DataKindSet kinds = DataKindSet::None();
-  for (std::size_t i = 0; i < kind_boxes_.size(); ++i) {
-    kinds.Set(kDataKindRows[i].kind, kind_boxes_[i]->isChecked());
-  }
-  return kinds;
+DataKindSet ConverterDialog::CheckedKinds() const { return model_.ticked_kinds(); }
+
+void ConverterDialog::SetSourcePath(const QString& path) {
+  model_.EditSourcePath(path.toStdString());
 }
 
-void ConverterDialog::SetSourcePath(const QString& path) { source_edit_->setText(path); }
+void ConverterDialog::OpenSource(const QString& path) { model_.OpenSource(path.toStdString()); }
 
-void ConverterDialog::ProposeDestination() {
-  const QString current = destination_edit_->text();
-  // A path the user typed or chose stays until they empty the field.
-  if (!current.isEmpty() && current != proposed_destination_) return;
-  proposed_destination_ = ProposedCsvPath(source_edit_->text());
-  destination_edit_->setText(proposed_destination_);
-}
+void ConverterDialog::OnBrowseSource() { model_.BrowseSource(); }
 
-void ConverterDialog::OnBrowseSource() {
-  const FileRequest request{
-      .title = QStringLiteral("変換元QVファイル指定"),
-      .filters = {QStringLiteral("QVﾌｧｲﾙ(*.QV)"), QStringLiteral("すべて(*.*)")},
-      .must_exist = true,
-      .directory = StartFolder(source_edit_->text(), settings_.source_folder),
-      .proposed_name = {},
-      .default_suffix = {}};
-  if (const auto chosen = seams_.choose_file(this, request)) {
-    settings_.source_folder = QFileInfo(*chosen).absolutePath();
-    SetSourcePath(*chosen);
-  }
-}
+void ConverterDialog::OnBrowseDestination() { model_.BrowseDestination(); }
 
-void ConverterDialog::OnBrowseDestination() {
-  // A save dialog: a new name may be typed, ".csv" is added to a name
-  // without an extension, and an existing file is replaced only when the
-  // user confirms.
-  const FileRequest request{
-      .title = QStringLiteral("変換先CSVファイル指定"),
-      .filters = {QStringLiteral("CSVﾌｧｲﾙ(*.CSV)"), QStringLiteral("すべて(*.*)")},
-      .must_exist = false,
-      .directory = StartFolder(destination_edit_->text(), settings_.destination_folder),
-      .proposed_name = QFileInfo(destination_edit_->text()).fileName(),
-      .default_suffix = QStringLiteral("csv")};
-  if (const auto chosen = seams_.choose_file(this, request)) {
-    settings_.destination_folder = QFileInfo(*chosen).absolutePath();
-    destination_edit_->setText(*chosen);
-  }
-}
-
-void ConverterDialog::OnExecute() {
-  const QString source_text = source_edit_->text();
-  const QString destination_text = destination_edit_->text();
-  const std::string source_path = FileSystemPath(source_text);
-  const std::string destination_path = FileSystemPath(destination_text);
-  if (const auto message = EmptyNameMessage(source_path, destination_path)) {
-    // The only messages that bypass the log; the log keeps the last run.
-    seams_.notice(this, Utf8(*message), NoticeIcon::kWarning);
-    return;
-  }
-  logged_source_ = source_text;
-  RememberFolders(source_text, destination_text);
-  // Runs here, on the window's thread: the window takes no input until the
-  // run is over, and the log list paints each line as it comes.
-  HeadedLogView log(*log_list_,
-                    FileHeadingLine(source_text.toStdString(), destination_text.toStdString()));
-  RunContext context(log);
-  context.source_file_path = source_path;
-  context.destination_file_path = destination_path;
-  PerimeterBlocks blocks;
-  context.perimeter_blocks = &blocks;
-  preview_button_->setEnabled(false);
-  if (RunWithTranscript(context, CheckedKinds()) != 0) return;
-  preview_model_ = PlanOfRun(context, blocks);
-  preview_svg_ = RenderRunPreview(context, blocks);
-  // Saved pictures go beside the CSV file by default.
-  const QFileInfo destination(destination_text);
-  preview_base_path_ = destination.dir().filePath(destination.completeBaseName());
-  preview_button_->setEnabled(true);
-}
+void ConverterDialog::OnExecute() { model_.Execute(); }
 
 void ConverterDialog::OnPreview() {
-  auto* window = new PreviewWindow(
-      QByteArray(preview_svg_.data(), static_cast<qsizetype>(preview_svg_.size())), preview_model_,
-      preview_base_path_, InteractiveSavePathChooser(), this);
+  const std::optional<RunPreview>& preview = model_.preview();
+  if (!preview) return;
+  auto* window = new PreviewWindow(QByteArray::fromStdString(preview->svg), preview->model,
+                                   Text(preview->base_path), InteractiveSavePathChooser(), this);
   window->show();
 }
 
-void ConverterDialog::RememberFolders(const QString& source, const QString& destination) {
-  // Only folders that exist: a mistyped path must not send the next
-  // chooser somewhere that is not there.
-  const QFileInfo source_folder(QFileInfo(source).absolutePath());
-  if (source_folder.isDir()) settings_.source_folder = source_folder.absoluteFilePath();
-  const QFileInfo destination_folder(QFileInfo(destination).absolutePath());
-  if (destination_folder.isDir()) {
-    settings_.destination_folder = destination_folder.absoluteFilePath();
-  }
+void ConverterDialog::OnCopyLog() {
+  QApplication::clipboard()->setText(Text(model_.CopyText(log_list_->SelectedRows())));
 }
 
-void ConverterDialog::OnSaveLog() {
-  const QString source = logged_source_.isEmpty() ? source_edit_->text() : logged_source_;
-  const FileRequest request{
-      .title = QStringLiteral("ログを保存"),
-      .filters = {QStringLiteral("テキストﾌｧｲﾙ(*.txt)"), QStringLiteral("すべて(*.*)")},
-      .must_exist = false,
-      .directory = StartFolder(source, settings_.destination_folder),
-      .proposed_name = LogFileName(source),
-      .default_suffix = QStringLiteral("txt")};
-  const auto chosen = seams_.choose_file(this, request);
-  if (!chosen) return;
-  QString reason;
-  if (!log_list_->SaveTo(*chosen, reason)) {
-    seams_.notice(this, QStringLiteral("ログを保存できません：%1\n%2").arg(*chosen, reason),
-                  NoticeIcon::kCritical);
-  }
-}
+void ConverterDialog::OnSaveLog() { model_.SaveLog(); }
 
 void ConverterDialog::OnAbout() {
   AboutDialog about(this);
   about.exec();
+}
+
+void ConverterDialog::ShowSourcePath(const std::string& path) {
+  const QSignalBlocker quiet(source_edit_);
+  source_edit_->setText(Text(path));
+}
+
+void ConverterDialog::ShowDestinationPath(const std::string& path) {
+  const QSignalBlocker quiet(destination_edit_);
+  destination_edit_->setText(Text(path));
+}
+
+void ConverterDialog::ShowTicks(const DataKindSet& kinds) {
+  for (std::size_t kind = 0; kind < kind_boxes_.size(); ++kind) {
+    kind_boxes_[kind]->setChecked(kinds.Contains(kDataKindRows[kind].kind));
+  }
+}
+
+void ConverterDialog::ShowPreviewReady(bool ready) { preview_button_->setEnabled(ready); }
+
+void ConverterDialog::AppendLogLine(const LogLine& line) { log_list_->AppendLogLine(line); }
+
+void ConverterDialog::ShowLogNow() { log_list_->ShowNow(); }
+
+void ConverterDialog::ClearLog() { log_list_->Clear(); }
+
+void ConverterDialog::Notice(const std::string& text, NoticeIcon icon) {
+  seams_.notice(this, Text(text), icon);
+}
+
+std::optional<std::string> ConverterDialog::ChooseFile(const FileRequest& request) {
+  const std::optional<QString> chosen = seams_.choose_file(this, request);
+  if (!chosen) return std::nullopt;
+  return QDir::toNativeSeparators(*chosen).toStdString();
+}
+
+bool ConverterDialog::AskYesNo(const std::string& question) {
+  return seams_.ask_yes_no(this, Text(question));
 }
 
 void ConverterDialog::FitInto(const QRect& available) {
@@ -381,7 +296,7 @@ void ConverterDialog::showEvent(QShowEvent* event) {
 
 void ConverterDialog::dragEnterEvent(QDragEnterEvent* event) {
   // Anything but one .QV file is refused, which the cursor shows.
-  if (DraggedQvFile(event->mimeData())) {
+  if (model_.AcceptsDrop(DraggedFiles(event->mimeData()))) {
     event->acceptProposedAction();
   } else {
     event->ignore();
@@ -389,7 +304,7 @@ void ConverterDialog::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void ConverterDialog::dragMoveEvent(QDragMoveEvent* event) {
-  if (DraggedQvFile(event->mimeData())) {
+  if (model_.AcceptsDrop(DraggedFiles(event->mimeData()))) {
     event->acceptProposedAction();
   } else {
     event->ignore();
@@ -397,13 +312,11 @@ void ConverterDialog::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void ConverterDialog::dropEvent(QDropEvent* event) {
-  const auto file = DraggedQvFile(event->mimeData());
-  if (!file) {
+  if (!model_.Drop(DraggedFiles(event->mimeData()))) {
     event->ignore();
     return;
   }
   event->acceptProposedAction();
-  SetSourcePath(QDir::toNativeSeparators(*file));
   activateWindow();
 }
 

@@ -5,10 +5,11 @@
 #include <memory>
 
 #include "app/dialog_layout.h"
-#include "app/dialog_settings.h"
+#include "app/qt_settings_store.h"
 #include "app/seams.h"
 #include "conversion/data_kinds.h"
-#include "preview/plan_model.h"
+#include "window_model/converter_window_model.h"
+#include "window_model/window_view.h"
 
 class QAction;
 class QCheckBox;
@@ -23,10 +24,10 @@ class LogListView;
 
 // The converter's one window: the source and destination fields with their
 // browse buttons, a check box per data kind, the execute button, the progress log and
-// the close button. It only gathers the run's inputs and hands them to the
-// core; everything the run says goes to the log list. It remembers its
-// folders, ticks, size and place between starts.
-class ConverterDialog : public QDialog {
+// the close button. A view over ConverterWindowModel, which holds what the
+// window does: this class places the controls, forwards what the user does
+// and shows what the model tells it.
+class ConverterDialog : public QDialog, private WindowView {
   Q_OBJECT
 
  public:
@@ -53,6 +54,9 @@ class ConverterDialog : public QDialog {
   // Fills the source field, as choosing the file would (a file named on the
   // command line, a dropped file).
   void SetSourcePath(const QString& path);
+  // A source named on the command line: the field gets its full path, so
+  // that the log and a saved log say which file it was.
+  void OpenSource(const QString& path);
 
   // Shrinks and moves the window so that its frame lies inside `available`,
   // a screen's area without task bars; never below the smallest usable size.
@@ -67,8 +71,7 @@ class ConverterDialog : public QDialog {
   void OnSaveLog();
   void OnAbout();
 
-  // Stores the folders, ticks, size and place for the next start.
-  void SaveSettings();
+  const ConverterWindowModel& model() const { return model_; }
 
   // Closing the window in any way stores the settings.
   void done(int result) override;
@@ -83,19 +86,25 @@ class ConverterDialog : public QDialog {
  private:
   void BuildControls();
   void OnInitDialog();
-  void RestoreSettings();
-  void ProposeDestination();
-  // Keeps the folders of the paths of a run for the choosers of later starts.
-  void RememberFolders(const QString& source, const QString& destination);
+  void ConnectControls();
+  void OnCopyLog();
+
+  // WindowView: what the model shows and asks.
+  void ShowSourcePath(const std::string& path) override;
+  void ShowDestinationPath(const std::string& path) override;
+  void ShowTicks(const DataKindSet& kinds) override;
+  void ShowPreviewReady(bool ready) override;
+  void AppendLogLine(const LogLine& line) override;
+  void ShowLogNow() override;
+  void ClearLog() override;
+  void Notice(const std::string& text, NoticeIcon icon) override;
+  std::optional<std::string> ChooseFile(const FileRequest& request) override;
+  bool AskYesNo(const std::string& question) override;
 
   DialogSeams seams_;
-  DialogSettings settings_;
+  QtSettingsStore settings_store_;
+  ConverterWindowModel model_;
   std::unique_ptr<DialogLayout> layout_;
-  // The CSV path last filled in from the source; while the field still holds
-  // it (or nothing), a new source replaces it.
-  QString proposed_destination_;
-  // The source of the run the log shows, for the saved log's name.
-  QString logged_source_;
   bool fitted_to_screen_ = false;
 
   QLabel* source_label_ = nullptr;
@@ -108,10 +117,6 @@ class ConverterDialog : public QDialog {
   std::array<QCheckBox*, kKindCount> kind_boxes_{};
   QPushButton* execute_button_ = nullptr;
   QPushButton* preview_button_ = nullptr;
-  // The last successful run's picture, for the preview button.
-  std::string preview_svg_;
-  PlanModel preview_model_;
-  QString preview_base_path_;
   LogListView* log_list_ = nullptr;
   QPushButton* close_button_ = nullptr;
   QAction* about_action_ = nullptr;

@@ -1,40 +1,23 @@
 #include "app/log_list_view.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QEvent>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QString>
 #include <QStyle>
-#include <algorithm>
-#include <optional>
-#include <string_view>
-
-#include "platform/file_replace.h"
 
 namespace peltarix {
 namespace {
 
-enum class LineKind { kPlain, kError, kWarning };
-
-LineKind KindOf(const QString& line) {
-  // The prefixes are fixed texts of the log; detail lines ("詳細：") and
-  // every other line are plain information.
-  static const QString error_prefix = QString::fromUtf8(kErrorPrefix.data(), kErrorPrefix.size());
-  static const QString warning_prefix =
-      QString::fromUtf8(kWarningPrefix.data(), kWarningPrefix.size());
-  if (line.startsWith(error_prefix)) return LineKind::kError;
-  if (line.startsWith(warning_prefix)) return LineKind::kWarning;
-  return LineKind::kPlain;
-}
+// Kept on each item, so that a change of theme can recolour it.
+constexpr int kSeverityRole = Qt::UserRole + 1;
 
 // A red and an amber that stay readable on the list's background: deep
 // shades on a light base, pale ones on a dark base.
-QColor KindColour(LineKind kind, const QPalette& palette) {
+QColor SeverityColour(LineSeverity severity, const QPalette& palette) {
   const bool dark = palette.color(QPalette::Base).lightness() < 128;
-  if (kind == LineKind::kError) return dark ? QColor(255, 120, 120) : QColor(176, 0, 32);
+  if (severity == LineSeverity::kError) return dark ? QColor(255, 120, 120) : QColor(176, 0, 32);
   return dark ? QColor(255, 200, 90) : QColor(140, 85, 0);
 }
 
@@ -64,18 +47,17 @@ void LogListView::BuildActions() {
   copy_action_ = new QAction(QStringLiteral("コピー(&C)"), this);
   copy_action_->setShortcut(QKeySequence::Copy);
   copy_action_->setShortcutContext(Qt::WidgetShortcut);
-  connect(copy_action_, &QAction::triggered, this, &LogListView::CopySelection);
 
-  select_all_action_ = new QAction(QStringLiteral("すべて選択(&A)"), this);
-  select_all_action_->setShortcut(QKeySequence::SelectAll);
-  select_all_action_->setShortcutContext(Qt::WidgetShortcut);
-  connect(select_all_action_, &QAction::triggered, this, &QListWidget::selectAll);
+  auto* select_all = new QAction(QStringLiteral("すべて選択(&A)"), this);
+  select_all->setShortcut(QKeySequence::SelectAll);
+  select_all->setShortcutContext(Qt::WidgetShortcut);
+  connect(select_all, &QAction::triggered, this, &QListWidget::selectAll);
 
   auto* separator = new QAction(this);
   separator->setSeparator(true);
   save_action_ = new QAction(QStringLiteral("ログを保存…"), this);
 
-  addActions({copy_action_, select_all_action_, separator, save_action_});
+  addActions({copy_action_, select_all, separator, save_action_});
   setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -89,23 +71,22 @@ void LogListView::LoadIcons() {
   warning_icon_ = style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this);
 }
 
-void LogListView::StyleItem(QListWidgetItem& item) const {
-  const LineKind kind = KindOf(item.text());
-  if (kind == LineKind::kPlain) {
+void LogListView::StyleItem(QListWidgetItem& item, LineSeverity severity) const {
+  item.setData(kSeverityRole, static_cast<int>(severity));
+  if (severity == LineSeverity::kPlain) {
     item.setIcon(blank_icon_);
     item.setData(Qt::ForegroundRole, QVariant());
     return;
   }
-  item.setIcon(kind == LineKind::kError ? error_icon_ : warning_icon_);
-  item.setForeground(KindColour(kind, palette()));
+  item.setIcon(severity == LineSeverity::kError ? error_icon_ : warning_icon_);
+  item.setForeground(SeverityColour(severity, palette()));
 }
 
-void LogListView::AppendLine(const std::string& line) {
-  auto* item =
-      new QListWidgetItem(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+void LogListView::AppendLogLine(const LogLine& line) {
+  auto* item = new QListWidgetItem(QString::fromStdString(line.text));
   // A line wider than the list is cut short on screen; its tip shows it whole.
   item->setToolTip(item->text());
-  StyleItem(*item);
+  StyleItem(*item, line.severity);
   addItem(item);
 }
 
@@ -123,40 +104,12 @@ void LogListView::Clear() {
   follow_end_ = true;
 }
 
-QStringList LogListView::Lines() const {
-  QStringList lines;
-  lines.reserve(count());
-  for (int row = 0; row < count(); ++row) lines.append(item(row)->text());
-  return lines;
-}
-
-QString LogListView::SelectedText() const {
-  QModelIndexList selected = selectionModel()->selectedRows();
-  if (selected.isEmpty()) return Lines().join(u'\n');
-  // The selection keeps the order in which lines were picked.
-  std::sort(selected.begin(), selected.end(),
-            [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-  QStringList lines;
-  for (const QModelIndex& index : selected) lines.append(item(index.row())->text());
-  return lines.join(u'\n');
-}
-
-void LogListView::CopySelection() const { QApplication::clipboard()->setText(SelectedText()); }
-
-bool LogListView::SaveTo(const QString& path, QString& reason) const {
-  QByteArray bytes;
-  for (const QString& line : Lines()) bytes += line.toUtf8() + "\r\n";
-  // Through the same replacement as the CSV: an earlier log under the name
-  // stays whole until the new one is complete, and a failure says why in
-  // Japanese.
-  FileReplacer replacer(path.toStdString());
-  std::optional<FileFailure> failure = replacer.Open();
-  if (!failure) failure = replacer.Write(std::string_view(bytes.constData(), bytes.size()));
-  if (!failure) failure = replacer.Commit();
-  if (!failure) return true;
-  const std::string_view text = failure->reason_text();
-  reason = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  return false;
+std::vector<std::size_t> LogListView::SelectedRows() const {
+  std::vector<std::size_t> rows;
+  for (const QModelIndex& index : selectionModel()->selectedRows()) {
+    rows.push_back(static_cast<std::size_t>(index.row()));
+  }
+  return rows;
 }
 
 void LogListView::changeEvent(QEvent* event) {
@@ -165,7 +118,10 @@ void LogListView::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange ||
       event->type() == QEvent::FontChange) {
     LoadIcons();
-    for (int row = 0; row < count(); ++row) StyleItem(*item(row));
+    for (int row = 0; row < count(); ++row) {
+      QListWidgetItem& line = *item(row);
+      StyleItem(line, static_cast<LineSeverity>(line.data(kSeverityRole).toInt()));
+    }
   }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QListWidget>
-#include <string>
+#include <cstddef>
+#include <vector>
 
-#include "run/progress_log.h"
+#include "window_model/window_log.h"
 
 class QAction;
 
@@ -12,32 +13,23 @@ namespace peltarix {
 // The progress log's list in the main window. Lines stay in the order they
 // came; each new line is scrolled into view unless the reader has scrolled
 // away from the end. Errors and warnings carry the standard icons and a
-// colour that suits the palette. Lines can be selected, copied and saved.
-class LogListView : public QListWidget, public LogView {
+// colour that suits the palette. Lines can be selected; copying and saving
+// are the model's, behind the two actions.
+class LogListView : public QListWidget {
  public:
   explicit LogListView(QWidget* parent = nullptr);
 
-  void AppendLine(const std::string& line) override;
+  void AppendLogLine(const LogLine& line);
   // Paints the list now, without going back to the event loop: the run
   // holds the window's thread, and the user must see each line as it comes.
-  void ShowNow() override;
-  void Clear() override;
+  void ShowNow();
+  void Clear();
 
-  // The lines as shown, oldest first.
-  QStringList Lines() const;
+  // The rows of the selected lines, in any order.
+  std::vector<std::size_t> SelectedRows() const;
 
-  // The selected lines in list order, or every line when none is selected,
-  // one per line.
-  QString SelectedText() const;
-  // Puts SelectedText() on the clipboard.
-  void CopySelection() const;
-
-  // Writes every line as UTF-8, each ending in CR LF, replacing `path` only
-  // once everything is written. On failure returns false and the reason.
-  bool SaveTo(const QString& path, QString& reason) const;
-
+  // "コピー(&C)" (Ctrl+C) and "ログを保存…": the owner connects them.
   QAction* copy_action() const { return copy_action_; }
-  // "ログを保存…": the owner asks where and calls SaveTo.
   QAction* save_action() const { return save_action_; }
 
  protected:
@@ -45,11 +37,10 @@ class LogListView : public QListWidget, public LogView {
 
  private:
   void BuildActions();
-  void StyleItem(QListWidgetItem& item) const;
+  void StyleItem(QListWidgetItem& item, LineSeverity severity) const;
   void LoadIcons();
 
   QAction* copy_action_ = nullptr;
-  QAction* select_all_action_ = nullptr;
   QAction* save_action_ = nullptr;
   // Shared by every line of their kind; the blank one keeps plain lines'
   // text in the same column as marked ones.

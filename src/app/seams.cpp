@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
 
 namespace peltarix {
 namespace {
@@ -40,17 +42,34 @@ void ShowEveryFileForStarDotStar(QFileDialog& dialog) {
                    });
 }
 
+bool AskYesNo(QWidget* parent, const QString& question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("PELTARIX"), question,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setTextFormat(Qt::PlainText);
+  // Enter without thinking keeps the file.
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  // Qt's own texts when its translations are missing.
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+  return box.exec() == QMessageBox::Yes;
+}
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
 std::optional<QString> ChooseFile(QWidget* parent, const FileRequest& request) {
-  QFileDialog dialog(parent, request.title, request.directory);
-  dialog.setNameFilters(request.filters);
+  QFileDialog dialog(parent, Text(request.title), Text(request.directory));
+  QStringList filters;
+  for (const FileFilter& filter : request.filters) filters.append(Text(filter.caption));
+  dialog.setNameFilters(filters);
   if (request.must_exist) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(request.default_suffix);
-    if (!request.proposed_name.isEmpty()) dialog.selectFile(request.proposed_name);
+    dialog.setDefaultSuffix(Text(request.default_suffix));
+    if (!request.proposed_name.empty()) dialog.selectFile(Text(request.proposed_name));
   }
   ShowEveryFileForStarDotStar(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -61,6 +80,6 @@ std::optional<QString> ChooseFile(QWidget* parent, const FileRequest& request) {
 
 }  // namespace
 
-DialogSeams InteractiveSeams() { return {ShowNotice, ChooseFile}; }
+DialogSeams InteractiveSeams() { return {ShowNotice, ChooseFile, AskYesNo}; }
 
 }  // namespace peltarix

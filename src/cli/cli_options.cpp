@@ -2,14 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <charconv>
-#include <filesystem>
 #include <memory>
 #include <thread>
 
 #include "cli/cli_messages.h"
 #include "cli/exit_status.h"
 #include "cli/option_values.h"
-#include "platform/native_path.h"
+#include "conversion/csv_beside_source.h"
 
 namespace peltarix::cli {
 namespace {
@@ -200,10 +199,6 @@ std::optional<DataKindSet> ParseKinds(std::string_view list, std::string* bad_it
   }
 }
 
-std::string DefaultDestination(const std::string& source) {
-  std::filesystem::path path = NativePath(source);
-  path.replace_extension(".csv");
-  return Utf8Path(path);
-}
+std::string DefaultDestination(const std::string& source) { return CsvBesideSource(source); }
 
 }  // namespace peltarix::cli

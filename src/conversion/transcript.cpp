@@ -59,6 +59,16 @@ class OutOfMemoryReport {
   void* reserve_;
 };
 
+// The CSV is written by now: a failure here costs the extra only, so it is
+// an error line of its own and leaves the run's status alone.
+void RunAfterConversion(RunContext& context, const AfterConversion& after_success) {
+  try {
+    after_success(context);
+  } catch (...) {
+    context.LogMessage(kError, kAfterConversionError);
+  }
+}
+
 }  // namespace
 
 std::optional<std::string_view> EmptyNameMessage(std::string_view source_path,
@@ -68,7 +78,8 @@ std::optional<std::string_view> EmptyNameMessage(std::string_view source_path,
   return std::nullopt;
 }
 
-int RunWithTranscript(RunContext& context, const DataKindSet& kinds) {
+int RunWithTranscript(RunContext& context, const DataKindSet& kinds,
+                      const AfterConversion& after_success) {
   context.last_file_failure.reset();
   OutOfMemoryReport out_of_memory(context);
   int status = -1;
@@ -76,6 +87,7 @@ int RunWithTranscript(RunContext& context, const DataKindSet& kinds) {
     context.log.Clear();
     context.LogMessage(kInformation, Banner("☆☆☆コンバート開始", context.clock));
     status = RunConversion(context, kinds);
+    if (status == 0 && after_success) RunAfterConversion(context, after_success);
   } catch (const std::bad_alloc&) {
     out_of_memory.Report(context);
   } catch (const std::length_error&) {

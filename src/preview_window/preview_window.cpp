@@ -1,5 +1,6 @@
 #include "preview_window/preview_window.h"
 
+#include <QBuffer>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QImage>
@@ -102,7 +103,7 @@ PreviewWindow::PreviewWindow(QByteArray svg, PlanModel model, QString base_path,
 bool PreviewWindow::SaveSvg(const QString& path) {
   const std::string utf8 = path.toStdString();
   if (const auto failure = WritePreviewFile(utf8, std::string_view(svg_.data(), svg_.size()))) {
-    ReportFailure(path, QString::fromStdString(*failure));
+    ReportFailure(QString::fromStdString(*failure));
     return false;
   }
   return true;
@@ -118,16 +119,25 @@ bool PreviewWindow::SavePng(const QString& path) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     renderer.render(&painter);
   }
-  if (!image.save(path, "PNG")) {
-    ReportFailure(path, QStringLiteral("書き込めません"));
+  // Encoded in memory, then written as every output is: beside the old
+  // file and renamed over it, so a failure leaves the old picture whole.
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    ReportFailure(path + QStringLiteral("：PNGを作成できません"));
+    return false;
+  }
+  if (const auto failure =
+          WritePreviewFile(path.toStdString(), std::string_view(png.constData(), png.size()))) {
+    ReportFailure(QString::fromStdString(*failure));
     return false;
   }
   return true;
 }
 
-void PreviewWindow::ReportFailure(const QString& path, const QString& reason) {
+void PreviewWindow::ReportFailure(const QString& detail) {
   QMessageBox::warning(this, QStringLiteral("PELTARIX"),
-                       QStringLiteral("保存できませんでした。\n詳細：%1：%2").arg(path, reason));
+                       QStringLiteral("保存できませんでした。\n詳細：%1").arg(detail));
 }
 
 void PreviewWindow::OnSaveSvg() {

@@ -47,7 +47,8 @@ class PreviewWindow : public QWidget {
  private:
   void OnSaveSvg();
   void OnSavePng();
-  void ReportFailure(const QString& path, const QString& reason);
+  // `detail` names the file and why: "path：reason".
+  void ReportFailure(const QString& detail);
 
   QByteArray svg_;
   PlanModel model_;

@@ -7,14 +7,17 @@
 
 namespace peltarix::win {
 
-// Paths put into the two fields when the window opens, with the focus on
-// "実行": lets a test press it (a key press or a click) without typing.
-struct InitialFields {
+// What the window starts with.
+struct StartFields {
+  // A source named on the command line: fills the source field (made
+  // absolute), and the CSV field takes its proposal.
   std::string source_path;
-  std::string destination_path;
+  // Test only ("--fill"): a CSV path typed into its field, with the focus
+  // on "実行" so that a key press starts the run.
+  std::optional<std::string> destination_path;
 };
 
 // Shows the converter window modally until it is closed.
-void RunConverterDialog(HINSTANCE instance, const std::optional<InitialFields>& fields);
+void RunConverterDialog(HINSTANCE instance, const StartFields& fields);
 
 }  // namespace peltarix::win

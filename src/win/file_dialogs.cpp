@@ -2,8 +2,6 @@
 
 #include <commdlg.h>
 
-#include <string_view>
-
 #include "platform/utf16_windows.h"
 
 namespace peltarix::win {
@@ -13,19 +11,24 @@ namespace {
 constexpr std::size_t kPathCapacity = 32768;
 
 // Filters are pairs of texts, each ending in NUL, the list in a second NUL.
-std::wstring Filter(std::wstring_view files_caption, std::wstring_view pattern) {
-  std::wstring filter;
-  filter.append(files_caption).push_back(L'\0');
-  filter.append(pattern).push_back(L'\0');
-  filter.append(L"すべて(*.*)").push_back(L'\0');
-  filter.append(L"*.*").push_back(L'\0');
-  return filter;
+std::wstring FilterList(const std::vector<FileFilter>& filters) {
+  std::wstring list;
+  for (const FileFilter& filter : filters) {
+    list.append(Utf16FromUtf8(filter.caption)).push_back(L'\0');
+    list.append(Utf16FromUtf8(filter.pattern)).push_back(L'\0');
+  }
+  return list;
 }
 
-std::optional<std::string> Ask(HWND owner, bool save) {
-  std::wstring path(kPathCapacity, L'\0');
-  const std::wstring filter =
-      save ? Filter(L"CSVﾌｧｲﾙ(*.CSV)", L"*.CSV") : Filter(L"QVﾌｧｲﾙ(*.QV)", L"*.QV");
+}  // namespace
+
+std::optional<std::string> ChooseFile(HWND owner, const FileRequest& request) {
+  std::wstring path = Utf16FromUtf8(request.proposed_name);
+  path.resize(kPathCapacity, L'\0');
+  const std::wstring filter = FilterList(request.filters);
+  const std::wstring title = Utf16FromUtf8(request.title);
+  const std::wstring directory = Utf16FromUtf8(request.directory);
+  const std::wstring suffix = Utf16FromUtf8(request.default_suffix);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
@@ -33,27 +36,21 @@ std::optional<std::string> Ask(HWND owner, bool save) {
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
-  dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  dialog.lpstrTitle = title.c_str();
+  if (!directory.empty()) dialog.lpstrInitialDir = directory.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
   BOOL chosen = FALSE;
-  if (save) {
-    dialog.lpstrTitle = L"変換先CSVファイル指定";
-    dialog.lpstrDefExt = L"csv";
-    dialog.Flags |= OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOREADONLYRETURN;
-    chosen = GetSaveFileNameW(&dialog);
-  } else {
-    dialog.lpstrTitle = L"変換元QVファイル指定";
-    dialog.Flags |= OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+  if (request.must_exist) {
+    dialog.Flags |= OFN_FILEMUSTEXIST;
     chosen = GetOpenFileNameW(&dialog);
+  } else {
+    if (!suffix.empty()) dialog.lpstrDefExt = suffix.c_str();
+    dialog.Flags |= OFN_OVERWRITEPROMPT | OFN_NOREADONLYRETURN;
+    chosen = GetSaveFileNameW(&dialog);
   }
   if (!chosen) return std::nullopt;
   path.resize(path.find(L'\0'));
   return Utf8FromUtf16(path);
 }
-
-}  // namespace
-
-std::optional<std::string> AskSourcePath(HWND owner) { return Ask(owner, false); }
-
-std::optional<std::string> AskDestinationPath(HWND owner) { return Ask(owner, true); }
 
 }  // namespace peltarix::win

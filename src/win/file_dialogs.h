@@ -5,14 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "window_model/window_view.h"
+
 namespace peltarix::win {
 
-// The QV file to convert, picked in an Open dialog; empty when cancelled.
-std::optional<std::string> AskSourcePath(HWND owner);
-
-// The CSV file to write, picked or typed in a Save dialog: ".csv" is added
-// to a name typed without an extension, and replacing an existing file asks
-// first. Empty when cancelled.
-std::optional<std::string> AskDestinationPath(HWND owner);
+// Shows the common Open or Save dialog that `request` describes: a Save
+// dialog adds the default extension to a name typed without one and asks
+// before an existing file is replaced. The chosen full path, or nothing
+// when cancelled.
+std::optional<std::string> ChooseFile(HWND owner, const FileRequest& request);
 
 }  // namespace peltarix::win

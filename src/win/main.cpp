@@ -2,7 +2,6 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,14 +10,20 @@
 
 namespace {
 
-// "--fill SOURCE DEST" puts the two paths into the fields at start, for the
-// window's tests; the program takes no other arguments.
-std::optional<peltarix::win::InitialFields> FieldsFromArguments(int argc, char** argv) {
+// `peltarix.exe [QVファイル]`: a source named on the command line (as the
+// shell's "open with" and a file dropped on the program's icon give it)
+// fills the source field. "--fill SOURCE DEST" also types the CSV path and
+// puts the focus on 実行, for the window's tests.
+peltarix::win::StartFields FieldsFromArguments(int argc, char** argv) {
   const std::vector<std::string> arguments = peltarix::Utf8Arguments(argc, argv);
+  peltarix::win::StartFields fields;
   if (arguments.size() == 4 && arguments[1] == "--fill") {
-    return peltarix::win::InitialFields{arguments[2], arguments[3]};
+    fields.source_path = arguments[2];
+    fields.destination_path = arguments[3];
+  } else if (arguments.size() == 2 && !arguments[1].starts_with("-")) {
+    fields.source_path = arguments[1];
   }
-  return std::nullopt;
+  return fields;
 }
 
 }  // namespace

@@ -60,7 +60,20 @@ DialogSeams ScriptedUser::Seams() {
             file_answers.pop_front();
             if (!chosen) return std::nullopt;
             return path;
+          },
+          [this](QWidget*, const QString& question) {
+            questions.append(question);
+            if (yes_no_answers.empty()) return false;
+            const bool yes = yes_no_answers.front();
+            yes_no_answers.pop_front();
+            return yes;
           }};
+}
+
+QStringList ListLines(const QListWidget& list) {
+  QStringList lines;
+  for (int row = 0; row < list.count(); ++row) lines.append(list.item(row)->text());
+  return lines;
 }
 
 bool PaintCounter::eventFilter(QObject* watched, QEvent* event) {

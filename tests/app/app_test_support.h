@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QListWidget>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -22,7 +23,13 @@ class ScriptedUser {
   std::vector<NoticeIcon> notice_icons;
   std::vector<FileRequest> file_requests;
   std::deque<std::optional<QString>> file_answers;
+  // Questions asked; answered from the queue, いいえ when it is empty.
+  QStringList questions;
+  std::deque<bool> yes_no_answers;
 };
+
+// The lines of a log list as shown, oldest first.
+QStringList ListLines(const QListWidget& list);
 
 // A one-storey wooden house the run accepts: a CP932 project name
 // (\x83\x65\x83\x58\x83\x67\x93\x40), designer, remark, foundation and

@@ -41,7 +41,7 @@ struct DialogOnFiles {
   // the two files as they stand in the fields.
   QStringList Run() {
     dialog.execute_button()->click();
-    QStringList lines = dialog.log_list()->Lines();
+    QStringList lines = testing::ListLines(*dialog.log_list());
     const QString heading =
         QStringLiteral("QVファイル：%1 → CSVファイル：%2")
             .arg(dialog.source_edit()->text(), dialog.destination_edit()->text());

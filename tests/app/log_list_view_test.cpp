@@ -1,32 +1,30 @@
 // The progress log's list: order, following the last line, the
 // always-present scroll bar, painting while the event loop is held, marked
-// errors and warnings, copying and saving.
+// errors and warnings, the selection that copying takes.
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <string>
 
 #include "app/log_list_view.h"
 #include "app_test_support.h"
-#include "platform/failure_reason.h"
 
 namespace peltarix {
 namespace {
 
-void AppendMany(LogListView& list, int count) {
-  for (int line = 1; line <= count; ++line) {
-    list.AppendLine("line " + std::to_string(line));
-    list.ShowNow();
-  }
+void Append(LogListView& list, const std::string& text) {
+  list.AppendLogLine({text, SeverityOfLine(text)});
 }
 
-QString ReasonQString(FailureReason reason) {
-  const std::string_view text = ReasonText(reason);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+void AppendMany(LogListView& list, int count) {
+  for (int line = 1; line <= count; ++line) {
+    Append(list, "line " + std::to_string(line));
+    list.ShowNow();
+  }
 }
 
 }  // namespace
@@ -40,10 +38,10 @@ class LogListViewTest : public QObject {
   void LinesKeepTheirOrderAndCharacters() {
     LogListView list;
     for (const char* line : {"zeta", "alpha", "WARNING\xEF\xBC\x81 \xE6\x9F\xB1"}) {
-      list.AppendLine(line);
+      Append(list, line);
     }
-    QCOMPARE(list.Lines(), (QStringList{QStringLiteral("zeta"), QStringLiteral("alpha"),
-                                        QStringLiteral("WARNING！ 柱")}));
+    QCOMPARE(testing::ListLines(list), (QStringList{QStringLiteral("zeta"), QStringLiteral("alpha"),
+                                                    QStringLiteral("WARNING！ 柱")}));
   }
 
   // New lines are scrolled into view, but a reader who scrolled up to read
@@ -93,12 +91,12 @@ class LogListViewTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     testing::PaintCounter counter;
     list.viewport()->installEventFilter(&counter);
-    list.AppendLine("first line of a run");
+    Append(list, "first line of a run");
     list.ShowNow();
     QVERIFY(counter.paints >= 1);
     QVERIFY(list.visualItemRect(list.item(0)).isValid());
     const int paints_before = counter.paints;
-    list.AppendLine("second line");
+    Append(list, "second line");
     list.ShowNow();
     QVERIFY(counter.paints > paints_before);
   }
@@ -107,7 +105,7 @@ class LogListViewTest : public QObject {
     LogListView list;
     for (const char* line : {"ERROR！ QVファイルを開けません", "詳細：/tmp/a.QV：見つかりません",
                              "WARNING！ 柱が存在しません", "エラー 1、警告 1"}) {
-      list.AppendLine(line);
+      Append(list, line);
     }
     QVERIFY(!list.item(1)->data(Qt::ForegroundRole).isValid());
     QVERIFY(!list.item(3)->data(Qt::ForegroundRole).isValid());
@@ -126,42 +124,28 @@ class LogListViewTest : public QObject {
     QVERIFY(list.item(2)->foreground().color().lightness() > 128);
   }
 
-  // Ctrl+C and the context menu's copy take the selected lines in list order,
-  // or every line when none is selected.
-  void CopyTakesTheSelectedLinesOrAll() {
+  // Ctrl+C and the context menu's copy hand the selected rows to the
+  // model, which joins them (tests/window_model); Ctrl+A selects all.
+  void CopyTakesTheSelectedRows() {
     LogListView list;
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     AppendMany(list, 4);
     QVERIFY(list.actions().contains(list.copy_action()));
-    list.copy_action()->trigger();
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("line 1\nline 2\nline 3\nline 4"));
-
+    QVERIFY(list.actions().contains(list.save_action()));
+    QCOMPARE(list.save_action()->text(), QStringLiteral("ログを保存…"));
+    QSignalSpy copies(list.copy_action(), &QAction::triggered);
     list.item(3)->setSelected(true);
     list.item(1)->setSelected(true);
-    QApplication::clipboard()->clear();
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("line 2\nline 4"));
+    QCOMPARE(copies.size(), 1);
+    std::vector<std::size_t> rows = list.SelectedRows();
+    std::sort(rows.begin(), rows.end());
+    QCOMPARE(rows, (std::vector<std::size_t>{1, 3}));
 
     QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(list.selectedItems().size(), 4);
-  }
-
-  void SavedLogIsUtf8WithCrLfAndAFailureGivesTheReason() {
-    QTemporaryDir directory;
-    LogListView list;
-    list.AppendLine("☆☆☆コンバート開始");
-    list.AppendLine("WARNING！ 柱");
-    const QString path = directory.filePath(QStringLiteral("house_log.txt"));
-    QString reason;
-    QVERIFY(list.SaveTo(path, reason));
-    QCOMPARE(testing::ReadFileBytes(path), QByteArray("☆☆☆コンバート開始\r\nWARNING！ 柱\r\n"));
-    QVERIFY(!list.SaveTo(directory.filePath(QStringLiteral("missing/log.txt")), reason));
-    // The reason is the core's Japanese text, not a library's English one.
-    const QStringList known{ReasonQString(FailureReason::kNotFound),
-                            ReasonQString(FailureReason::kFolderNotFound)};
-    QVERIFY2(known.contains(reason), qPrintable(reason));
   }
 };
 

@@ -33,12 +33,12 @@ void AnswerWhenShown(std::function<void(T*)> answer) {
 }
 
 FileRequest DestinationRequest(const QString& directory = {}) {
-  return {.title = QStringLiteral("変換先CSVファイル指定"),
-          .filters = {QStringLiteral("CSVﾌｧｲﾙ(*.CSV)"), QStringLiteral("すべて(*.*)")},
+  return {.title = "変換先CSVファイル指定",
+          .filters = {{"CSVﾌｧｲﾙ(*.CSV)", "*.CSV"}, {"すべて(*.*)", "*.*"}},
           .must_exist = false,
-          .directory = directory,
+          .directory = directory.toStdString(),
           .proposed_name = {},
-          .default_suffix = QStringLiteral("csv")};
+          .default_suffix = "csv"};
 }
 
 }  // namespace
@@ -67,6 +67,21 @@ class SeamsTest : public QObject {
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
   }
 
+  // Replacing a file the user never chose is asked with いいえ as the
+  // default, so that Enter keeps the file.
+  void QuestionDefaultsToNo() {
+    QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+    QString yes_text;
+    AnswerWhenShown<QMessageBox>([&](QMessageBox* box) {
+      default_button = box->standardButton(box->defaultButton());
+      yes_text = box->button(QMessageBox::Yes)->text();
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    QVERIFY(!InteractiveSeams().ask_yes_no(nullptr, QStringLiteral("置き換えますか？")));
+    QCOMPARE(default_button, QMessageBox::No);
+    QCOMPARE(yes_text, QStringLiteral("はい(&Y)"));
+  }
+
   void CancelledChooserGivesNothing() {
     AnswerWhenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
     QVERIFY(!InteractiveSeams().choose_file(nullptr, DestinationRequest()).has_value());
@@ -91,7 +106,8 @@ class SeamsTest : public QObject {
     const std::optional<QString> chosen =
         InteractiveSeams().choose_file(nullptr, DestinationRequest(directory.path()));
     QCOMPARE(title, QStringLiteral("変換先CSVファイル指定"));
-    QCOMPARE(filters, DestinationRequest(directory.path()).filters);
+    QCOMPARE(filters,
+             (QStringList{QStringLiteral("CSVﾌｧｲﾙ(*.CSV)"), QStringLiteral("すべて(*.*)")}));
     QVERIFY(asks_overwrite);
     QVERIFY(chosen.has_value());
     QCOMPARE(*chosen, directory.filePath(QStringLiteral("result.csv")));

@@ -1,8 +1,11 @@
-// What the window does around a run: the proposed CSV name, dropped files,
-// settings kept between starts, saving the log, and its size on large and
-// small screens.
+// What the window does around a run, as the Qt view shows it: dropped
+// files, settings kept in the INI file between starts, the question before
+// a proposed CSV replaces a file, copying the log, and its size on large
+// and small screens. The rules themselves are tested in tests/window_model.
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
@@ -17,7 +20,6 @@
 #include "app/converter_dialog.h"
 #include "app/dialog_layout.h"
 #include "app/dialog_units.h"
-#include "app/file_names.h"
 #include "app/log_list_view.h"
 #include "app_test_support.h"
 
@@ -59,62 +61,6 @@ class WindowComfortTest : public QObject {
 
  private slots:
   void init() { testing::UseFreshSettings(); }
-
-  void FileNamesDerivedFromTheSource_data() {
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("csv");
-    QTest::addColumn<QString>("log");
-    QTest::addColumn<bool>("is_qv");
-    QTest::newRow("absolute") << "/plans/house.QV"
-                              << "/plans/house.csv"
-                              << "house_log.txt" << true;
-    QTest::newRow("lower case, two dots") << "a/my.house.qv"
-                                          << "a/my.house.csv"
-                                          << "my.house_log.txt" << true;
-    QTest::newRow("no extension") << "house"
-                                  << "house.csv"
-                                  << "house_log.txt" << false;
-    QTest::newRow("CSV named like a QV") << "x.QV.csv"
-                                         << "x.QV.csv"
-                                         << "x.QV_log.txt" << false;
-    QTest::newRow("folder only") << "/plans/"
-                                 << ""
-                                 << "PELTARIX_log.txt" << false;
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "PELTARIX_log.txt" << false;
-  }
-
-  void FileNamesDerivedFromTheSource() {
-    QFETCH(QString, source);
-    QFETCH(QString, csv);
-    QFETCH(QString, log);
-    QFETCH(bool, is_qv);
-    QCOMPARE(ProposedCsvPath(source), csv);
-    QCOMPARE(LogFileName(source), log);
-    QCOMPARE(IsQvFileName(source), is_qv);
-  }
-
-  // The CSV field follows the source until the user puts a path of their
-  // own there; emptying it lets the proposal back in.
-  void CsvFieldFollowsTheSourceUntilTheUserTypesTheirOwn() {
-    testing::ScriptedUser user;
-    ConverterDialog dialog(user.Seams());
-    QTest::keyClicks(dialog.source_edit(), QStringLiteral("/plans/house.QV"));
-    QCOMPARE(dialog.destination_edit()->text(), QStringLiteral("/plans/house.csv"));
-    user.file_answers.push_back(QStringLiteral("/plans/villa.QV"));
-    dialog.browse_source_button()->click();
-    QCOMPARE(dialog.destination_edit()->text(), QStringLiteral("/plans/villa.csv"));
-
-    dialog.destination_edit()->selectAll();
-    QTest::keyClicks(dialog.destination_edit(), QStringLiteral("/out/mine.csv"));
-    dialog.SetSourcePath(QStringLiteral("/plans/other.QV"));
-    QCOMPARE(dialog.destination_edit()->text(), QStringLiteral("/out/mine.csv"));
-
-    dialog.destination_edit()->clear();
-    dialog.SetSourcePath(QStringLiteral("/plans/last.QV"));
-    QCOMPARE(dialog.destination_edit()->text(), QStringLiteral("/plans/last.csv"));
-  }
 
   void DroppedQvFileFillsTheSourceOtherDropsAreRefused() {
     testing::ScriptedUser user;
@@ -163,31 +109,40 @@ class WindowComfortTest : public QObject {
     dialog.destination_edit()->clear();
     dialog.browse_destination_button()->click();
     QCOMPARE(user.file_requests.size(), std::size_t{2});
-    QCOMPARE(user.file_requests[0].directory, plans);
-    QCOMPARE(user.file_requests[1].directory, out);
+    QCOMPARE(QString::fromStdString(user.file_requests[0].directory), plans);
+    QCOMPARE(QString::fromStdString(user.file_requests[1].directory), out);
   }
 
-  void LogIsSavedUnderTheSourcesNameFromTheContextMenu() {
+  // The proposed CSV name was never confirmed: an existing file under it is
+  // replaced only after はい, and いいえ leaves file and log untouched.
+  void ExistingProposedCsvIsReplacedOnlyAfterYes() {
     QTemporaryDir directory;
     const QString source = directory.filePath(QStringLiteral("house.QV"));
-    const QString saved = directory.filePath(QStringLiteral("chosen.txt"));
+    const QString csv = directory.filePath(QStringLiteral("house.csv"));
     testing::WriteFileBytes(source, testing::OneStoreyHouseSource());
+    testing::WriteFileBytes(csv, "earlier");
     testing::ScriptedUser user;
-    user.file_answers.push_back(saved);
     ConverterDialog dialog(user.Seams());
     dialog.SetSourcePath(source);
+    QCOMPARE(dialog.destination_edit()->text(), csv);
     dialog.execute_button()->click();
-    QVERIFY(dialog.log_list()->actions().contains(dialog.log_list()->save_action()));
-    QCOMPARE(dialog.log_list()->save_action()->text(), QStringLiteral("ログを保存…"));
-    dialog.log_list()->save_action()->trigger();
+    QCOMPARE(user.questions,
+             QStringList{csv + QStringLiteral(" は既にあります。\n置き換えますか？")});
+    QCOMPARE(testing::ReadFileBytes(csv), QByteArray("earlier"));
+    QCOMPARE(dialog.log_list()->count(), 0);
 
-    const FileRequest& request = user.file_requests.front();
-    QVERIFY(!request.must_exist);
-    QCOMPARE(request.proposed_name, QStringLiteral("house_log.txt"));
-    QCOMPARE(request.directory, QFileInfo(directory.path()).absoluteFilePath());
-    const QString expected = dialog.log_list()->Lines().join(QStringLiteral("\r\n")) + "\r\n";
-    QCOMPARE(QString::fromUtf8(testing::ReadFileBytes(saved)), expected);
-    QVERIFY(user.notices.isEmpty());
+    user.yes_no_answers.push_back(true);
+    dialog.execute_button()->click();
+    QCOMPARE(user.questions.size(), 2);
+    QVERIFY(testing::ReadFileBytes(csv).startsWith("\"MORVANTEL\""));
+    QVERIFY(dialog.preview_button()->isEnabled());
+
+    // Ctrl+C with no line selected copies the whole transcript.
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.log_list()->setFocus();
+    QTest::keyClick(dialog.log_list(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), testing::ListLines(*dialog.log_list()).join(u'\n'));
   }
 
   // Extra width goes to the path fields and the log, extra height to the

@@ -11,7 +11,7 @@ windows=$1
 work=$2
 expected=$3
 csv="$work/窓/住宅.csv"
-mkdir -p "$work/窓"
+mkdir -p "$work/窓" && rm -f "$csv"
 cp "$root/examples/sample.QV" "$work/窓/住宅.QV"
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 masked_csv() { sed '1s/^\("[^"]*","[^"]*","\)[0-9]*"/\1DATE"/' "$1"; }
@@ -31,6 +31,8 @@ exec 5< <(Xvfb -displayfd 1 -screen 0 640x520x24 -nolisten tcp 2>/dev/null)
 xvfb_pid=$!
 read -r -t 30 display <&5 || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$display
+# The window starts as on a first start, whatever an earlier check left.
+wine reg delete 'HKCU\Software\PELTARIX' /f >/dev/null 2>&1
 wine "$windows/peltarix.exe" --fill "$(windows_path "$work/窓/住宅.QV")" \
   "$(windows_path "$csv")" 2>/dev/null &
 window_pid=$!

@@ -3,7 +3,7 @@
 # The Windows programs under Wine, without a display of their own: the unit
 # tests, the command line against the Linux build (same CSV bytes, same exit
 # statuses), numbers read and written, the window under Xvfb, which leaves
-# WINDOWS_BUILD/window.png, and the installer.
+# WINDOWS_BUILD/window.png and window-resized.png, and the installer.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -150,6 +150,8 @@ fi
 
 echo "== window"
 "$here/check_window.sh" "$windows" "$work" "$work/linux/sample.csv" || fail "window"
+"$here/check_window_comfort.sh" "$windows" "$work" "$work/linux/sample.csv" ||
+  fail "the window's conveniences"
 
 echo "== installer"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows/CMakeCache.txt")
