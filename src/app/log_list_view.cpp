@@ -12,7 +12,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/file_replace.h"
+#include "run/output_policy.h"
 
 namespace peltarix {
 namespace {
@@ -146,13 +146,12 @@ void LogListView::CopySelection() const { QApplication::clipboard()->setText(Sel
 bool LogListView::SaveTo(const QString& path, QString& reason) const {
   QByteArray bytes;
   for (const QString& line : Lines()) bytes += line.toUtf8() + "\r\n";
-  // Through the same replacement as the CSV: an earlier log under the name
-  // stays whole until the new one is complete, and a failure says why in
-  // Japanese.
-  FileReplacer replacer(path.toStdString());
-  std::optional<FileFailure> failure = replacer.Open();
-  if (!failure) failure = replacer.Write(std::string_view(bytes.constData(), bytes.size()));
-  if (!failure) failure = replacer.Commit();
+  // Through the output policy's writer, as the CSV: an earlier log under the
+  // name stays whole until the new one is complete, and a failure says why
+  // in Japanese.
+  const std::optional<FileFailure> failure =
+      WriteOutputFile(path.toStdString(),
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   if (!failure) return true;
   const std::string_view text = failure->reason_text();
   reason = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -1,5 +1,6 @@
 #include "preview_window/preview_window.h"
 
+#include <QBuffer>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QImage>
@@ -14,6 +15,7 @@
 
 #include "preview/preview_file.h"
 #include "preview_window/plan_panel_view.h"
+#include "run/output_policy.h"
 
 namespace peltarix {
 namespace {
@@ -115,8 +117,19 @@ bool PreviewWindow::SavePng(const QString& path) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     renderer.render(&painter);
   }
-  if (!image.save(path, "PNG")) {
+  // Encoded in memory, then written whole through the output policy's
+  // writer, as the SVG is.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) {
     ReportFailure(path, QStringLiteral("書き込めません"));
+    return false;
+  }
+  const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
+  if (const auto failure = WriteOutputFile(path.toStdString(), bytes)) {
+    const std::string_view reason = failure->reason_text();
+    ReportFailure(path, QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size())));
     return false;
   }
   return true;
