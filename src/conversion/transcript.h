@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,9 +19,23 @@ inline constexpr std::string_view kEmptyDestinationNameMessage =
 [[nodiscard]] std::optional<std::string_view> EmptyNameMessage(std::string_view source_path,
                                                                std::string_view destination_path);
 
+// What a front end writes besides the CSV once a run has written it (the
+// command line's preview): 0, or -1 after logging the error and its detail
+// line, which fails the run.
+using ExtraOutputs = std::function<int(RunContext&)>;
+
 // One press of the execute button with both names given: clears the log,
-// logs the start banner, runs the conversion, then logs the count line, the
-// result line and the end banner. Returns the run's status.
-int RunWithTranscript(RunContext& context, const DataKindSet& kinds);
+// logs the start banner, runs the conversion and, after a successful one,
+// `extra_outputs`, then logs the count line, the result line and the end
+// banner. Returns the run's status.
+int RunWithTranscript(RunContext& context, const DataKindSet& kinds,
+                      const ExtraOutputs& extra_outputs = nullptr);
+
+// The whole transcript of a run that could not even start for lack of
+// memory, as RunWithTranscript ends one that ran out: start banner, the
+// error and its detail line (naming the source), count line, failure line,
+// end banner. For a front end that caught the exhaustion around a run; it
+// may throw std::bad_alloc again when memory is still short.
+void LogOutOfMemoryRun(RunContext& context);
 
 }  // namespace peltarix
