@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <map>
 
+#include "platform/file_identity.h"
 #include "platform/native_path.h"
+#include "run/shown_path.h"
 
 namespace peltarix::cli {
 namespace {
@@ -77,12 +79,6 @@ std::string CsvIn(const std::string& folder, const FoundSource& source) {
   return Utf8Path(NativePath(folder) / name);
 }
 
-std::string CollisionKey(const std::string& destination) {
-  std::error_code error;
-  const fs::path absolute = fs::absolute(NativePath(destination), error);
-  return Utf8Path((error ? NativePath(destination) : absolute).lexically_normal());
-}
-
 }  // namespace
 
 PlanResult PlanBatch(const CommandOptions& options) {
@@ -133,7 +129,7 @@ PlanResult PlanBatch(const CommandOptions& options) {
 
   std::map<std::string, std::string> source_by_destination;
   for (const FoundSource& source : found) {
-    PlannedFile file{source.path, {}, false};
+    PlannedFile file{source.path, {}, false, {}};
     const bool from_stdin = source.path == kStandardStream;
     if (!options.output || output_folder) {
       if (from_stdin) {
@@ -156,15 +152,17 @@ PlanResult PlanBatch(const CommandOptions& options) {
     }
     if (file.destination != kStandardStream) {
       const auto [it, inserted] =
-          source_by_destination.emplace(CollisionKey(file.destination), source.path);
+          source_by_destination.emplace(FileIdentity(file.destination), source.path);
       if (!inserted) {
-        result.error = it->second + " and " + source.path + " would both write " +
-                       file.destination + "; nothing was converted";
+        result.error = ShownPath(it->second) + " and " + ShownPath(source.path) +
+                       " would both write " + ShownPath(file.destination) +
+                       "; nothing was converted";
         return result;
       }
       file.skip = !options.overwrite && Exists(file.destination);
+      if (file.skip) file.existing_output = file.destination;
       if (file.skip && !plan.batch) {
-        result.error = file.destination + " exists; use --overwrite (-y) to replace it";
+        result.error = ShownPath(file.destination) + " exists; use --overwrite (-y) to replace it";
         return result;
       }
     }

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,11 +15,15 @@
 #include "cli/transcript_printer.h"
 #include "conversion/transcript.h"
 #include "platform/native_path.h"
+#include "run/file_failure_log.h"
+#include "run/output_policy.h"
+#include "run/shown_path.h"
 
 namespace peltarix::cli {
 namespace {
 
 constexpr const char* kProgram = "peltarix-convert";
+constexpr std::string_view kReportNotWritten = "レポートのJSONファイルを書き込めません";
 
 int UsageError(std::ostream& err, const std::string& message) {
   err << kProgram << ": " << message << '\n';
@@ -93,13 +96,6 @@ void NameStandardStreams(const PlannedFile& file, const FileTask& task, FileOutc
   }
 }
 
-bool WriteReport(const std::string& path, const std::string& text) {
-  std::ofstream file(NativePath(path), std::ios::binary);
-  file << text;
-  file.close();
-  return static_cast<bool>(file);
-}
-
 // The plan picture of one file: --preview's FILE for a single source, an SVG
 // beside the CSV in a batch (or beside the source when the CSV goes to
 // standard output); empty without --preview.
@@ -109,6 +105,41 @@ std::string PreviewPath(const CommandOptions& options, const BatchPlan& plan,
   if (!plan.batch) return *options.preview_path;
   const std::string beside = file.destination == kStandardStream ? file.source : file.destination;
   return Utf8Path(NativePath(beside).replace_extension(".svg"));
+}
+
+// "peltarix-convert: PATH: reason", the form of every refusal that names a
+// file.
+void PrintFileProblem(std::ostream& err, std::string_view path, std::string_view reason) {
+  err << kProgram << ": " << ShownPath(path) << ": " << reason << '\n';
+}
+
+// The output policy's refusals for everything the command would write: each
+// CSV, each picture and the report, against the sources and each other.
+bool RefuseConflictingOutputs(const CommandOptions& options, const std::vector<FileTask>& tasks,
+                              const BatchPlan& plan, std::ostream& err) {
+  std::vector<std::string> sources;
+  std::vector<std::string> outputs;
+  for (std::size_t i = 0; i < tasks.size(); ++i) {
+    if (plan.files[i].source != kStandardStream) sources.push_back(plan.files[i].source);
+    if (plan.files[i].destination != kStandardStream) outputs.push_back(plan.files[i].destination);
+    if (!tasks[i].preview.empty()) outputs.push_back(tasks[i].preview);
+  }
+  if (options.report_path && *options.report_path != kStandardStream) {
+    outputs.push_back(*options.report_path);
+  }
+  const std::vector<OutputRefusal> refusals = CheckOutputs(sources, outputs);
+  for (const OutputRefusal& refusal : refusals) PrintFileProblem(err, refusal.path, refusal.reason);
+  return !refusals.empty();
+}
+
+// An existing report is replaced only with --overwrite; else the refusal is
+// printed.
+bool ReportMayBeWritten(const CommandOptions& options, std::ostream& err) {
+  if (!options.report_path || *options.report_path == kStandardStream) return true;
+  if (options.overwrite || !OutputExists(*options.report_path)) return true;
+  err << kProgram << ": " << ShownPath(*options.report_path)
+      << " exists; use --overwrite (-y) to replace it\n";
+  return false;
 }
 
 }  // namespace
@@ -122,23 +153,36 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
     streams.err << *message << '\n';
     return kExitUsageError;
   }
+  const bool csv_to_out = options.output == kStandardStream;
+  const bool report_to_out = options.report_path == kStandardStream;
+  if (csv_to_out && report_to_out) {
+    return UsageError(streams.err, "-o - and --report=- cannot both use standard output");
+  }
   PlanResult planned = PlanBatch(options);
   if (!planned.error.empty()) return UsageError(streams.err, planned.error);
-  const BatchPlan& plan = planned.plan;
+  BatchPlan& plan = planned.plan;
 
   // The standard streams become scratch files: the run reads and writes
   // files only, and a failed run sends nothing to standard output.
   std::optional<ScratchFiles> scratch;
   std::vector<FileTask> tasks;
-  std::error_code ignored;
   for (const PlannedFile& file : plan.files) {
-    FileTask task{file.source, file.destination, file.skip, PreviewPath(options, plan, file)};
-    if (!task.preview.empty() && !options.overwrite && !file.skip &&
-        std::filesystem::exists(NativePath(task.preview), ignored)) {
-      const std::string refusal = task.preview + " exists; use --overwrite (-y) to replace it";
-      if (!plan.batch) return UsageError(streams.err, refusal);
-      streams.err << kProgram << ": " << refusal << '\n';
-      task.preview.clear();
+    tasks.push_back({file.source, file.destination, file.skip, PreviewPath(options, plan, file)});
+  }
+  if (RefuseConflictingOutputs(options, tasks, plan, streams.err)) return kExitUsageError;
+  if (!ReportMayBeWritten(options, streams.err)) return kExitUsageError;
+  for (std::size_t i = 0; i < tasks.size(); ++i) {
+    FileTask& task = tasks[i];
+    PlannedFile& file = plan.files[i];
+    if (!task.preview.empty() && !options.overwrite && !file.skip && OutputExists(task.preview)) {
+      // An existing picture is no more replaced than an existing CSV: a
+      // single file is refused, a batch skips the file.
+      if (!plan.batch) {
+        return UsageError(streams.err,
+                          ShownPath(task.preview) + " exists; use --overwrite (-y) to replace it");
+      }
+      file.skip = task.skip = true;
+      file.existing_output = task.preview;
     }
     if (file.source == kStandardStream || file.destination == kStandardStream) {
       if (!scratch) scratch.emplace();
@@ -156,15 +200,14 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
     }
     if (file.destination == kStandardStream)
       task.destination = scratch->File("standard-output.csv");
-    tasks.push_back(std::move(task));
   }
   for (const std::string& folder : plan.folders_to_create) {
     std::error_code ignored;  // a folder that cannot be made fails its runs, with their log
     std::filesystem::create_directories(NativePath(folder), ignored);
   }
 
-  const bool csv_to_out = options.output == kStandardStream;
-  const PrintTargets targets{csv_to_out ? streams.err : streams.out, streams.err, csv_to_out,
+  const bool out_taken = csv_to_out || report_to_out;
+  const PrintTargets targets{out_taken ? streams.err : streams.out, streams.err, out_taken,
                              options.verbosity};
   ProgressLine progress(
       streams.err,
@@ -200,10 +243,20 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
     targets.transcript << SummaryLine(counts, seconds) << '\n' << std::flush;
   }
   int status = ExitStatusFor(counts, options.fail_on_warning);
-  if (options.report_path &&
-      !WriteReport(*options.report_path, JsonReport(plan.files, outcomes, counts, seconds))) {
-    streams.err << kProgram << ": " << *options.report_path << ": cannot write the report\n";
-    if (status == kExitSuccess || status == kExitWithWarnings) status = kExitRunFailed;
+  if (options.report_path) {
+    const std::string report = JsonReport(plan.files, outcomes, counts, seconds);
+    if (report_to_out) {
+      streams.out << report << std::flush;
+    } else if (const auto failure = WriteOutputFile(*options.report_path, report)) {
+      // Said as a run says it, after the summary: the report comes last.
+      if (options.verbosity != Verbosity::kQuiet) {
+        targets.transcript << kErrorPrefix << kReportNotWritten << '\n'
+                           << DetailLine(*failure) << '\n'
+                           << std::flush;
+      }
+      PrintFileProblem(streams.err, failure->path, failure->reason_text());
+      if (status == kExitSuccess || status == kExitWithWarnings) status = kExitRunFailed;
+    }
   }
   return status;
 }

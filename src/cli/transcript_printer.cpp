@@ -2,6 +2,7 @@
 
 #include "conversion/file_heading.h"
 #include "run/number_format.h"
+#include "run/shown_path.h"
 
 namespace peltarix::cli {
 namespace {
@@ -33,7 +34,7 @@ std::string Plural(int count, const char* word) {
 void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome,
                   const PrintTargets& targets) {
   if (outcome.status == FileStatus::kSkipped) {
-    targets.err << kProgram << ": " << file.destination
+    targets.err << kProgram << ": " << ShownPath(file.existing_output)
                 << " exists; skipped (use --overwrite (-y) to replace it)\n";
     targets.err.flush();
     return;
@@ -49,11 +50,11 @@ void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome,
   targets.transcript.flush();
   for (const TranscriptLine& line : outcome.transcript) {
     if (CopiedToErr(line.severity, targets))
-      targets.err << file.source << ": " << line.text << '\n';
+      targets.err << ShownPath(file.source) << ": " << line.text << '\n';
   }
   if (!outcome.failure_path.empty()) {
-    targets.err << kProgram << ": " << outcome.failure_path << ": " << outcome.failure_reason
-                << '\n';
+    targets.err << kProgram << ": " << ShownPath(outcome.failure_path) << ": "
+                << outcome.failure_reason << '\n';
   }
   targets.err.flush();
 }
