@@ -99,7 +99,7 @@ PlanResult PlanBatch(const CommandOptions& options) {
       plan.batch = true;
       std::vector<FoundSource> in_folder = DesignFilesIn(NativePath(source), options.recursive);
       if (in_folder.empty()) {
-        result.error = source + ": no *.QV files in this folder" +
+        result.error = ShownPath(source) + ": no *.QV files in this folder" +
                        (options.recursive ? "" : " (use -r for its sub-folders)");
         return result;
       }
@@ -121,7 +121,8 @@ PlanResult PlanBatch(const CommandOptions& options) {
       (plan.batch || IsFolder(*options.output) || options.output->ends_with('/'));
   if (output_folder) {
     if (Exists(*options.output) && !IsFolder(*options.output)) {
-      result.error = *options.output + ": not a folder; with several sources -o names a folder";
+      result.error =
+          ShownPath(*options.output) + ": not a folder; with several sources -o names a folder";
       return result;
     }
     plan.folders_to_create.push_back(*options.output);
@@ -137,7 +138,7 @@ PlanResult PlanBatch(const CommandOptions& options) {
         return result;
       }
       if (!options.output && IsSpecialFile(source.path)) {
-        result.error = source.path +
+        result.error = ShownPath(source.path) +
                        ": not a regular file, so there is no folder to write its "
                        "CSV next to; name the CSV with -o";
         return result;
