@@ -10,7 +10,8 @@ void DescribeOptions(QCommandLineParser& parser) {
       QStringLiteral("QVファイルを構造計算用のCSVファイルに変換するウィンドウを開きます。"));
   parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
                                       QStringLiteral("この説明を表示して終わります。")));
-  parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+  // -V as in peltarix-convert, where -v is --verbose.
+  parser.addOption(QCommandLineOption({QStringLiteral("V"), QStringLiteral("version")},
                                       QStringLiteral("バージョンを表示して終わります。")));
   parser.addPositionalArgument(QStringLiteral("QVファイル"),
                                QStringLiteral("変換元QVファイル名の欄に入れるファイル。"),

@@ -81,14 +81,21 @@ std::string CsvIn(const std::string& folder, const FoundSource& source) {
 
 }  // namespace
 
-PlanResult PlanBatch(const CommandOptions& options) {
+PlanResult PlanBatch(const CommandOptions& options, const CliMessages& messages) {
   PlanResult result;
   BatchPlan& plan = result.plan;
   const auto& sources = options.sources;
+  // A missing source is named as missing before any other refusal: a
+  // mis-typed "house.qv" is no reason to complain about "house.csv".
+  for (const std::string& source : sources) {
+    if (source != kStandardStream && !Exists(source))
+      result.errors.push_back(messages.SourceNotFound(ShownPath(source)));
+  }
+  if (!result.errors.empty()) return result;
   const bool reads_stdin =
       std::find(sources.begin(), sources.end(), kStandardStream) != sources.end();
   if (reads_stdin && sources.size() > 1) {
-    result.error = "- (standard input) must be the only SOURCE";
+    result.errors.push_back(messages.StandardInputNotAlone());
     return result;
   }
 
@@ -99,8 +106,8 @@ PlanResult PlanBatch(const CommandOptions& options) {
       plan.batch = true;
       std::vector<FoundSource> in_folder = DesignFilesIn(NativePath(source), options.recursive);
       if (in_folder.empty()) {
-        result.error = ShownPath(source) + ": no *.QV files in this folder" +
-                       (options.recursive ? "" : " (use -r for its sub-folders)");
+        result.errors.push_back(
+            messages.NoDesignFilesInFolder(ShownPath(source), options.recursive));
         return result;
       }
       found.insert(found.end(), in_folder.begin(), in_folder.end());
@@ -111,7 +118,7 @@ PlanResult PlanBatch(const CommandOptions& options) {
 
   const bool to_stdout = options.output == kStandardStream;
   if (to_stdout && plan.batch) {
-    result.error = "-o - writes one CSV: give a single SOURCE file";
+    result.errors.push_back(messages.StandardOutputNeedsOneSource());
     return result;
   }
   // With one file, -o names the CSV unless it names a folder (an existing
@@ -121,8 +128,7 @@ PlanResult PlanBatch(const CommandOptions& options) {
       (plan.batch || IsFolder(*options.output) || options.output->ends_with('/'));
   if (output_folder) {
     if (Exists(*options.output) && !IsFolder(*options.output)) {
-      result.error =
-          ShownPath(*options.output) + ": not a folder; with several sources -o names a folder";
+      result.errors.push_back(messages.OutputNotAFolder(ShownPath(*options.output)));
       return result;
     }
     plan.folders_to_create.push_back(*options.output);
@@ -134,13 +140,11 @@ PlanResult PlanBatch(const CommandOptions& options) {
     const bool from_stdin = source.path == kStandardStream;
     if (!options.output || output_folder) {
       if (from_stdin) {
-        result.error = "- (standard input) needs -o FILE or -o -";
+        result.errors.push_back(messages.StandardInputNeedsOutput());
         return result;
       }
       if (!options.output && IsSpecialFile(source.path)) {
-        result.error = ShownPath(source.path) +
-                       ": not a regular file, so there is no folder to write its "
-                       "CSV next to; name the CSV with -o";
+        result.errors.push_back(messages.NotARegularFile(ShownPath(source.path)));
         return result;
       }
     }
@@ -150,20 +154,24 @@ PlanResult PlanBatch(const CommandOptions& options) {
       if (plan.folders_to_create.back() != folder) plan.folders_to_create.push_back(folder);
     } else {
       file.destination = options.output ? *options.output : DefaultDestination(source.path);
+      // "-o out/house.csv" makes its folder as a batch makes its output folder.
+      if (options.output && file.destination != kStandardStream) {
+        const std::string folder = Utf8Path(NativePath(file.destination).parent_path());
+        if (!folder.empty() && !Exists(folder)) plan.folders_to_create.push_back(folder);
+      }
     }
     if (file.destination != kStandardStream) {
       const auto [it, inserted] =
           source_by_destination.emplace(FileIdentity(file.destination), source.path);
       if (!inserted) {
-        result.error = ShownPath(it->second) + " and " + ShownPath(source.path) +
-                       " would both write " + ShownPath(file.destination) +
-                       "; nothing was converted";
+        result.errors.push_back(messages.SameDestination(
+            ShownPath(it->second), ShownPath(source.path), ShownPath(file.destination)));
         return result;
       }
       file.skip = !options.overwrite && Exists(file.destination);
       if (file.skip) file.existing_output = file.destination;
       if (file.skip && !plan.batch) {
-        result.error = ShownPath(file.destination) + " exists; use --overwrite (-y) to replace it";
+        result.errors.push_back(messages.DestinationExists(ShownPath(file.destination)));
         return result;
       }
     }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_messages.h"
 #include "cli/cli_options.h"
 
 namespace peltarix::cli {
@@ -30,17 +31,17 @@ struct BatchPlan {
   std::vector<std::string> folders_to_create;
 };
 
-// What planning came to: the files, or a usage error to print (nothing has
-// been written either way).
+// What planning came to: the files, or usage errors to print, one a line
+// (nothing has been written either way).
 struct PlanResult {
   BatchPlan plan;
-  std::string error;
+  std::vector<std::string> errors;
 };
 
-// Expands folders, picks each destination, refuses two sources that would
-// write the same CSV (the same file, links followed), and marks destinations
-// that exist. A symbolic link
-// counts as an existing destination even when it dangles.
-PlanResult PlanBatch(const CommandOptions& options);
+// Refuses missing sources, expands folders, picks each destination, refuses
+// two sources that would write the same CSV (the same file, links
+// followed), and marks destinations that exist. A symbolic link counts as an existing destination
+// even when it dangles. Refusals are worded by `messages`.
+PlanResult PlanBatch(const CommandOptions& options, const CliMessages& messages);
 
 }  // namespace peltarix::cli

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/cli_messages.h"
 #include "conversion/data_kinds.h"
 
 namespace peltarix::cli {
@@ -23,7 +24,9 @@ struct CommandOptions {
   Verbosity verbosity = Verbosity::kNormal;
   int jobs = 1;
   std::optional<std::string> report_path;
-  // A plan picture as SVG: this file for one source, beside each CSV for a batch.
+  // --preview: a plan picture as SVG, beside each CSV unless --preview=FILE
+  // names it (one source only).
+  bool preview = false;
   std::optional<std::string> preview_path;
 };
 
@@ -34,9 +37,10 @@ struct ParsedCommand {
   int exit_status = 0;
 };
 
-// Parses `argv` with CLI11; help and version go to `out`, usage errors to `err`.
-ParsedCommand ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
-                               std::ostream& err);
+// Parses `argv` with CLI11; help and version go to `out`, usage errors to
+// `err`, all in the language of `messages`.
+ParsedCommand ParseCommandLine(int argc, const char* const* argv, const CliMessages& messages,
+                               std::ostream& out, std::ostream& err);
 
 // A comma-separated list of the data-kind table's words, compared without regard to ASCII
 // case; the empty list ticks none. On an unknown item, `bad_item` names it.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/batch_plan.h"
+#include "cli/cli_messages.h"
 #include "cli/cli_options.h"
 #include "cli/file_conversion.h"
 #include "cli/json_report.h"
@@ -22,11 +23,11 @@
 namespace peltarix::cli {
 namespace {
 
-constexpr const char* kProgram = "peltarix-convert";
+// A log line: Japanese in either language, as the runs' lines are.
 constexpr std::string_view kReportNotWritten = "レポートのJSONファイルを書き込めません";
 
 int UsageError(std::ostream& err, const std::string& message) {
-  err << kProgram << ": " << message << '\n';
+  err << ProgramLine(message);
   return kExitUsageError;
 }
 
@@ -42,11 +43,11 @@ std::optional<std::string_view> EmptyName(const CommandOptions& options) {
 // is printed there.
 class ProgressLine {
  public:
-  ProgressLine(std::ostream& err, bool shown, std::size_t total)
-      : err_(err), shown_(shown), total_(total) {}
+  ProgressLine(std::ostream& err, const CliMessages& messages, bool shown, std::size_t total)
+      : err_(err), messages_(messages), shown_(shown), total_(total) {}
   void Show(std::size_t done) {
     if (!shown_) return;
-    err_ << "\r" << done << "/" << total_ << " files" << std::flush;
+    err_ << "\r" << messages_.Progress(done, total_) << std::flush;
     visible_ = true;
   }
   void Wipe() {
@@ -57,6 +58,7 @@ class ProgressLine {
 
  private:
   std::ostream& err_;
+  const CliMessages& messages_;
   bool shown_;
   std::size_t total_;
   bool visible_ = false;
@@ -96,27 +98,21 @@ void NameStandardStreams(const PlannedFile& file, const FileTask& task, FileOutc
   }
 }
 
-// The plan picture of one file: --preview's FILE for a single source, an SVG
-// beside the CSV in a batch (or beside the source when the CSV goes to
-// standard output); empty without --preview.
-std::string PreviewPath(const CommandOptions& options, const BatchPlan& plan,
-                        const PlannedFile& file) {
-  if (!options.preview_path) return {};
-  if (!plan.batch) return *options.preview_path;
+// The plan picture of one file: the FILE of --preview=FILE, else an SVG
+// beside the CSV (or beside the source when the CSV goes to standard
+// output); empty without --preview.
+std::string PreviewPath(const CommandOptions& options, const PlannedFile& file) {
+  if (!options.preview) return {};
+  if (options.preview_path) return *options.preview_path;
   const std::string beside = file.destination == kStandardStream ? file.source : file.destination;
   return Utf8Path(NativePath(beside).replace_extension(".svg"));
-}
-
-// "peltarix-convert: PATH: reason", the form of every refusal that names a
-// file.
-void PrintFileProblem(std::ostream& err, std::string_view path, std::string_view reason) {
-  err << kProgram << ": " << ShownPath(path) << ": " << reason << '\n';
 }
 
 // The output policy's refusals for everything the command would write: each
 // CSV, each picture and the report, against the sources and each other.
 bool RefuseConflictingOutputs(const CommandOptions& options, const std::vector<FileTask>& tasks,
-                              const BatchPlan& plan, std::ostream& err) {
+                              const BatchPlan& plan, const CliMessages& messages,
+                              std::ostream& err) {
   std::vector<std::string> sources;
   std::vector<std::string> outputs;
   for (std::size_t i = 0; i < tasks.size(); ++i) {
@@ -128,73 +124,78 @@ bool RefuseConflictingOutputs(const CommandOptions& options, const std::vector<F
     outputs.push_back(*options.report_path);
   }
   const std::vector<OutputRefusal> refusals = CheckOutputs(sources, outputs);
-  for (const OutputRefusal& refusal : refusals) PrintFileProblem(err, refusal.path, refusal.reason);
+  for (const OutputRefusal& refusal : refusals) {
+    err << ProgramLine(messages.OutputRefused(ShownPath(refusal.path), refusal.conflict));
+  }
   return !refusals.empty();
 }
 
 // An existing report is replaced only with --overwrite; else the refusal is
 // printed.
-bool ReportMayBeWritten(const CommandOptions& options, std::ostream& err) {
+bool ReportMayBeWritten(const CommandOptions& options, const CliMessages& messages,
+                        std::ostream& err) {
   if (!options.report_path || *options.report_path == kStandardStream) return true;
   if (options.overwrite || !OutputExists(*options.report_path)) return true;
-  err << kProgram << ": " << ShownPath(*options.report_path)
-      << " exists; use --overwrite (-y) to replace it\n";
+  err << ProgramLine(messages.DestinationExists(ShownPath(*options.report_path)));
   return false;
 }
 
 }  // namespace
 
-int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& streams) {
+int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& streams,
+                      UserLanguage language) {
   const auto start = std::chrono::steady_clock::now();
-  const ParsedCommand parsed = ParseCommandLine(argc, argv, streams.out, streams.err);
+  const CliMessages messages(language);
+  const ParsedCommand parsed = ParseCommandLine(argc, argv, messages, streams.out, streams.err);
   if (!parsed.options) return parsed.exit_status;
   const CommandOptions& options = *parsed.options;
-  if (const auto message = EmptyName(options)) {
-    streams.err << *message << '\n';
-    return kExitUsageError;
-  }
+  if (const auto message = EmptyName(options))
+    return UsageError(streams.err, std::string(*message));
   const bool csv_to_out = options.output == kStandardStream;
   const bool report_to_out = options.report_path == kStandardStream;
   if (csv_to_out && report_to_out) {
-    return UsageError(streams.err, "-o - and --report=- cannot both use standard output");
+    return UsageError(streams.err, messages.StandardOutputTakenTwice());
   }
-  PlanResult planned = PlanBatch(options);
-  if (!planned.error.empty()) return UsageError(streams.err, planned.error);
+  PlanResult planned = PlanBatch(options, messages);
+  if (!planned.errors.empty()) {
+    for (const std::string& error : planned.errors) streams.err << ProgramLine(error);
+    return kExitUsageError;
+  }
   BatchPlan& plan = planned.plan;
+  if (plan.batch && options.preview_path)
+    return UsageError(streams.err, messages.PreviewNameWithSeveralSources());
 
   // The standard streams become scratch files: the run reads and writes
   // files only, and a failed run sends nothing to standard output.
   std::optional<ScratchFiles> scratch;
   std::vector<FileTask> tasks;
   for (const PlannedFile& file : plan.files) {
-    tasks.push_back({file.source, file.destination, file.skip, PreviewPath(options, plan, file)});
+    tasks.push_back({file.source, file.destination, file.skip, PreviewPath(options, file)});
   }
-  if (RefuseConflictingOutputs(options, tasks, plan, streams.err)) return kExitUsageError;
-  if (!ReportMayBeWritten(options, streams.err)) return kExitUsageError;
+  if (RefuseConflictingOutputs(options, tasks, plan, messages, streams.err)) return kExitUsageError;
+  if (!ReportMayBeWritten(options, messages, streams.err)) return kExitUsageError;
   for (std::size_t i = 0; i < tasks.size(); ++i) {
     FileTask& task = tasks[i];
     PlannedFile& file = plan.files[i];
     if (!task.preview.empty() && !options.overwrite && !file.skip && OutputExists(task.preview)) {
       // An existing picture is no more replaced than an existing CSV: a
       // single file is refused, a batch skips the file.
-      if (!plan.batch) {
-        return UsageError(streams.err,
-                          ShownPath(task.preview) + " exists; use --overwrite (-y) to replace it");
-      }
+      if (!plan.batch)
+        return UsageError(streams.err, messages.DestinationExists(ShownPath(task.preview)));
       file.skip = task.skip = true;
       file.existing_output = task.preview;
     }
     if (file.source == kStandardStream || file.destination == kStandardStream) {
       if (!scratch) scratch.emplace();
       if (!scratch->ok()) {
-        streams.err << kProgram << ": no temporary folder to keep the standard streams in\n";
+        streams.err << ProgramLine(messages.NoScratchFolder());
         return kExitRunFailed;
       }
     }
     if (file.source == kStandardStream) {
       task.source = scratch->File("standard-input.QV");
       if (!CopyStreamToFile(streams.in, task.source, kSourceLimitBytes)) {
-        streams.err << kProgram << ": -: cannot keep standard input in a temporary file\n";
+        streams.err << ProgramLine(messages.StandardInputNotKept());
         return kExitRunFailed;
       }
     }
@@ -208,9 +209,9 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
 
   const bool out_taken = csv_to_out || report_to_out;
   const PrintTargets targets{out_taken ? streams.err : streams.out, streams.err, out_taken,
-                             options.verbosity};
+                             options.verbosity, messages};
   ProgressLine progress(
-      streams.err,
+      streams.err, messages,
       streams.err_is_terminal && plan.files.size() > 1 && options.verbosity != Verbosity::kQuiet,
       plan.files.size());
   BatchCounts counts;
@@ -223,7 +224,7 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
         if (plan.files[index].destination == kStandardStream &&
             outcome.status == FileStatus::kConverted &&
             !CopyFileToStream(tasks[index].destination, streams.out)) {
-          streams.err << kProgram << ": -: the CSV could not be written to standard output\n";
+          streams.err << ProgramLine(messages.StandardOutputNotWritten());
           outcome.status = FileStatus::kFailed;
         }
         NameStandardStreams(plan.files[index], tasks[index], outcome);
@@ -240,7 +241,7 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (plan.batch && options.verbosity != Verbosity::kQuiet) {
-    targets.transcript << SummaryLine(counts, seconds) << '\n' << std::flush;
+    targets.transcript << messages.Summary(counts, seconds) << '\n' << std::flush;
   }
   int status = ExitStatusFor(counts, options.fail_on_warning);
   if (options.report_path) {
@@ -254,7 +255,8 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
                            << DetailLine(*failure) << '\n'
                            << std::flush;
       }
-      PrintFileProblem(streams.err, failure->path, failure->reason_text());
+      streams.err << ProgramLine(
+          messages.ReportNotWritten(ShownPath(failure->path), failure->reason_text()));
       if (status == kExitSuccess || status == kExitWithWarnings) status = kExitRunFailed;
     }
   }

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/exit_status.h"
+#include "platform/user_language.h"
 
 namespace peltarix::cli {
 
@@ -17,7 +18,9 @@ struct CommandStreams {
 };
 
 // The whole command: parses `argv`, plans and runs the conversions, prints
-// their transcripts and returns the exit status (see ExitStatus).
-int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& streams);
+// their transcripts and returns the exit status (see ExitStatus). The
+// command's own messages are in `language`; the runs' logs are Japanese.
+int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& streams,
+                      UserLanguage language);
 
 }  // namespace peltarix::cli

@@ -6,6 +6,7 @@
 #include "platform/console_output.h"
 #include "platform/local_time.h"
 #include "platform/temp_file_cleanup.h"
+#include "platform/user_language.h"
 #include "platform/wide_arguments.h"
 
 int main(int argc, char** argv) {
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
   const peltarix::cli::CommandStreams streams{std::cin, out, err,
                                               peltarix::IsTerminal(StandardStream::kError)};
   const int status =
-      peltarix::cli::RunConvertCommand(static_cast<int>(pointers.size()), pointers.data(), streams);
+      peltarix::cli::RunConvertCommand(static_cast<int>(pointers.size()), pointers.data(), streams,
+                                       peltarix::UserLanguageOfSystem());
   out.flush();
   err.flush();
   return status;

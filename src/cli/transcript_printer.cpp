@@ -1,13 +1,10 @@
 #include "cli/transcript_printer.h"
 
 #include "conversion/file_heading.h"
-#include "run/number_format.h"
 #include "run/shown_path.h"
 
 namespace peltarix::cli {
 namespace {
-
-constexpr const char* kProgram = "peltarix-convert";
 
 std::string_view ShownName(const std::string& name, std::string_view stream_name) {
   return name == kStandardStream ? stream_name : std::string_view(name);
@@ -25,17 +22,12 @@ bool CopiedToErr(LineSeverity severity, const PrintTargets& targets) {
   return severity == LineSeverity::kError || (severity == LineSeverity::kWarning && !quiet);
 }
 
-std::string Plural(int count, const char* word) {
-  return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
-}
-
 }  // namespace
 
 void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome,
                   const PrintTargets& targets) {
   if (outcome.status == FileStatus::kSkipped) {
-    targets.err << kProgram << ": " << ShownPath(file.existing_output)
-                << " exists; skipped (use --overwrite (-y) to replace it)\n";
+    targets.err << ProgramLine(targets.messages.SkippedExisting(ShownPath(file.existing_output)));
     targets.err.flush();
     return;
   }
@@ -53,16 +45,9 @@ void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome,
       targets.err << ShownPath(file.source) << ": " << line.text << '\n';
   }
   if (!outcome.failure_path.empty()) {
-    targets.err << kProgram << ": " << ShownPath(outcome.failure_path) << ": "
-                << outcome.failure_reason << '\n';
+    targets.err << ProgramLine(ShownPath(outcome.failure_path) + ": " + outcome.failure_reason);
   }
   targets.err.flush();
-}
-
-std::string SummaryLine(const BatchCounts& counts, double seconds) {
-  return Plural(counts.converted, "file") + " converted, " + std::to_string(counts.failed) +
-         " failed, " + std::to_string(counts.skipped) + " skipped, " +
-         Plural(counts.warnings, "warning") + ", " + FormatFixed(seconds, 2) + " s";
 }
 
 }  // namespace peltarix::cli

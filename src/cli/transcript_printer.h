@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/batch_plan.h"
+#include "cli/cli_messages.h"
 #include "cli/cli_options.h"
 #include "cli/exit_status.h"
 #include "cli/file_outcome.h"
@@ -16,14 +17,12 @@ struct PrintTargets {
   std::ostream& err;
   bool transcript_on_err = false;
   Verbosity verbosity = Verbosity::kNormal;
+  const CliMessages& messages;
 };
 
 // Prints one file's transcript, opened by the line naming its source and
 // destination, and copies its errors and warnings to `err` prefixed with the
 // source's name (errors only when quiet), so that `> log.txt` hides none.
 void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome, const PrintTargets& targets);
-
-// "12 files converted, 1 failed, 0 skipped, 3 warnings, 0.52 s"
-std::string SummaryLine(const BatchCounts& counts, double seconds);
 
 }  // namespace peltarix::cli

@@ -9,6 +9,18 @@
 
 namespace peltarix {
 
+std::string_view ConflictReason(OutputConflict conflict) {
+  switch (conflict) {
+    case OutputConflict::kIsSource:
+      return "変換元のファイルには書き込めません";
+    case OutputConflict::kIsDesignFile:
+      return "QVファイルには書き込めません";
+    case OutputConflict::kIsAnotherOutput:
+      break;
+  }
+  return "ほかの出力と同じファイルには書き込めません";
+}
+
 bool IsDesignFileName(std::string_view path) {
   // Windows drops trailing dots and blanks: "house.QV." opens house.QV.
   while (!path.empty() && (path.back() == '.' || path.back() == ' ')) path.remove_suffix(1);
@@ -27,13 +39,13 @@ std::vector<OutputRefusal> CheckOutputs(std::span<const std::string> sources,
   for (const std::string& output : outputs) {
     const std::string file = FileIdentity(output);
     if (source_files.contains(file)) {
-      refusals.push_back({output, kOutputIsSource});
+      refusals.push_back({output, OutputConflict::kIsSource});
     } else if (IsDesignFileName(output) || IsDesignFileName(ReplaceTarget(output))) {
       // Also through a link: a.svg pointing at house.QV would turn the
       // design file into a picture.
-      refusals.push_back({output, kOutputIsDesignFile});
+      refusals.push_back({output, OutputConflict::kIsDesignFile});
     } else if (!output_files.insert(file).second) {
-      refusals.push_back({output, kOutputIsAnotherOutput});
+      refusals.push_back({output, OutputConflict::kIsAnotherOutput});
     }
   }
   return refusals;

@@ -30,15 +30,17 @@ namespace peltarix {
 //    owner) where the system allows; other hard links to the old file keep
 //    the old bytes. The CSV is written the same way, in pieces.
 
-// Why an output was refused, in Japanese, for "PATH: reason".
-inline constexpr std::string_view kOutputIsSource = "変換元のファイルには書き込めません";
-inline constexpr std::string_view kOutputIsDesignFile = "QVファイルには書き込めません";
-inline constexpr std::string_view kOutputIsAnotherOutput =
-    "ほかの出力と同じファイルには書き込めません";
+// Why an output was refused.
+enum class OutputConflict { kIsSource, kIsDesignFile, kIsAnotherOutput };
+
+// The reason in Japanese, for "PATH: reason" and the windows' notices.
+std::string_view ConflictReason(OutputConflict conflict);
 
 struct OutputRefusal {
   std::string path;
-  std::string_view reason;
+  OutputConflict conflict;
+
+  std::string_view reason() const { return ConflictReason(conflict); }
 };
 
 // A design file by its name: the extension .QV in any letter case, also

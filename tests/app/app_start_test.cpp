@@ -46,23 +46,30 @@ class AppStartTest : public QObject {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("source");
     QTest::addColumn<bool>("help");
+    QTest::addColumn<bool>("version");
     QTest::addColumn<bool>("bad");
-    QTest::newRow("nothing") << QStringList{"peltarix"} << "" << false << false;
-    QTest::newRow("a file") << QStringList{"peltarix", "家.QV"} << "家.QV" << false << false;
+    QTest::newRow("nothing") << QStringList{"peltarix"} << "" << false << false << false;
+    QTest::newRow("a file") << QStringList{"peltarix", "家.QV"} << "家.QV" << false << false
+                            << false;
     QTest::newRow("help beside an unknown option")
-        << QStringList{"peltarix", "-platform", "--help"} << "" << true << true;
+        << QStringList{"peltarix", "-platform", "--help"} << "" << true << false << true;
     QTest::newRow("two files") << QStringList{"peltarix", "a.QV", "b.QV"} << "a.QV" << false
-                               << true;
+                               << false << true;
+    // -V is the version in both programs; -v is peltarix-convert's --verbose.
+    QTest::newRow("-V") << QStringList{"peltarix", "-V"} << "" << false << true << false;
+    QTest::newRow("-v") << QStringList{"peltarix", "-v"} << "" << false << false << true;
   }
 
   void ArgumentsAreRead() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, source);
     QFETCH(bool, help);
+    QFETCH(bool, version);
     QFETCH(bool, bad);
     const AppArguments parsed = ParseAppArguments(arguments);
     QCOMPARE(parsed.source, source);
     QCOMPARE(parsed.help, help);
+    QCOMPARE(parsed.version, version);
     QCOMPARE(!parsed.error.isEmpty(), bad);
   }
 

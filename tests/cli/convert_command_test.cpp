@@ -99,12 +99,16 @@ TEST(ConvertCommandTest, KindsSelectTheConvertersInAnyCase) {
             0);
   EXPECT_EQ(CrLfLines(ReadBytes(destination)).size(), 1u) << "header only";
 
-  const auto outline =
-      RunConvertInProcess({"-y", "--kinds=Outline", testing::SamplePath(), "-o", destination});
-  EXPECT_EQ(outline.exit_status, 0);
-  const auto lines = CrLfLines(ReadBytes(destination));
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_THAT(lines[1], StartsWith("\"AA010110\",1,1,"));
+  // A list after "=" or as the next argument when it parses as one.
+  for (const std::vector<std::string>& kinds : {std::vector<std::string>{"--kinds=Outline"},
+                                                std::vector<std::string>{"--kinds", "outline"}}) {
+    std::vector<std::string> arguments{"-y", testing::SamplePath(), "-o", destination};
+    arguments.insert(arguments.begin(), kinds.begin(), kinds.end());
+    EXPECT_EQ(RunConvertInProcess(arguments).exit_status, 0);
+    const auto lines = CrLfLines(ReadBytes(destination));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_THAT(lines[1], StartsWith("\"AA010110\",1,1,"));
+  }
 }
 
 TEST(ConvertCommandTest, UsageErrorsNameWhatIsWrongAndConvertNothing) {
@@ -114,20 +118,27 @@ TEST(ConvertCommandTest, UsageErrorsNameWhatIsWrongAndConvertNothing) {
     std::vector<std::string> arguments;
     std::string message;
   } cases[] = {
-      {{"--kinds=basic,Walls", sample}, "unknown kind \"Walls\""},
-      {{"--kinds=basic,", sample}, "unknown kind \"\""},
-      {{"--no-such-option", sample}, "unknown option --no-such-option"},
-      {{"--frobnicate"}, "unknown option --frobnicate"},
-      {{}, "no SOURCE given"},
-      {{"-q", "-v", sample}, "excludes"},
-      {{"-j", "0", sample}, "jobs"},
-      {{"", "-o", ""}, "変換元QVﾌｧｲﾙ名を指定してください。"},
-      {{sample, "-o", ""}, "変換先CSVﾌｧｲﾙ名を指定してください。"},
-      {{"-"}, "- (standard input) needs -o FILE or -o -"},
-      {{"-", "-", "-o", dir.File("x.csv")}, "must be the only SOURCE"},
-      {{sample, sample, "-o", "-"}, "give a single SOURCE file"},
+    {{"--kinds=basic,Walls", sample}, "unknown kind \"Walls\""},
+    {{"--kinds=basic,", sample}, "unknown kind \"\""},
+    {{"--no-such-option", sample}, "unknown option --no-such-option"},
+    {{"--frobnicate"}, "unknown option --frobnicate"},
+    {{}, "no SOURCE given"},
+    {{"-q", "-v", sample}, "exclude each other"},
+    {{"-j", "0", sample}, "--jobs takes a number from 1 to 256, not 0"},
+    {{sample, "-j", "2x"}, "--jobs takes a number from 1 to 256, not 2x"},
+    {{sample, "-o"}, "--output needs a value"},
+    {{"--quiet=perhaps", sample}, "--quiet: this value is not allowed"},
+    // A path after --kinds stays a SOURCE instead of leaving "no SOURCE given".
+    {{"--kinds", sample}, "--kinds needs its list as --kinds=LIST"},
+    {{sample, "--kinds"}, "--kinds needs its list as --kinds=LIST"},
+    {{dir.File("missing.QV"), sample}, dir.File("missing.QV") + ": not found"},
+    {{"", "-o", ""}, "変換元QVﾌｧｲﾙ名を指定してください。"},
+    {{sample, "-o", ""}, "変換先CSVﾌｧｲﾙ名を指定してください。"},
+    {{"-"}, "- (standard input) needs -o FILE or -o -"},
+    {{"-", "-", "-o", dir.File("x.csv")}, "must be the only SOURCE"},
+    {{sample, sample, "-o", "-"}, "give a single SOURCE file"},
 #if !defined(_WIN32)
-      {{"/dev/null"}, "/dev/null: not a regular file"},
+    {{"/dev/null"}, "/dev/null: not a regular file"},
 #endif
   };
   for (const auto& c : cases) {
@@ -135,6 +146,9 @@ TEST(ConvertCommandTest, UsageErrorsNameWhatIsWrongAndConvertNothing) {
     EXPECT_EQ(result.exit_status, 2) << c.message;
     EXPECT_THAT(result.err, HasSubstr(c.message));
     EXPECT_EQ(result.out, "") << c.message;
+    for (const std::string& line : testing::LfLines(result.err)) {
+      EXPECT_THAT(line, StartsWith("peltarix-convert: ")) << c.message;
+    }
   }
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
@@ -146,9 +160,36 @@ TEST(ConvertCommandTest, HelpListsKindsWithCaptionsAndExitStatuses) {
                            "columns     柱", "roofs       屋根", "Exit status", "  3  "}) {
     EXPECT_THAT(help.out, HasSubstr(text));
   }
-  const auto version = RunConvertInProcess({"--version"});
-  EXPECT_EQ(version.exit_status, 0);
-  EXPECT_THAT(version.out, HasSubstr("peltarix-convert 1.0"));
+  // -V is the version, as in the window; -v is verbose (see
+  // UnwritableDestinationFailsTheRun).
+  for (const char* flag : {"--version", "-V"}) {
+    const auto version = RunConvertInProcess({flag});
+    EXPECT_EQ(version.exit_status, 0);
+    EXPECT_EQ(version.out, "peltarix-convert " PELTARIX_VERSION "\n") << flag;
+  }
+}
+
+// "house.qv" for "house.QV" used to be answered "house.csv exists; use
+// --overwrite", which sent the user after the wrong file.
+TEST(ConvertCommandTest, MissingSourceIsNamedBeforeAnyOtherRefusal) {
+  testing::TempDir dir;
+  WriteBytes(dir.File("house.QV"), testing::InfoSection());
+  WriteBytes(dir.File("other.QV"), testing::InfoSection());
+  // Where file names ignore case, "house.qv" is house.QV itself.
+  const bool names_ignore_case = std::filesystem::exists(dir.File("HOUSE.qv"));
+  const std::string stem = names_ignore_case ? "gone" : "house";
+  const std::string missing = dir.File(stem + ".qv");
+  WriteBytes(dir.File(stem + ".csv"), "keep me");
+  // Were the source there, each command would be refused for another reason.
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{missing},
+        std::vector<std::string>{dir.File("other.QV"), missing, "-o", "-"}}) {
+    const auto result = RunConvertInProcess(arguments);
+    EXPECT_EQ(result.exit_status, 2);
+    EXPECT_EQ(result.err, "peltarix-convert: " + missing + ": not found\n");
+  }
+  EXPECT_EQ(ReadBytes(dir.File(stem + ".csv")), "keep me");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("other.csv")));
 }
 
 TEST(ConvertCommandTest, ExitStatusesAsDocumented) {
@@ -202,15 +243,16 @@ TEST(ConvertCommandTest, ErrorsAndWarningsAlsoGoToStderrNamingTheSource) {
 
 TEST(ConvertCommandTest, UnwritableDestinationFailsTheRun) {
   testing::TempDir dir;
-  const auto missing_folder =
-      RunConvertInProcess({testing::SamplePath(), "-o", dir.File("no/such/folder/out.csv")});
-  EXPECT_EQ(missing_folder.exit_status, 1);
-  EXPECT_THAT(missing_folder.out, HasSubstr("ERROR！ CSVファイルを開けません"));
-  EXPECT_THAT(missing_folder.out, Not(HasSubstr("詳細：")));
-  EXPECT_THAT(missing_folder.err, HasSubstr("ERROR！ CSVファイルを開けません"));
+  // A folder cannot be made where a file is.
+  WriteBytes(dir.File("plain-file"), "");
+  const std::string under_a_file = dir.File("plain-file/out.csv");
+  const auto no_folder = RunConvertInProcess({testing::SamplePath(), "-o", under_a_file});
+  EXPECT_EQ(no_folder.exit_status, 1);
+  EXPECT_THAT(no_folder.out, HasSubstr("ERROR！ CSVファイルを開けません"));
+  EXPECT_THAT(no_folder.out, Not(HasSubstr("詳細：")));
+  EXPECT_THAT(no_folder.err, HasSubstr("ERROR！ CSVファイルを開けません"));
   // The failure in the usual form of command-line tools: program, path, reason.
-  EXPECT_THAT(missing_folder.err,
-              HasSubstr("peltarix-convert: " + dir.File("no/such/folder/out.csv") + ": "));
+  EXPECT_THAT(no_folder.err, HasSubstr("peltarix-convert: " + under_a_file + ": "));
 
   if (std::filesystem::exists("/dev/full")) {
     // A device is no file to replace; -v adds the detail line to the log.
@@ -225,6 +267,16 @@ TEST(ConvertCommandTest, OutputNamingAFolderTakesTheCsvOfOneSource) {
   const auto result = RunConvertInProcess({"-q", testing::SamplePath(), "-o", dir.File("")});
   EXPECT_EQ(result.exit_status, 0) << result.err;
   EXPECT_TRUE(std::filesystem::exists(dir.File("sample.csv")));
+}
+
+// "-o out/house.csv" into a folder not yet made used to fail the run,
+// although a batch makes its output folder.
+TEST(ConvertCommandTest, OutputIntoAMissingFolderMakesItForOneSource) {
+  testing::TempDir dir;
+  const std::string destination = dir.File("out/2026/house.csv");
+  const auto result = RunConvertInProcess({"-q", testing::SamplePath(), "-o", destination});
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_THAT(ReadBytes(destination), StartsWith(kHeaderStart));
 }
 
 TEST(ParseKindsTest, AcceptsSubsetsInAnyOrderAndCase) {

@@ -80,7 +80,7 @@ TEST(OutputSafetyTest, ConflictingOutputsAreRefusedBeforeAnythingIsWritten) {
     std::vector<std::string> arguments;
     for (const std::string& argument : c.arguments) arguments.push_back(expand(argument));
     SCOPED_TRACE(::testing::PrintToString(arguments));
-    const auto result = RunConvertInProcess(arguments);
+    const auto result = RunConvertInProcess(arguments, "", false, UserLanguage::kJapanese);
     EXPECT_EQ(result.exit_status, 2);
     EXPECT_THAT(result.err,
                 HasSubstr("peltarix-convert: " + expand(c.refused) + ": " + std::string(c.reason)));
@@ -114,7 +114,7 @@ TEST(OutputSafetyTest, ExistingReportAndSvgAreKeptWithoutOverwrite) {
 
   WriteBytes(houses.File("a.svg"), "keep");
   const auto batch =
-      RunConvertInProcess({"-q", "--preview=x.svg", houses.File("a.QV"), houses.File("b.QV")});
+      RunConvertInProcess({"-q", "--preview", houses.File("a.QV"), houses.File("b.QV")});
   EXPECT_EQ(batch.exit_status, 1);
   EXPECT_THAT(batch.err, HasSubstr(houses.File("a.svg") + " exists; skipped"));
   EXPECT_EQ(ReadBytes(houses.File("a.svg")), "keep");

@@ -16,6 +16,7 @@ using testing::CrLfLines;
 using ::testing::HasSubstr;
 using testing::ReadBytes;
 using testing::RunConvertBinary;
+using testing::RunConvertInProcess;
 using ::testing::StartsWith;
 
 TEST(PreviewOptionTest, WritesTheSvgAndLeavesTheCsvAsWithoutIt) {
@@ -69,19 +70,40 @@ TEST(PreviewOptionTest, PreviewThatCannotBeWrittenFailsTheCommandAfterTheCsv) {
   EXPECT_FALSE(std::filesystem::exists(dir.File("missing-folder")));
 }
 
-TEST(PreviewOptionTest, BatchDrawsOneSvgBesideEachCsv) {
+// A name given with several sources used to be dropped without a word.
+TEST(PreviewOptionTest, BatchDrawsOneSvgBesideEachCsvAndRefusesAName) {
   testing::TempDir dir;
   const std::string sample = ReadBytes(testing::SamplePath());
   testing::WriteBytes(dir.File("a.QV"), sample);
   testing::WriteBytes(dir.File("b.QV"), sample);
-  const auto result =
-      RunConvertBinary({"-q", "--preview=ignored.svg", dir.File("a.QV"), dir.File("b.QV")});
+  const auto named = RunConvertInProcess(
+      {"-q", "--preview=" + dir.File("one.svg"), dir.File("a.QV"), dir.File("b.QV")});
+  EXPECT_EQ(named.exit_status, 2);
+  EXPECT_THAT(named.err,
+              StartsWith("peltarix-convert: --preview=FILE names the picture of one source"));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("a.csv")));
+
+  const auto result = RunConvertBinary({"-q", "--preview", dir.File("a.QV"), dir.File("b.QV")});
   EXPECT_EQ(result.exit_status, 0) << result.err;
   for (const char* name : {"a", "b"}) {
     EXPECT_TRUE(std::filesystem::exists(dir.File(std::string(name) + ".csv")));
     EXPECT_THAT(ReadBytes(dir.File(std::string(name) + ".svg")), StartsWith("<?xml"));
   }
-  EXPECT_FALSE(std::filesystem::exists("ignored.svg"));
+}
+
+// --preview takes the next argument only for a name ending in ".svg": a
+// source after it stays a source.
+TEST(PreviewOptionTest, PreviewNeverTakesTheSourceForItsName) {
+  testing::TempDir dir;
+  testing::WriteBytes(dir.File("house.QV"), ReadBytes(testing::SamplePath()));
+  const auto beside = RunConvertInProcess({"-q", "--preview", dir.File("house.QV")});
+  EXPECT_EQ(beside.exit_status, 0) << beside.err;
+  EXPECT_THAT(ReadBytes(dir.File("house.svg")), StartsWith("<?xml"));
+
+  const auto named =
+      RunConvertInProcess({"-q", "-y", "--preview", dir.File("plan.SVG"), dir.File("house.QV")});
+  EXPECT_EQ(named.exit_status, 0) << named.err;
+  EXPECT_THAT(ReadBytes(dir.File("plan.SVG")), StartsWith("<?xml"));
 }
 
 }  // namespace

@@ -35,33 +35,33 @@ TEST(OutputPolicyTest, CheckOutputsRefusesSourcesDesignFilesAndSharedFiles) {
   const struct {
     const char* what;
     std::vector<std::string> outputs;
-    std::vector<std::pair<std::string, std::string_view>> refused;
+    std::vector<std::pair<std::string, OutputConflict>> refused;
     bool needs_links = false;
   } cases[] = {
       {"distinct outputs", {dir.File("a.csv"), dir.File("a.svg"), dir.File("r.json")}, {}},
       {"the source itself",
        {dir.File("sub/../a.QV")},
-       {{dir.File("sub/../a.QV"), kOutputIsSource}}},
+       {{dir.File("sub/../a.QV"), OutputConflict::kIsSource}}},
       {"another design file",
        {dir.File("other.qv")},
-       {{dir.File("other.qv"), kOutputIsDesignFile}}},
+       {{dir.File("other.qv"), OutputConflict::kIsDesignFile}}},
       {"a new design file name",
        {dir.File("new.Qv.")},
-       {{dir.File("new.Qv."), kOutputIsDesignFile}}},
+       {{dir.File("new.Qv."), OutputConflict::kIsDesignFile}}},
       {"one file twice",
        {dir.File("r.json"), dir.File("sub/../r.json")},
-       {{dir.File("sub/../r.json"), kOutputIsAnotherOutput}}},
+       {{dir.File("sub/../r.json"), OutputConflict::kIsAnotherOutput}}},
       {"a link to the source",
        {dir.File("to-a.csv")},
-       {{dir.File("to-a.csv"), kOutputIsSource}},
+       {{dir.File("to-a.csv"), OutputConflict::kIsSource}},
        true},
       {"a link to a design file",
        {dir.File("to-other.svg")},
-       {{dir.File("to-other.svg"), kOutputIsDesignFile}},
+       {{dir.File("to-other.svg"), OutputConflict::kIsDesignFile}},
        true},
       {"a link to another output, dangling",
        {dir.File("b.csv"), dir.File("to-b.csv")},
-       {{dir.File("to-b.csv"), kOutputIsAnotherOutput}},
+       {{dir.File("to-b.csv"), OutputConflict::kIsAnotherOutput}},
        true},
   };
 #if !defined(_WIN32)
@@ -75,9 +75,9 @@ TEST(OutputPolicyTest, CheckOutputsRefusesSourcesDesignFilesAndSharedFiles) {
   for (const auto& c : cases) {
     if (c.needs_links && !kLinks) continue;
     SCOPED_TRACE(c.what);
-    std::vector<std::pair<std::string, std::string_view>> refused;
+    std::vector<std::pair<std::string, OutputConflict>> refused;
     for (const OutputRefusal& refusal : CheckOutputs(std::vector{a}, c.outputs)) {
-      refused.emplace_back(refusal.path, refusal.reason);
+      refused.emplace_back(refusal.path, refusal.conflict);
     }
     EXPECT_EQ(refused, c.refused);
   }

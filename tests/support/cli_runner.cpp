@@ -49,7 +49,7 @@ HANDLE InheritableFile(const std::string& path, DWORD access, DWORD disposition)
 }
 
 // Runs the binary with its output in files; the exit status, or -1.
-int RunBinary(const std::vector<std::string>& arguments, const std::string& out_path,
+int RunBinary(const std::vector<std::string>& arguments, UserLanguage, const std::string& out_path,
               const std::string& err_path) {
   std::wstring program = Utf16FromUtf8(PELTARIX_CONVERT_BINARY);
   std::replace(program.begin(), program.end(), L'/', L'\\');
@@ -87,9 +87,10 @@ std::string ShellQuoted(const std::string& text) {
   return quoted + "'";
 }
 
-int RunBinary(const std::vector<std::string>& arguments, const std::string& out_path,
-              const std::string& err_path) {
-  std::string command = ShellQuoted(PELTARIX_CONVERT_BINARY);
+int RunBinary(const std::vector<std::string>& arguments, UserLanguage language,
+              const std::string& out_path, const std::string& err_path) {
+  std::string command = language == UserLanguage::kJapanese ? "LC_ALL=ja_JP.UTF-8 " : "LC_ALL=C ";
+  command += ShellQuoted(PELTARIX_CONVERT_BINARY);
   for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
   command += " >" + ShellQuoted(out_path) + " 2>" + ShellQuoted(err_path) + " </dev/null";
   const int status = std::system(command.c_str());
@@ -100,12 +101,12 @@ int RunBinary(const std::vector<std::string>& arguments, const std::string& out_
 
 }  // namespace
 
-CliResult RunConvertBinary(const std::vector<std::string>& arguments) {
+CliResult RunConvertBinary(const std::vector<std::string>& arguments, UserLanguage language) {
   const TempDir capture;
   const std::string out_path = capture.File("out.txt");
   const std::string err_path = capture.File("err.txt");
   CliResult result;
-  result.exit_status = RunBinary(arguments, out_path, err_path);
+  result.exit_status = RunBinary(arguments, language, out_path, err_path);
   result.out = ReadBytes(out_path);
   result.err = ReadBytes(err_path);
   return result;
@@ -150,7 +151,8 @@ CliResult RunConvertBinaryIntoClosedPipe(const std::vector<std::string>& argumen
 #endif
 
 CliResult RunConvertInProcess(const std::vector<std::string>& arguments,
-                              const std::string& stdin_bytes, bool err_is_terminal) {
+                              const std::string& stdin_bytes, bool err_is_terminal,
+                              UserLanguage language) {
   std::vector<const char*> argv{"peltarix-convert"};
   for (const std::string& argument : arguments) argv.push_back(argument.c_str());
   std::istringstream in(stdin_bytes);
@@ -158,7 +160,7 @@ CliResult RunConvertInProcess(const std::vector<std::string>& arguments,
   std::ostringstream err;
   CliResult result;
   result.exit_status = cli::RunConvertCommand(static_cast<int>(argv.size()), argv.data(),
-                                              {in, out, err, err_is_terminal});
+                                              {in, out, err, err_is_terminal}, language);
   result.out = out.str();
   result.err = err.str();
   return result;
@@ -180,6 +182,16 @@ std::vector<std::string> CrLfLines(const std::string& bytes) {
     EXPECT_TRUE(crlf) << "line " << lines.size() << " ends in LF only";
     lines.push_back(bytes.substr(start, (crlf ? lf - 1 : lf) - start));
     start = lf + 1;
+  }
+  return lines;
+}
+
+std::vector<std::string> LfLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
   }
   return lines;
 }

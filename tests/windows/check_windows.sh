@@ -142,8 +142,8 @@ else
 fi
 wine "$windows/peltarix-convert.exe" "$(windows_path "$folder/無い.QV")" >"$work/missing.log" 2>&1
 status=$?
-if [ $status = 1 ] && grep -q 'QVファイルを開けません' "$work/missing.log"; then
-  pass "a missing source stops the run (status 1)"
+if [ $status = 2 ] && grep -q '無い.QV: ' "$work/missing.log"; then
+  pass "a missing source is refused before any run (status 2)"
 else
   fail "missing source: status $status"
 fi
