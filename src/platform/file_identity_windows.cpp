@@ -26,9 +26,15 @@ std::string FileIdentity(const std::string& path) {
   std::error_code error;
   std::filesystem::path absolute = std::filesystem::weakly_canonical(target, error);
   if (error) absolute = std::filesystem::absolute(target, error).lexically_normal();
-  std::wstring name = absolute.wstring();
-  if (!name.empty()) CharLowerBuffW(name.data(), static_cast<DWORD>(name.size()));
-  return "name:" + Utf8Path(std::filesystem::path(name));
+  // NTFS compares names by their upper-case forms.
+  const std::wstring name = absolute.wstring();
+  std::wstring folded(name.size(), L'\0');
+  if (!name.empty() && LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.data(),
+                                     static_cast<int>(name.size()), folded.data(),
+                                     static_cast<int>(folded.size()), nullptr, nullptr, 0) == 0) {
+    folded = name;
+  }
+  return "name:" + Utf8Path(std::filesystem::path(folded));
 }
 
 }  // namespace peltarix
