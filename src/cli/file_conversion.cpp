@@ -51,6 +51,7 @@ FileOutcome OutcomeOf(RunContext& context, CapturedLog& log, int status) {
   outcome.errors = context.log.error_count();
   outcome.warnings = context.log.warning_count();
   if (status == 0) outcome.records = RecordsByCode(context.output_lines);
+  outcome.findings = std::move(context.findings);
   if (context.last_file_failure) {
     outcome.failure_path = context.last_file_failure->path;
     outcome.failure_reason = context.last_file_failure->reason_text();

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "run/plan_findings.h"
+
 namespace peltarix::cli {
 
 enum class LineSeverity { kInformation, kError, kWarning, kDetail };
@@ -29,6 +31,8 @@ struct FileOutcome {
   // memory: the file's path and the reason, for "peltarix-convert: PATH: reason".
   std::string failure_path;
   std::string failure_reason;
+  // What the run left out or found wrong, located, and the column support.
+  PlanFindings findings;
 };
 
 }  // namespace peltarix::cli

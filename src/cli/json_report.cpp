@@ -35,6 +35,73 @@ const char* SeverityWord(LineSeverity severity) {
   return "information";
 }
 
+const char* FindingWord(FindingKind kind) {
+  switch (kind) {
+    case FindingKind::kUnconvertedColumn:
+      return "column";
+    case FindingKind::kNonWoodenRoof:
+      return "roof";
+    case FindingKind::kTwistedOutline:
+      return "outline";
+    case FindingKind::kUnknownRoomName:
+      return "room";
+  }
+  return "column";
+}
+
+const char* FindingReason(FindingKind kind) {
+  switch (kind) {
+    case FindingKind::kUnconvertedColumn:
+      return "管柱・通し柱・丸柱・半柱・1/4柱以外の柱";
+    case FindingKind::kNonWoodenRoof:
+      return "非木造の屋根";
+    case FindingKind::kTwistedOutline:
+      return "外周のねじれまたはくびれ";
+    case FindingKind::kUnknownRoomName:
+      return "部屋の種類の表にない名前（種類コード0）";
+  }
+  return "";
+}
+
+// Columns and roofs that were left out go under "not_converted"; a twisted
+// outline and rooms of unknown kind were written and go under "notices".
+json FindingObject(const PlanFinding& finding) {
+  json item = {{"kind", FindingWord(finding.kind)},
+               {"record", finding.record},
+               {"floor", finding.floor},
+               {"text", finding.text},
+               {"reason", FindingReason(finding.kind)}};
+  item["position"] =
+      finding.located ? json::array({finding.position.x, finding.position.y}) : json(nullptr);
+  return item;
+}
+
+json SupportObject(const ColumnSupport& support) {
+  json unsupported = json::array();
+  for (const Point& centre : support.unsupported) unsupported.push_back({centre.x, centre.y});
+  return {{"floor", support.floor},
+          {"columns", support.columns},
+          {"supported", support.supported},
+          {"ratio", support.ratio()},
+          {"unsupported", unsupported}};
+}
+
+void AddFindings(json& file, const PlanFindings& findings) {
+  json not_converted = json::array();
+  json notices = json::array();
+  for (const PlanFinding& finding : findings.items) {
+    const bool left_out = finding.kind == FindingKind::kUnconvertedColumn ||
+                          finding.kind == FindingKind::kNonWoodenRoof;
+    (left_out ? not_converted : notices).push_back(FindingObject(finding));
+  }
+  json support = json::array();
+  for (const ColumnSupport& floor : findings.column_support)
+    support.push_back(SupportObject(floor));
+  file["not_converted"] = not_converted;
+  file["notices"] = notices;
+  file["column_support"] = support;
+}
+
 json FileObject(const PlannedFile& file, const FileOutcome& outcome) {
   json log = json::array();
   for (const TranscriptLine& line : outcome.transcript) {
@@ -42,16 +109,18 @@ json FileObject(const PlannedFile& file, const FileOutcome& outcome) {
   }
   json records = json::object();
   for (const auto& [code, count] : outcome.records) records[code] = count;
-  return {{"source", DecodedPath(file.source)},
-          {"source_hex", HexBytes(file.source)},
-          {"destination", DecodedPath(file.destination)},
-          {"destination_hex", HexBytes(file.destination)},
-          {"status", StatusWord(outcome.status)},
-          {"errors", outcome.errors},
-          {"warnings", outcome.warnings},
-          {"records", records},
-          {"seconds", outcome.seconds},
-          {"log", log}};
+  json object = {{"source", DecodedPath(file.source)},
+                 {"source_hex", HexBytes(file.source)},
+                 {"destination", DecodedPath(file.destination)},
+                 {"destination_hex", HexBytes(file.destination)},
+                 {"status", StatusWord(outcome.status)},
+                 {"errors", outcome.errors},
+                 {"warnings", outcome.warnings},
+                 {"records", records},
+                 {"seconds", outcome.seconds},
+                 {"log", log}};
+  AddFindings(object, outcome.findings);
+  return object;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ namespace peltarix {
 int RunConversion(RunContext& context, const DataKindSet& kinds) {
   context.output_lines.Clear();
   context.log.ResetCounts();
+  context.findings = {};
   if (const int status = ValidateSource(context); status < 0) return status;
   if (const int status = ComputeFloorLevels(context); status < 0) return status;
   for (const DataKindRow& row : kDataKindRows) {

@@ -12,8 +12,13 @@ namespace {
 
 Segment Edge(std::span<const Point> polygon, std::size_t k) { return {polygon[k], polygon[k + 1]}; }
 
+std::optional<Point> Meeting(std::span<const Point> polygon, std::size_t j, std::size_t i,
+                             double tolerance) {
+  return IntersectSegments(Edge(polygon, j), Edge(polygon, i), tolerance);
+}
+
 bool Meet(std::span<const Point> polygon, std::size_t j, std::size_t i, double tolerance) {
-  return IntersectSegments(Edge(polygon, j), Edge(polygon, i), tolerance).has_value();
+  return Meeting(polygon, j, i, tolerance).has_value();
 }
 
 // An edge whose ends coincide within the tolerance meets no other edge.
@@ -26,7 +31,7 @@ bool IsDegenerate(std::span<const Point> polygon, std::size_t k, double toleranc
 // (they share the closing point). Degenerate edges meet nothing and are left
 // out. Used for lists with coordinates that are not finite, which the grid
 // does not index.
-bool AnyPairMeets(std::span<const Point> polygon, double tolerance) {
+std::optional<Point> AnyPairMeets(std::span<const Point> polygon, double tolerance) {
   const std::size_t n = polygon.size();
   std::vector<std::size_t> edges;
   for (std::size_t k = 0; k + 1 < n; ++k) {
@@ -37,21 +42,27 @@ bool AnyPairMeets(std::span<const Point> polygon, double tolerance) {
     const std::size_t last = (j == 0) ? n - 3 : n - 2;
     for (std::size_t b = a + 1; b < edges.size() && edges[b] <= last; ++b) {
       const std::size_t i = edges[b];
-      if (i >= j + 2 && Meet(polygon, j, i, tolerance)) return true;
+      if (i < j + 2) continue;
+      if (const auto at = Meeting(polygon, j, i, tolerance)) return at;
     }
   }
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace
 
 bool CheckSelfIntersection(std::span<const Point> polygon, double tolerance) {
+  return FindSelfIntersection(polygon, tolerance).found;
+}
+
+SelfIntersection FindSelfIntersection(std::span<const Point> polygon, double tolerance) {
   const std::size_t n = polygon.size();
-  if (n <= 3) return true;
+  if (n <= 3) return {true, std::nullopt};
   if (n == 4) {
     // The edges of a sound triangle meet at their shared corners; a pair that
     // does not meet means the triangle is flat.
-    return !Meet(polygon, 0, 1, tolerance) || !Meet(polygon, 0, 2, tolerance);
+    if (Meet(polygon, 0, 1, tolerance) && Meet(polygon, 0, 2, tolerance)) return {};
+    return {true, polygon.front()};
   }
   // Edges are numbered 0 .. n - 2. Adjacent edges share a point and are not
   // tested, nor are the first and the last edge, which share the closing point.
@@ -59,7 +70,10 @@ bool CheckSelfIntersection(std::span<const Point> polygon, double tolerance) {
   // whose point count runs far beyond its points (read as 0, 0) has
   // thousands of them, which were once paired with each other one by one.
   const BoxGrid grid(EdgeBoxes(polygon));
-  if (!grid.usable()) return AnyPairMeets(polygon, tolerance);
+  if (!grid.usable()) {
+    const std::optional<Point> at = AnyPairMeets(polygon, tolerance);
+    return {at.has_value(), at};
+  }
   // Only edges whose boxes come within the tolerance of each other can meet:
   // each edge is tested against the later edges the grid finds near it. The
   // answer is whether any pair meets, so the order of the tests is free.
@@ -71,10 +85,10 @@ bool CheckSelfIntersection(std::span<const Point> polygon, double tolerance) {
     const std::size_t last = (j == 0) ? n - 3 : n - 2;
     for (const std::size_t i : near) {
       if (i < j + 2 || i > last || IsDegenerate(polygon, i, tolerance)) continue;
-      if (Meet(polygon, j, i, tolerance)) return true;
+      if (const auto at = Meeting(polygon, j, i, tolerance)) return {true, at};
     }
   }
-  return false;
+  return {};
 }
 
 }  // namespace peltarix

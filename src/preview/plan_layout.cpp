@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "preview/plan_room_labels.h"
+
 namespace peltarix {
 namespace {
 
@@ -17,11 +19,16 @@ constexpr double kPageMargin = 24.0;
 constexpr int kPanelsPerRow = 2;
 // Keeps outline edges and labels off the panel's border.
 constexpr double kPlanPaddingShare = 0.06;
-constexpr double kLegendHeight = 230.0;
 constexpr double kFarthest = 1.0e9;
-// The stacked legend's parts, one below the other.
-constexpr double kStackedLegendHeight = 500.0;
 constexpr double kStackedLegendWidth = 560.0;
+// The legend's rows (see plan_svg_legend.cpp): its title, and per part a
+// heading and rows of kLegendRow.
+constexpr double kLegendTitle = 66.0;
+constexpr double kLegendHeading = 26.0;
+constexpr double kLegendRow = 22.0;
+constexpr double kLegendGap = 16.0;
+constexpr double kRoomKindRows = 7.0;
+constexpr double kLineKeyRows = 10.0;
 
 class BoundsBuilder {
  public:
@@ -73,7 +80,50 @@ PlanBounds ModelBounds(const PlanModel& model) {
   for (const PlanRoof& roof : model.roofs) {
     for (const RoofVertex& vertex : roof.vertices) builder.Add(vertex.point);
   }
+  // The marks of what was left out stand where the records would have.
+  for (const PlanFinding& finding : model.findings.items) {
+    if (finding.located) builder.Add(finding.position);
+    builder.Add(finding.outline);
+  }
   return builder.Padded();
+}
+
+// The storeys that roof faces cover, converted or not, ascending.
+std::vector<int> RoofStoreys(const PlanModel& model) {
+  std::vector<int> floors;
+  for (const PlanRoof& roof : model.roofs) floors.push_back(roof.floor);
+  for (const PlanFinding& finding : model.findings.items) {
+    if (finding.kind == FindingKind::kNonWoodenRoof && !finding.outline.empty())
+      floors.push_back(finding.floor);
+  }
+  std::sort(floors.begin(), floors.end());
+  floors.erase(std::unique(floors.begin(), floors.end()), floors.end());
+  return floors;
+}
+
+// The height below the axis labels that the longest list of rooms without
+// a drawn name takes.
+double UnnamedListHeight(const PlanModel& model, const PlanBounds& bounds, double scale,
+                         double panel_width) {
+  std::size_t rows = 0;
+  for (const PlanFloor& floor : model.floors) {
+    const FloorLabels labels = PlaceFloorLabels(floor, model.findings, bounds, scale);
+    rows = std::max(rows, UnnamedListLines(labels, panel_width - 2 * kListIndent).size());
+  }
+  return rows == 0 ? 0.0 : static_cast<double>(rows) * kUnnamedListRow + 8.0;
+}
+
+// The legend's height with its parts stacked in two columns, or side by side
+// across the foot of the picture.
+double LegendHeight(const PlanModel& model, bool stacked) {
+  const double area_rows =
+      static_cast<double>(model.floors.size() + model.findings.column_support.size());
+  const double areas = kLegendHeading + kLegendRow * area_rows;
+  const double kinds = kLegendHeading + kLegendRow * kRoomKindRows;
+  const double keys = kLegendHeading + kLegendRow * kLineKeyRows;
+  if (stacked) return kLegendTitle + areas + kLegendGap + kinds + kLegendGap + keys + kPageMargin;
+  // Below the areas stands the scale bar.
+  return kLegendTitle + std::max({areas + 62.0, kinds, keys}) + kPageMargin;
 }
 
 }  // namespace
@@ -86,22 +136,35 @@ PlanLayout LayoutPlan(const PlanModel& model) {
   layout.scale = kPlanSize / std::max(plan_width, plan_height);
 
   const double panel_width = kAxisMargin + plan_width * layout.scale + kSideMargin;
-  const double panel_height = kTitleHeight + plan_height * layout.scale + kAxisMargin;
-  std::vector<std::pair<std::string, int>> titles;
+  const double panel_height = kTitleHeight + plan_height * layout.scale + kAxisMargin +
+                              UnnamedListHeight(model, layout.bounds, layout.scale, panel_width);
+  struct Title {
+    std::string text;
+    int floor;
+    bool roof;
+  };
+  std::vector<Title> titles;
   for (const PlanFloor& floor : model.floors)
-    titles.push_back({std::to_string(floor.floor) + "F", floor.floor});
-  titles.push_back({"屋根", 0});
+    titles.push_back({std::to_string(floor.floor) + "F", floor.floor, false});
+  const std::vector<int> roof_floors = RoofStoreys(model);
+  for (const int floor : roof_floors)
+    titles.push_back(
+        {floor >= 1 ? "屋根 " + std::to_string(floor) + "F" : std::string("屋根 階不明"), floor,
+         true});
+  if (roof_floors.empty()) titles.push_back({"屋根", 0, true});
 
   for (std::size_t k = 0; k < titles.size(); ++k) {
     PlanPanel panel;
-    panel.title = titles[k].first;
-    panel.floor = titles[k].second;
+    panel.title = titles[k].text;
+    panel.floor = titles[k].floor;
+    panel.roof = titles[k].roof;
     panel.left = kPageMargin + static_cast<double>(k % kPanelsPerRow) * (panel_width + kGap);
     panel.top = kPageMargin + static_cast<double>(k / kPanelsPerRow) * (panel_height + kGap);
     panel.width = panel_width;
     panel.height = panel_height;
     panel.plan_left = panel.left + kAxisMargin;
     panel.plan_top = panel.top + kTitleHeight;
+    panel.list_top = panel.plan_top + plan_height * layout.scale + kAxisMargin - 12.0;
     panel.scale = layout.scale;
     layout.panels.push_back(panel);
   }
@@ -110,7 +173,8 @@ PlanLayout LayoutPlan(const PlanModel& model) {
   layout.width = 2 * kPageMargin + static_cast<double>(columns) * panel_width +
                  static_cast<double>(columns - 1) * kGap;
   const bool free_cell = titles.size() % kPanelsPerRow != 0;
-  if (free_cell && panel_height >= kStackedLegendHeight && panel_width >= kStackedLegendWidth) {
+  if (free_cell && panel_height >= LegendHeight(model, true) &&
+      panel_width >= kStackedLegendWidth) {
     layout.legend_stacked = true;
     layout.legend_left = kPageMargin + panel_width + kGap;
     layout.legend_top = layout.panels.back().top;
@@ -123,8 +187,8 @@ PlanLayout LayoutPlan(const PlanModel& model) {
   layout.legend_left = kPageMargin;
   layout.legend_top = kPageMargin + static_cast<double>(rows) * (panel_height + kGap);
   layout.legend_width = layout.width - 2 * kPageMargin;
-  layout.legend_height = kLegendHeight;
-  layout.height = layout.legend_top + kLegendHeight + kPageMargin;
+  layout.legend_height = LegendHeight(model, false);
+  layout.height = layout.legend_top + layout.legend_height + kPageMargin;
   return layout;
 }
 

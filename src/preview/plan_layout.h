@@ -14,8 +14,9 @@ namespace peltarix {
 using PlanBounds = Box;
 
 struct PlanPanel {
-  std::string title;  // "1F", "2F", "3F" or "屋根"
-  int floor = 0;      // 0 for the roof
+  std::string title;  // "1F", "2F", "3F", or "屋根 2F" for the roofs over 2F
+  int floor = 0;      // the storey shown, or whose roofs are shown; 0 for an empty roof panel
+  bool roof = false;
   double left = 0.0;
   double top = 0.0;
   double width = 0.0;
@@ -23,6 +24,9 @@ struct PlanPanel {
   // The plan's origin and scale within the canvas.
   double plan_left = 0.0;  // canvas x of bounds.min_x
   double plan_top = 0.0;   // canvas y of bounds.max_y
+  // Canvas y where the list of rooms whose name the plan could not hold
+  // begins, below the axis labels.
+  double list_top = 0.0;
 
   double scale = 1.0;  // pixels per plan unit
   Point ToCanvas(Point plan, const PlanBounds& bounds) const {
@@ -34,7 +38,9 @@ struct PlanPanel {
 struct PlanLayout {
   PlanBounds bounds;  // the plan extent every panel shows
   double scale = 1.0;
-  std::vector<PlanPanel> panels;  // the floors ascending, then the roof
+  // The floors ascending, then the roofs by the storey they cover, ascending
+  // (one empty roof panel when there are none).
+  std::vector<PlanPanel> panels;
   // The legend: in the free cell beside the last panel when there is one
   // tall enough (its parts stacked), else across the foot of the picture.
   double legend_left = 0.0;

@@ -7,6 +7,7 @@
 #include "geometry/point.h"
 #include "run/output_lines.h"
 #include "run/perimeter_blocks.h"
+#include "run/plan_findings.h"
 
 namespace peltarix {
 
@@ -58,6 +59,9 @@ struct PlanRoof {
 struct PlanModel {
   std::vector<PlanFloor> floors;  // ascending, only floors with something to draw
   std::vector<PlanRoof> roofs;
+  // What the run left out or found wrong, located, and the column support:
+  // drawn as marks over the records.
+  PlanFindings findings;
 };
 
 // The plan of the record lines of a run (line 0, the header, and lines of

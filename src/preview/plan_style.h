@@ -41,6 +41,8 @@ inline constexpr std::string_view kLeftOutColour = "#d62828";
 inline constexpr std::string_view kOutlineColour = "#1b1b1b";
 inline constexpr std::string_view kBlockColour = "#5a6b7d";
 inline constexpr std::string_view kEaveColour = "#0b6e4f";
+inline constexpr std::string_view kUnknownKindHatchColour = "#b07a00";
+inline constexpr std::string_view kUnsupportedColour = "#6a3fb5";
 inline constexpr std::string_view kBackgroundColour = "#ffffff";
 // Japanese faces first, as found on Linux, Windows and macOS.
 inline constexpr std::string_view kFontFamily =

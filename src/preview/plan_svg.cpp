@@ -162,14 +162,14 @@ std::string RenderPlanSvg(const PlanModel& model, std::string_view caption) {
                      {"height", SvgNumber(layout.height)},
                      {"fill", std::string(kBackgroundColour)}});
   for (const PlanPanel& panel : layout.panels) {
-    svg.Open("g", {{"id", panel.floor == 0 ? std::string("panel-roof")
-                                           : "panel-" + std::to_string(panel.floor) + "F"}});
+    svg.Open("g", {{"id", panel.roof ? "panel-roof-" + std::to_string(panel.floor) + "F"
+                                     : "panel-" + std::to_string(panel.floor) + "F"}});
     DrawPanelFrame(svg, panel, layout.bounds);
-    if (panel.floor == 0) {
+    if (panel.roof) {
       DrawRoofPanel(svg, layout, panel, model);
     } else {
       for (const PlanFloor& floor : model.floors) {
-        if (floor.floor == panel.floor) DrawFloorPanel(svg, layout, panel, floor);
+        if (floor.floor == panel.floor) DrawFloorPanel(svg, layout, panel, floor, model.findings);
       }
     }
     svg.Close("g");

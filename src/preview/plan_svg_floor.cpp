@@ -1,6 +1,7 @@
 #include <string>
 
 #include "platform/cp932_decode.h"
+#include "preview/plan_room_labels.h"
 #include "preview/plan_style.h"
 #include "preview/plan_svg_parts.h"
 #include "run/number_format.h"
@@ -66,31 +67,58 @@ void DrawColumns(SvgWriter& svg, const PlanPanel& panel, const PlanFloor& floor)
   }
 }
 
-// A room's label point, moved below any column that the label would cover:
-// columns often stand at a room's centre.
-Point LabelClearOfColumns(Point at, const std::string& name, const PlanLayout& layout,
-                          const PlanPanel& panel, const PlanFloor& floor) {
-  // About one em per character of a Japanese name (three UTF-8 bytes each).
-  const double half_width = 6.5 * static_cast<double>(name.size()) / 3.0 + 4.0;
-  for (const PlanColumn& column : floor.columns) {
-    const Point low = panel.ToCanvas({column.x, column.y}, layout.bounds);
-    const Point high =
-        panel.ToCanvas({column.x + column.width_x, column.y + column.width_y}, layout.bounds);
-    const bool covers = high.x >= at.x - half_width && low.x <= at.x + half_width &&
-                        low.y >= at.y - 16 && high.y <= at.y + 18;
-    if (covers) return {at.x, low.y + 20};
-  }
-  return at;
+Point Shifted(Point local, const PlanPanel& panel) {
+  return {local.x + panel.plan_left, local.y + panel.plan_top};
 }
 
+// Room names and codes where they fit, and below the plan the rooms whose
+// name did not.
 void DrawLabels(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
-                const PlanFloor& floor) {
-  for (const PlanRoom& room : floor.rooms) {
-    const std::string name = Utf8FromCp932(room.name);
-    const Point at = LabelClearOfColumns(panel.ToCanvas(LabelPoint(room.outline), layout.bounds),
-                                         name, layout, panel, floor);
-    Label(svg, {at.x, at.y - 2}, 13, "#1b1b1b", name, "bold");
-    Label(svg, {at.x, at.y + 13}, 11, "#4a4a4a", std::to_string(room.kind_code));
+                const PlanFloor& floor, const PlanFindings& findings) {
+  const FloorLabels labels = PlaceFloorLabels(floor, findings, layout.bounds, panel.scale);
+  for (std::size_t k = 0; k < floor.rooms.size(); ++k) {
+    const std::optional<RoomLabel>& label = labels.rooms[k];
+    if (!label) continue;
+    const PlanRoom& room = floor.rooms[k];
+    if (label->show_name) {
+      svg.Text("text",
+               {{"class", "room-name"},
+                {"x", SvgNumber(label->name_at.x + panel.plan_left)},
+                {"y", SvgNumber(label->name_at.y + panel.plan_top)},
+                {"font-size", SvgNumber(label->name_size)},
+                {"font-weight", "bold"},
+                {"fill", "#1b1b1b"},
+                {"text-anchor", "middle"}},
+               Utf8FromCp932(room.name));
+    }
+    svg.Text("text",
+             {{"class", "room-code"},
+              {"x", SvgNumber(label->code_at.x + panel.plan_left)},
+              {"y", SvgNumber(label->code_at.y + panel.plan_top)},
+              {"font-size", SvgNumber(label->code_size)},
+              {"fill", "#4a4a4a"},
+              {"text-anchor", "middle"}},
+             std::to_string(room.kind_code));
+    const Point low = Shifted({label->box.min_x, label->box.min_y}, panel);
+    // The label's box, for whoever checks that labels keep apart.
+    svg.Empty("rect", {{"class", "label-box"},
+                       {"x", SvgNumber(low.x)},
+                       {"y", SvgNumber(low.y)},
+                       {"width", SvgNumber(label->box.max_x - label->box.min_x)},
+                       {"height", SvgNumber(label->box.max_y - label->box.min_y)},
+                       {"fill", "none"},
+                       {"stroke", "none"}});
+  }
+  double y = panel.list_top + kUnnamedListRow;
+  const std::vector<std::string> lines = UnnamedListLines(labels, panel.width - 2 * kListIndent);
+  for (std::size_t k = 0; k < lines.size(); ++k, y += kUnnamedListRow) {
+    svg.Text("text",
+             {{"class", "unnamed-rooms"},
+              {"x", SvgNumber(panel.left + kListIndent)},
+              {"y", SvgNumber(y)},
+              {"font-size", SvgNumber(kUnnamedListSize)},
+              {"fill", "#303030"}},
+             lines[k]);
   }
   for (const PerimeterBlock& block : floor.blocks) {
     if (!block.left_out) continue;
@@ -102,9 +130,10 @@ void DrawLabels(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel
 }  // namespace
 
 void DrawFloorPanel(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
-                    const PlanFloor& floor) {
+                    const PlanFloor& floor, const PlanFindings& findings) {
   OpenPlanGroup(svg, panel, layout.bounds);
   DrawRooms(svg, panel, floor);
+  DrawUnknownRoomHatching(svg, panel, floor);
   DrawBlocks(svg, panel, floor, false);
   if (floor.has_outline && floor.outline.size() >= 2) {
     svg.Empty("polygon", {{"class", "outline"},
@@ -117,8 +146,9 @@ void DrawFloorPanel(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& p
   }
   DrawBlocks(svg, panel, floor, true);
   DrawColumns(svg, panel, floor);
+  DrawFloorMarks(svg, panel, findings, floor.floor);
   svg.Close("g");
-  DrawLabels(svg, layout, panel, floor);
+  DrawLabels(svg, layout, panel, floor, findings);
 }
 
 }  // namespace peltarix

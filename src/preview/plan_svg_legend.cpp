@@ -61,6 +61,13 @@ double DrawAreas(SvgWriter& svg, const PlanModel& model, double x, double y) {
                  AreaText(FloorRoomArea(floor)));
     y += kRow;
   }
+  for (const ColumnSupport& support : model.findings.column_support) {
+    LeftText(svg, x, y,
+             std::to_string(support.floor) + "F　柱の直下率 " +
+                 FormatFixed(support.ratio() * 100.0, 1) + "%（" + std::to_string(support.columns) +
+                 "本中" + std::to_string(support.supported) + "本）");
+    y += kRow;
+  }
   return y;
 }
 
@@ -122,6 +129,51 @@ double DrawColumnKinds(SvgWriter& svg, double x, double y) {
   return y;
 }
 
+// The marks of what the run left out or found wrong.
+double DrawMarkKeys(SvgWriter& svg, double x, double y) {
+  svg.Empty("rect", {{"x", SvgNumber(x + 5)},
+                     {"y", SvgNumber(y - 12)},
+                     {"width", "12"},
+                     {"height", "12"},
+                     {"fill", "#ffffff"},
+                     {"stroke", std::string(kLeftOutColour)},
+                     {"stroke-width", "2"}});
+  for (const double side : {0.0, 12.0}) {
+    svg.Empty("line", {{"x1", SvgNumber(x + 5)},
+                       {"y1", SvgNumber(y - 12 + side)},
+                       {"x2", SvgNumber(x + 17)},
+                       {"y2", SvgNumber(y - side)},
+                       {"stroke", std::string(kLeftOutColour)},
+                       {"stroke-width", "2"}});
+  }
+  LeftText(svg, x + 30, y, "コンバートしなかった柱");
+  y += kRow;
+  Stroke(svg, x, y, kLeftOutColour, 2.2, "8,4");
+  LeftText(svg, x + 30, y, "コンバートしなかった屋根（番号）");
+  y += kRow;
+  for (const auto& [colour, caption] : {std::pair{kLeftOutColour, "外周のねじれ・くびれ"},
+                                        std::pair{kUnsupportedColour, "直下に柱のない柱"}}) {
+    svg.Empty("circle", {{"cx", SvgNumber(x + 11)},
+                         {"cy", SvgNumber(y - 5)},
+                         {"r", "7"},
+                         {"fill", "none"},
+                         {"stroke", std::string(colour)},
+                         {"stroke-width", "2.5"}});
+    LeftText(svg, x + 30, y, caption);
+    y += kRow;
+  }
+  Swatch(svg, x, y, RoomBandOf(0).fill, std::string(kUnknownKindHatchColour));
+  for (const double offset : {4.0, 10.0, 16.0}) {
+    svg.Empty("line", {{"x1", SvgNumber(x + offset)},
+                       {"y1", SvgNumber(y + 2)},
+                       {"x2", SvgNumber(x + offset + 6)},
+                       {"y2", SvgNumber(y - 12)},
+                       {"stroke", std::string(kUnknownKindHatchColour)}});
+  }
+  LeftText(svg, x + 30, y, "種類が分からない部屋（コード0）");
+  return y + kRow;
+}
+
 double DrawLineKeys(SvgWriter& svg, double x, double y) {
   LeftText(svg, x, y, "線と記号", 15, "bold");
   y += kRow + 4;
@@ -139,7 +191,8 @@ double DrawLineKeys(SvgWriter& svg, double x, double y) {
   y += kRow;
   LeftText(svg, x + 4, y, "→");
   LeftText(svg, x + 30, y, "屋根の流れ方向・数字は高さ mm");
-  return y + kRow;
+  y += kRow;
+  return DrawMarkKeys(svg, x, y);
 }
 
 }  // namespace

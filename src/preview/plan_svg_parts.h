@@ -26,9 +26,21 @@ void Label(SvgWriter& svg, Point at, double size, std::string_view fill, std::st
            std::string_view weight = "normal");
 
 void DrawFloorPanel(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
-                    const PlanFloor& floor);
+                    const PlanFloor& floor, const PlanFindings& findings);
 void DrawRoofPanel(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
                    const PlanModel& model);
+// Inside a plan group: rooms of kind code 0 hatched.
+void DrawUnknownRoomHatching(SvgWriter& svg, const PlanPanel& panel, const PlanFloor& floor);
+// Inside a plan group: on floor `floor`, the columns not converted (red
+// crossed squares), the outline's crossing (a red ring) and the columns with
+// no column below (a ring).
+void DrawFloorMarks(SvgWriter& svg, const PlanPanel& panel, const PlanFindings& findings,
+                    int floor);
+// Inside a plan group: the outlines of the roofs not converted that cover
+// storey `floor`, red and dashed.
+void DrawNonWoodenRoofs(SvgWriter& svg, const PlanPanel& panel, const PlanFindings& findings,
+                        int floor);
+
 void DrawLegend(SvgWriter& svg, const PlanLayout& layout, const PlanModel& model,
                 std::string_view caption);
 

@@ -15,7 +15,9 @@ std::string FileName(const std::string& path) {
 }  // namespace
 
 PlanModel PlanOfRun(const RunContext& context, const PerimeterBlocks& blocks) {
-  return BuildPlanModel(context.output_lines, blocks);
+  PlanModel model = BuildPlanModel(context.output_lines, blocks);
+  model.findings = context.findings;
+  return model;
 }
 
 std::string RenderRunPreview(const RunContext& context, const PerimeterBlocks& blocks) {

@@ -64,7 +64,13 @@ void PlanPanelView::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   // The view box is the canvas area the widget shows at the current zoom.
   const QSizeF shown(width() / zoom_, height() / zoom_);
-  renderer_.setViewBox(QRectF(centre_ - QPointF(shown.width() / 2, shown.height() / 2), shown));
+  const QRectF view_box(centre_ - QPointF(shown.width() / 2, shown.height() / 2), shown);
+  renderer_.setViewBox(view_box);
+  // Only this region: the panels beside it belong to other tabs.
+  const QRectF region_on_widget((region_.left() - view_box.left()) * zoom_,
+                                (region_.top() - view_box.top()) * zoom_, region_.width() * zoom_,
+                                region_.height() * zoom_);
+  painter.setClipRect(region_on_widget);
   renderer_.render(&painter, QRectF(rect()));
 }
 

@@ -4,10 +4,13 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -20,8 +23,9 @@
 namespace peltarix {
 namespace {
 
-constexpr int kLegendWidth = 470;
-constexpr int kLegendHeight = 190;
+// The share of the screen's free area the window takes at first.
+constexpr double kScreenShare = 0.85;
+constexpr double kLegendMargin = 12.0;
 
 QRectF PanelRect(const PlanPanel& panel) {
   return {panel.left, panel.top, panel.width, panel.height};
@@ -58,13 +62,18 @@ PreviewWindow::PreviewWindow(QByteArray svg, PlanModel model, QString base_path,
 
   tabs_ = new QTabWidget(this);
   for (const PlanPanel& panel : layout_.panels) {
-    const PlanFloor* floor = panel.floor == 0 ? nullptr : FloorOf(model_, panel.floor);
+    const PlanFloor* floor = panel.roof ? nullptr : FloorOf(model_, panel.floor);
     tabs_->addTab(new PlanPanelView(svg_, PanelRect(panel), &layout_, &panel, floor, true, tabs_),
                   QString::fromStdString(panel.title));
   }
-  const QRectF legend_region(layout_.legend_left, layout_.legend_top, layout_.legend_width,
-                             layout_.legend_height);
-  auto* legend = new PlanPanelView(svg_, legend_region, nullptr, nullptr, nullptr, false, this);
+  // The legend has a tab of its own: beside or below the plan it would take
+  // the room the plan needs.
+  // A margin around it: the scale bar's first number stands half outside.
+  const QRectF legend_region =
+      QRectF(layout_.legend_left, layout_.legend_top, layout_.legend_width, layout_.legend_height)
+          .adjusted(-kLegendMargin, -kLegendMargin, kLegendMargin, kLegendMargin);
+  tabs_->addTab(new PlanPanelView(svg_, legend_region, nullptr, nullptr, nullptr, false, tabs_),
+                QStringLiteral("凡例"));
 
   auto* hint = new QLabel(
       QStringLiteral("ホイールで拡大・縮小、ドラッグで移動、ダブルクリックで全体表示"), this);
@@ -80,22 +89,16 @@ PreviewWindow::PreviewWindow(QByteArray svg, PlanModel model, QString base_path,
   buttons->addWidget(save_svg_button_);
   buttons->addWidget(save_png_button_);
   buttons->addWidget(close_button);
-  // A tall legend stands beside the tabs, a wide one below them.
-  auto* panes =
-      new QBoxLayout(layout_.legend_stacked ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
-  panes->addWidget(tabs_, 1);
-  if (layout_.legend_stacked) {
-    legend->setFixedSize(kLegendWidth, static_cast<int>(kLegendWidth * legend_region.height() /
-                                                        legend_region.width()));
-    panes->addWidget(legend, 0, Qt::AlignTop);
-  } else {
-    legend->setFixedHeight(kLegendHeight);
-    panes->addWidget(legend);
-  }
   auto* column = new QVBoxLayout(this);
-  column->addLayout(panes, 1);
+  column->addWidget(tabs_, 1);
   column->addLayout(buttons);
-  resize(1240, 780);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  // Sized from the screen's free area, so that the buttons stay on it at any
+  // scale factor.
+  const QRect free_area = screen()->availableGeometry();
+  resize(static_cast<int>(free_area.width() * kScreenShare),
+         static_cast<int>(free_area.height() * kScreenShare));
 }
 
 bool PreviewWindow::SaveSvg(const QString& path) {

@@ -22,9 +22,9 @@ using SavePathChooser =
     std::function<std::optional<QString>(QWidget*, const QString&, const QString&, const QString&)>;
 SavePathChooser InteractiveSavePathChooser();
 
-// The plan picture of one run in its own resizable window: a tab per floor
-// and one for the roof, the legend below, and buttons that save the SVG or
-// a PNG of it.
+// The plan picture of one run in its own resizable window: a tab per floor,
+// one per storey's roofs and one for the legend, each fitted to the view, and
+// buttons that save the SVG or a PNG of it. Escape closes it.
 class PreviewWindow : public QWidget {
   Q_OBJECT
 

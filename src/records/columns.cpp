@@ -1,9 +1,13 @@
 #include "records/columns.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/cp932_decode.h"
+#include "records/column_support.h"
 #include "records/floor_text.h"
 #include "records/record_head.h"
 #include "records/source_limits.h"
@@ -79,8 +83,30 @@ void AppendFirstPoint(RecordLineWriter& record, int kind, const ColumnPlacement&
   }
 }
 
+// The column's square as written, corners ordered whatever the widths' signs.
+PlacedColumn PlacedSquare(std::string_view kai, const ColumnPlacement& placement) {
+  const double far_x = placement.position_x + placement.width_x;
+  const double far_y = placement.position_y + placement.width_y;
+  return {StoreyOfKai(kai),
+          {.min_x = std::min(placement.position_x, far_x),
+           .max_x = std::max(placement.position_x, far_x),
+           .min_y = std::min(placement.position_y, far_y),
+           .max_y = std::max(placement.position_y, far_y)}};
+}
+
+// A column of a kind the target program does not know, with where it stands.
+PlanFinding UnconvertedColumn(const RecordValues& column, std::int64_t number) {
+  PlanFinding finding;
+  finding.kind = FindingKind::kUnconvertedColumn;
+  finding.record = static_cast<int>(number);
+  finding.floor = StoreyOfKai(column.Value("//KAI"));
+  finding.position = {Atof(column.Value("//POSX")), Atof(column.Value("//POSY"))};
+  finding.text = Utf8FromCp932(column.Value("//KIND"));
+  return finding;
+}
+
 // Builds the record of column `index` of kind `kind` (0 to 4).
-void AppendColumnRecord(RunContext& context, const RecordValues& column, int kind) {
+PlacedColumn AppendColumnRecord(RunContext& context, const RecordValues& column, int kind) {
   const std::string_view kai = column.Value("//KAI");
   ColumnPlacement placement;
   placement.width_x_text = column.Value("//WDTX");
@@ -103,6 +129,7 @@ void AppendColumnRecord(RunContext& context, const RecordValues& column, int kin
       .Fixed(placement.position_y + placement.width_y, 6)
       .Fixed(TopLevelOfKai(context.floors, kai), 6)
       .EndLine();
+  return PlacedSquare(kai, placement);
 }
 
 }  // namespace
@@ -117,21 +144,29 @@ int ConvertColumns(RunContext& context) {
 
   // A skipped column costs one lookup and no output line.
   int skipped_count = 0;
+  const std::size_t first_finding = context.findings.items.size();
+  std::vector<PlacedColumn> placed;
   NumberedText index_text;
   for (std::int64_t number = 1; number <= count; ++number, index_text.Next()) {
     const RecordValues column = context.Record(kSection, kGroup, index_text.text());
     const int kind = Atoi(column.Value("//KIND"));
     if (!IsConvertibleKind(kind)) {
       ++skipped_count;
+      context.findings.items.push_back(UnconvertedColumn(column, number));
       continue;
     }
-    AppendColumnRecord(context, column, kind);
+    placed.push_back(AppendColumnRecord(context, column, kind));
   }
 
   if (skipped_count > 0) {
     context.LogMessage(kWarning, "管柱・通し柱・丸柱・半柱・1/4柱以外のコンバートできない柱が" +
                                      FormatInt(skipped_count) + "つありました");
+    LogFindingDetails(context, first_finding);
   }
+  // Information only: a low ratio is a warning sign, not a fault of the file.
+  context.findings.column_support = ComputeColumnSupport(placed);
+  for (const ColumnSupport& support : context.findings.column_support)
+    context.LogMessage(kDetail, SupportDetailLine(support));
   return 0;
 }
 

@@ -190,9 +190,18 @@ int ConvertPerimeterRegions(RunContext& context) {
   for (int floor = 1; floor <= floor_count; ++floor) {
     const FloorPerimeter perimeter = MergeFloorBlocks(context, budget, floor, block_count);
     point_count_missing = point_count_missing || perimeter.point_count_missing;
-    if (CheckSelfIntersection(perimeter.points, kCoincidence) && !point_count_missing) {
+    const SelfIntersection twist = FindSelfIntersection(perimeter.points, kCoincidence);
+    if (twist.found && !point_count_missing) {
       context.LogMessage(kInformation, "外周がねじれまたはくびれ変換されています。");
       context.LogMessage(kInformation, "ねじれの場合は再入力が必要です。");
+      const std::size_t first_finding = context.findings.items.size();
+      PlanFinding finding;
+      finding.kind = FindingKind::kTwistedOutline;
+      finding.floor = floor;
+      finding.position = twist.where.value_or(Point{});
+      finding.located = twist.where.has_value();
+      context.findings.items.push_back(std::move(finding));
+      LogFindingDetails(context, first_finding);
     }
     AppendPerimeterRecord(context, floor, perimeter.points);
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/cp932_decode.h"
 #include "records/floor_text.h"
 #include "records/record_head.h"
 #include "records/room_kinds.h"
@@ -44,11 +45,12 @@ struct RoomWriting {
 // Fields 13 and 14: the room kind code and the quoted display name. A name
 // that is not in the table, the empty one included, gives code 0 and the
 // name between ASCII parentheses.
-void AppendRoomKind(RecordLineWriter& record, std::string_view name, std::string& display_name) {
+int AppendRoomKind(RecordLineWriter& record, std::string_view name, std::string& display_name) {
   int kind_code = 0;
   display_name.assign("()");
   ClassifyRoomName(name, kind_code, display_name);
   record.Integer(kind_code).Quoted(display_name);
+  return kind_code;
 }
 
 // Appends the outline points 1 to `point_total` of room `index`, closed by a
@@ -56,9 +58,9 @@ void AppendRoomKind(RecordLineWriter& record, std::string_view name, std::string
 // coordinates are copied as the source writes them, so the closing point
 // equals the first byte for byte. A count of 0 writes the closing point
 // alone, with the empty texts of a first point that does not exist; a
-// negative count writes no point.
-void AppendOutline(const RecordValues& room, RecordLineWriter& record, RoomWriting& writing,
-                   std::int64_t point_total, std::string_view level) {
+// negative count writes no point. Returns point 1 as numbers.
+Point AppendOutline(const RecordValues& room, RecordLineWriter& record, RoomWriting& writing,
+                    std::int64_t point_total, std::string_view level) {
   std::string_view first_x;
   std::string_view first_y;
   writing.x_key.SetNumber(1);
@@ -75,12 +77,13 @@ void AppendOutline(const RecordValues& room, RecordLineWriter& record, RoomWriti
     record.Raw(x).Raw(y).Raw(level);
   }
   if (point_total >= 0) record.Raw(first_x).Raw(first_y).Raw(level);
+  return {Atof(first_x), Atof(first_y)};
 }
 
 // Builds the record of room `index`, or logs a warning and writes nothing
 // when its point count cannot be true.
 void AppendRoomRecord(RunContext& context, PointBudget& budget, RoomWriting& writing,
-                      std::string_view index) {
+                      std::int64_t number, std::string_view index) {
   const RecordValues room = context.Record(kSection, kGroup, index);
   const std::string_view kai = room.Value("//KAI");
   const std::string_view name = room.Value("//NAME");
@@ -93,15 +96,27 @@ void AppendRoomRecord(RunContext& context, PointBudget& budget, RoomWriting& wri
 
   RecordLineWriter record =
       StartRecord(context, "DC020100", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
-  AppendRoomKind(record, name, writing.display_name);
+  const int kind_code = AppendRoomKind(record, name, writing.display_name);
   record.Integer(kind == "1" ? 1 : 0).Raw(floor_height).Raw(ceiling_height);
   record.RawFields("0.0,0.0", 2).EmptyUntil(kPointCountField);
   // The closing point is counted too; an int64 keeps PNUM + 1 exact at the
   // top of the int range.
   record.Integer(point_total + 1);
-  AppendOutline(room, record, writing, point_total,
-                writing.level_texts[static_cast<std::size_t>(StoreyOfKai(kai))]);
+  const Point first_point =
+      AppendOutline(room, record, writing, point_total,
+                    writing.level_texts[static_cast<std::size_t>(StoreyOfKai(kai))]);
   record.Empty(kTrailingEmptyFields).EndLine();
+  // Written all the same, but the designer should learn which rooms the
+  // structural program will not know the use of.
+  if (kind_code == 0) {
+    PlanFinding finding;
+    finding.kind = FindingKind::kUnknownRoomName;
+    finding.record = static_cast<int>(number);
+    finding.floor = StoreyOfKai(kai);
+    finding.position = first_point;
+    finding.text = Utf8FromCp932(name);
+    context.findings.items.push_back(std::move(finding));
+  }
 }
 
 }  // namespace
@@ -115,10 +130,12 @@ int ConvertRoomsAndStorage(RunContext& context) {
   }
   PointBudget budget(context, "部屋収納（自身情報）");
   RoomWriting writing(context.floors);
+  const std::size_t first_finding = context.findings.items.size();
   NumberedText index;
   for (std::int64_t number = 1; number <= count; ++number, index.Next()) {
-    AppendRoomRecord(context, budget, writing, index.text());
+    AppendRoomRecord(context, budget, writing, number, index.text());
   }
+  LogFindingDetails(context, first_finding);
   return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "run/floor_values.h"
 #include "run/output_lines.h"
 #include "run/perimeter_blocks.h"
+#include "run/plan_findings.h"
 #include "run/progress_log.h"
 #include "run/timestamp.h"
 #include "source/lookup.h"
@@ -39,6 +40,9 @@ class RunContext {
 
   // When set, the perimeter converter lists here every block it reads.
   PerimeterBlocks* perimeter_blocks = nullptr;
+  // What the converters left out or found wrong, located, and the support
+  // of the columns; filled on every run.
+  PlanFindings findings;
 
   // The source file read once at validation; every lookup of the run answers
   // from this snapshot.

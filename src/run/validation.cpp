@@ -59,7 +59,18 @@ int ValidateSource(RunContext& context) {
     return LogFileFailure(context, "CSVファイルを開けません", std::move(*failure));
   }
   if (context.LookupValue(kInfo, "/INIT", "//INIT_PH", "") != "0") {
-    return Fail(context, "ペントハウスのデータはコンバートできません");
+    Fail(context, "ペントハウスのデータはコンバートできません");
+    // A file without the building's information section is no design file
+    // at all (a README, an empty file picked by mistake): say so, since the
+    // error alone sends the user looking for a penthouse.
+    const SourceIndex& source = context.source();
+    if (source.line_count() == 0) {
+      context.LogMessage(kDetail, "詳細：" + context.source_file_path + "：ファイルが空です");
+    } else if (source.Find(kInfo, 0) == source.line_count()) {
+      context.LogMessage(kDetail, "詳細：" + context.source_file_path +
+                                      "：QVファイルではありません（QVINFOの節がありません）");
+    }
+    return -1;
   }
   const int floor_count = Atoi(context.LookupValue(kInfo, "/INIT", "//INIT_FL", ""));
   if (floor_count < 1 || floor_count > 3) {

@@ -37,7 +37,8 @@ class PreviewButtonTest : public QObject {
     auto* window = dialog.findChild<PreviewWindow*>();
     QVERIFY(window != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    QCOMPARE(window->tabs()->count(), 3);
+    // 1F, 2F, the roofs over 1F and over 2F, and the legend.
+    QCOMPARE(window->tabs()->count(), 5);
     const QString png = directory.filePath(QStringLiteral("house.png"));
     QVERIFY(window->SavePng(png));
     QVERIFY(!QImage(png).isNull());

@@ -48,8 +48,9 @@ TEST(SampleConversionTest, AllKindsGiveTheCheckedInCsvAndLog) {
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(MaskDate(sample.run.Csv()), expected);
 
-  // Between the banners: one line per converter, the two skip warnings, the
-  // counts and the result.
+  // Between the banners: one line per converter, the two skip warnings each
+  // followed by where the skipped items stand, the support of the 2F
+  // columns, the counts and the result.
   const std::vector<std::string>& log = sample.run.log_lines();
   ASSERT_GE(log.size(), 2u);
   EXPECT_THAT(
@@ -58,11 +59,14 @@ TEST(SampleConversionTest, AllKindsGiveTheCheckedInCsvAndLog) {
           "基本情報を処理しています・・・", "建物概要を処理しています・・・",
           "柱（自身情報）を処理しています・・・",
           "WARNING！ 管柱・通し柱・丸柱・半柱・1/4柱以外のコンバートできない柱が1つありました",
+          "詳細：柱（自身情報）の7件目：種類 9、1階、位置 (5460, 7280)",
+          "詳細：2階の柱の直下率 50.0%（2本中1本が1階の柱の上）",
           "外周領域（自身情報）を処理しています・・・",
           "部屋収納（自身情報）を処理しています・・・",
           "屋根領域（自身情報）を処理しています・・・",
-          "WARNING！ 非木造のコンバートできない屋根が1つありました", "エラー 0、警告 2",
-          "△▼△正常終了しました△▼△"));
+          "WARNING！ 非木造のコンバートできない屋根が1つありました",
+          "詳細：屋根領域（自身情報）の5件目：構造「1」、1階、第1点 (5460, 5460)",
+          "エラー 0、警告 2", "△▼△正常終了しました△▼△"));
 }
 
 // Checks that lines `first` onward are the sample's column records and then

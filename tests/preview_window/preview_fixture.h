@@ -5,17 +5,21 @@
 
 #include "preview/plan_model.h"
 #include "preview/plan_svg.h"
+#include "preview/preview_file.h"
 #include "run/perimeter_blocks.h"
 #include "support/file_run.h"
 
 namespace peltarix::testing {
 
-// A whole run of the example house with the plan picture of it.
+// A whole run of the example house (or of `source`) with the plan picture
+// of it.
 struct ExampleRun {
-  ExampleRun() : file(ReadBytes(PELTARIX_SOURCE_DIR "/examples/sample.QV")) {
+  explicit ExampleRun(const std::string& source = ReadBytes(PELTARIX_SOURCE_DIR
+                                                            "/examples/sample.QV"))
+      : file(source) {
     file.run.context.perimeter_blocks = &blocks;
     status = file.Execute();
-    model = BuildPlanModel(file.run.context.output_lines, blocks);
+    model = PlanOfRun(file.run.context, blocks);
     svg = RenderPlanSvg(model, "sample.QV");
   }
   QByteArray Svg() const { return QByteArray(svg.data(), static_cast<qsizetype>(svg.size())); }

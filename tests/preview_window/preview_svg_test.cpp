@@ -5,17 +5,22 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "preview/plan_layout.h"
 #include "preview/plan_style.h"
+#include "preview/plan_tooltip.h"
 #include "preview/record_fields.h"
 #include "preview_window/preview_fixture.h"
+#include "qv_generator.h"
 #include "records/perimeter_regions.h"
 #include "source/c_numbers.h"
+#include "support/findings_house.h"
 #include "support/qv_text.h"
 #include "support/test_run.h"
 
@@ -26,6 +31,9 @@ struct SvgElement {
   std::string name;
   std::map<std::string, std::string> attributes;
   std::string text;
+  std::string panel;  // the id of the panel group it stands in ("panel-2F")
+
+  double Number(const std::string& attribute) const { return Atof(attributes.at(attribute)); }
 };
 
 // Every element of the document with its attributes and text; fails the test
@@ -37,10 +45,14 @@ std::vector<SvgElement> ParseSvg(const QByteArray& svg) {
   while (!reader.atEnd()) {
     reader.readNext();
     if (reader.isStartElement()) {
-      SvgElement element{reader.name().toString().toStdString(), {}, {}};
+      SvgElement element{reader.name().toString().toStdString(), {}, {}, {}};
       for (const QXmlStreamAttribute& attribute : reader.attributes())
         element.attributes[attribute.name().toString().toStdString()] =
             attribute.value().toString().toStdString();
+      if (!open.empty()) element.panel = elements[open.back()].panel;
+      const auto id = element.attributes.find("id");
+      if (id != element.attributes.end() && id->second.starts_with("panel-"))
+        element.panel = id->second;
       open.push_back(elements.size());
       elements.push_back(std::move(element));
     } else if (reader.isEndElement()) {
@@ -179,6 +191,132 @@ TEST(PreviewSvg, RenderingShowsTheRoomColourInsideARoomAndTheBackgroundOutsideTh
   // leaves (7300, 6500) outside, between grid lines.
   EXPECT_EQ(colour_at({8500, 600}).toStdString(), RoomBandOf(1).fill);
   EXPECT_EQ(colour_at({7300, 6500}).toStdString(), "#fbfbf8");
+}
+
+// Even-odd crossing test, written apart from the picture's own.
+bool Inside(const PointList& polygon, Point at) {
+  bool inside = false;
+  for (std::size_t k = 0; k + 1 < polygon.size(); ++k) {
+    const Point a = polygon[k];
+    const Point b = polygon[k + 1];
+    if ((a.y > at.y) != (b.y > at.y) && at.x < a.x + (at.y - a.y) / (b.y - a.y) * (b.x - a.x))
+      inside = !inside;
+  }
+  return inside;
+}
+
+// On the example and on generated houses (rooms piled on one another): no
+// two drawn labels meet, and every room name stands inside a room, all four
+// corners of its box.
+TEST(PreviewSvg, LabelsKeepApartAndRoomNamesStayInsideTheirRooms) {
+  std::vector<std::pair<std::string, std::string>> houses = {
+      {"example", testing::ReadBytes(PELTARIX_SOURCE_DIR "/examples/sample.QV")}};
+  for (const std::size_t bytes : {3000u, 9000u, 20000u})
+    houses.push_back({"generated " + std::to_string(bytes), bench::GenerateSource(bytes)});
+  for (const auto& [name, source] : houses) {
+    const testing::ExampleRun run(source);
+    ASSERT_EQ(run.status, 0) << name;
+    const PlanLayout layout = LayoutPlan(run.model);
+    const std::vector<SvgElement> elements = ParseSvg(run.Svg());
+    std::map<std::string, std::vector<SvgElement>> boxes;
+    int names = 0;
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+      const SvgElement& element = elements[k];
+      if (element.attributes.count("class") == 0) continue;
+      const std::string& css_class = element.attributes.at("class");
+      if (css_class == "label-box") boxes[element.panel].push_back(element);
+      if (css_class != "room-name") continue;
+      ++names;
+      // The name, its code and then the box of both.
+      const SvgElement& box = elements.at(k + 2);
+      ASSERT_EQ(box.attributes.at("class"), "label-box");
+      const PlanPanel* panel = nullptr;
+      for (const PlanPanel& one : layout.panels)
+        if (!one.roof && element.panel == "panel-" + std::to_string(one.floor) + "F") panel = &one;
+      ASSERT_NE(panel, nullptr);
+      const PlanFloor* floor = nullptr;
+      for (const PlanFloor& one : run.model.floors)
+        if (one.floor == panel->floor) floor = &one;
+      ASSERT_NE(floor, nullptr);
+      for (const double x : {box.Number("x"), box.Number("x") + box.Number("width")}) {
+        for (const double y : {box.Number("y"), box.Number("y") + box.Number("height")}) {
+          const Point plan = PlanPointOf(*panel, layout.bounds, {x, y});
+          const bool in_room =
+              std::any_of(floor->rooms.begin(), floor->rooms.end(),
+                          [&](const PlanRoom& room) { return Inside(room.outline, plan); });
+          EXPECT_TRUE(in_room) << name << ": " << element.text << " at " << x << ", " << y;
+        }
+      }
+    }
+    EXPECT_GT(names, 0) << name;
+    for (const auto& [panel, list] : boxes) {
+      for (std::size_t a = 0; a < list.size(); ++a) {
+        for (std::size_t b = a + 1; b < list.size(); ++b) {
+          const bool apart =
+              list[a].Number("x") + list[a].Number("width") <= list[b].Number("x") + 0.01 ||
+              list[b].Number("x") + list[b].Number("width") <= list[a].Number("x") + 0.01 ||
+              list[a].Number("y") + list[a].Number("height") <= list[b].Number("y") + 0.01 ||
+              list[b].Number("y") + list[b].Number("height") <= list[a].Number("y") + 0.01;
+          EXPECT_TRUE(apart) << name << " " << panel << ": labels " << a << " and " << b;
+        }
+      }
+    }
+  }
+}
+
+TEST(PreviewSvg, RoofsArePanelledByTheStoreyTheyCover) {
+  const testing::ExampleRun run(testing::FindingsHouseSource());
+  ASSERT_EQ(run.status, 0);
+  const std::vector<SvgElement> elements = ParseSvg(run.Svg());
+  const std::vector<SvgElement> faces = OfClass(elements, "polygon", "roof");
+  ASSERT_EQ(faces.size(), 1u);
+  EXPECT_EQ(faces[0].panel, "panel-roof-2F");
+  const std::vector<SvgElement> left_out = OfClass(elements, "polygon", "non-wooden-roof");
+  ASSERT_EQ(left_out.size(), 1u);
+  EXPECT_EQ(left_out[0].panel, "panel-roof-1F");
+  // One height beside each of the face's four vertices.
+  const std::vector<SvgElement> heights = OfClass(elements, "text", "height");
+  EXPECT_EQ(heights.size(), 4u);
+  for (const SvgElement& height : heights) EXPECT_EQ(height.panel, "panel-roof-2F");
+}
+
+// Each located item is marked where the source places it, in plan units.
+TEST(PreviewSvg, FindingsAreMarkedWhereTheyStand) {
+  const testing::ExampleRun run(testing::FindingsHouseSource());
+  ASSERT_EQ(run.status, 0);
+  const std::vector<SvgElement> elements = ParseSvg(run.Svg());
+  std::vector<std::tuple<std::string, double, double>> columns;
+  for (const SvgElement& mark : OfClass(elements, "rect", "unconverted-column")) {
+    columns.emplace_back(mark.panel, mark.Number("x") + mark.Number("width") / 2,
+                         mark.Number("y") + mark.Number("height") / 2);
+  }
+  EXPECT_EQ(columns, (std::vector<std::tuple<std::string, double, double>>{
+                         {"panel-1F", 2500, 1500}, {"panel-2F", 1200, 800}}));
+  const std::vector<SvgElement> twist = OfClass(elements, "circle", "twist");
+  ASSERT_EQ(twist.size(), 1u);
+  EXPECT_EQ(twist[0].panel, "panel-1F");
+  EXPECT_EQ(Point(twist[0].Number("cx"), twist[0].Number("cy")), (Point{2000, 2000}));
+  const std::vector<SvgElement> rings = OfClass(elements, "circle", "unsupported-column");
+  ASSERT_EQ(rings.size(), 1u);
+  EXPECT_EQ(rings[0].panel, "panel-2F");
+  EXPECT_NEAR(rings[0].Number("cx"), 3052.5, 0.01);
+  const std::vector<SvgElement> roof = OfClass(elements, "polygon", "non-wooden-roof");
+  ASSERT_EQ(roof.size(), 1u);
+  EXPECT_EQ(ParsePoints(roof.at(0).attributes.at("points")),
+            (PointList{{5000, 0}, {7000, 0}, {7000, 1000}, {5000, 1000}, {5000, 0}}));
+  // The hatching of the ロフト (2F, 0..3000 x 0..2000) stays inside it.
+  int hatch_lines = 0;
+  for (const SvgElement& line : elements) {
+    if (line.name != "line" || line.panel != "panel-2F" || line.attributes.count("x1") == 0 ||
+        line.attributes.count("class") != 0 || line.attributes.count("stroke") != 0)
+      continue;
+    ++hatch_lines;
+    for (const char* x : {"x1", "x2"})
+      EXPECT_TRUE(line.Number(x) >= -0.01 && line.Number(x) <= 3000.01);
+    for (const char* y : {"y1", "y2"})
+      EXPECT_TRUE(line.Number(y) >= -0.01 && line.Number(y) <= 2000.01);
+  }
+  EXPECT_GT(hatch_lines, 10);
 }
 
 }  // namespace

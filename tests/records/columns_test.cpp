@@ -1,5 +1,6 @@
 #include "records/columns.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,6 +14,8 @@
 
 namespace peltarix {
 namespace {
+
+using ::testing::StartsWith;
 
 using testing::Fields;
 using testing::SetLevels;
@@ -91,11 +94,18 @@ TEST(ConvertColumns, ConvertsKindsZeroToFourAndReportsTheOthersOnce) {
     ++line;
   }
   EXPECT_EQ(run.context.last_line_index(), 7);
-  EXPECT_EQ(run.log_lines(),
-            (std::vector<std::string>{
-                kProgressLine, std::string(kWarningPrefix) +
-                                   "管柱・通し柱・丸柱・半柱・1/4柱以外のコンバートできない柱が"
-                                   "4つありました"}));
+  // The warning, then where each skipped column stands, then the share of
+  // the 2F columns standing on a 1F column (none: there is no 1F).
+  EXPECT_THAT(run.log_lines(),
+              ::testing::ElementsAre(
+                  kProgressLine,
+                  std::string(kWarningPrefix) +
+                      "管柱・通し柱・丸柱・半柱・1/4柱以外のコンバートできない柱が4つありました",
+                  StartsWith("詳細：柱（自身情報）の1件目：種類 -1、2階、位置 ("),
+                  StartsWith("詳細：柱（自身情報）の7件目：種類 5、2階、位置 ("),
+                  StartsWith("詳細：柱（自身情報）の8件目：種類 7、2階、位置 ("),
+                  StartsWith("詳細：柱（自身情報）の11件目：種類 99999999999、2階、位置 ("),
+                  "詳細：2階の柱の直下率 0.0%（7本中0本が1階の柱の上）"));
 }
 
 TEST(ConvertColumns, ThroughColumnCodeTellsTheGroundFloorApart) {

@@ -174,7 +174,8 @@ TEST(ConvertPerimeterRegions, FloorWithoutBlocksIsWrittenEmptyWithBothNotices) {
   ASSERT_EQ(run.records().size(), 2u);
   EXPECT_EQ(run.records()[1], "\"DC010100\",2,2,0,0,30,\"\",0,\"\",0,\"\",0,0,1\n");
   EXPECT_EQ(run.log_lines(),
-            (std::vector<std::string>{kProgressLine, kTwistNotice, kReenterNotice}));
+            (std::vector<std::string>{kProgressLine, kTwistNotice, kReenterNotice,
+                                      "詳細：2階の外周は点が4つに満たず面になりません"}));
 }
 
 TEST(ConvertPerimeterRegions, MissingPointCountSilencesTheNoticesOfThisAndLaterFloors) {
@@ -193,6 +194,7 @@ TEST(ConvertPerimeterRegions, MissingPointCountSilencesTheNoticesOfThisAndLaterF
   EXPECT_EQ(records[2], "\"DC010100\",3,3,0,0,30,\"\",0,\"\",0,\"\",0,0,1\n");
   EXPECT_EQ(run.log_lines(), (std::vector<std::string>{
                                  kProgressLine, kTwistNotice, kReenterNotice,
+                                 "詳細：1階の外周は点が4つに満たず面になりません",
                                  std::string(kWarningPrefix) +
                                      "変換元QVファイルに2階の外周領域（自身情報）が存在しません"}));
 }
@@ -335,13 +337,15 @@ TEST(ConvertPerimeterRegions, OutlineOfMoreThanAHundredPointsIsWhole) {
   EXPECT_EQ(run.log_lines(), std::vector<std::string>{kProgressLine});
 }
 
-TEST(ConvertPerimeterRegions, TwistedBlockGivesBothNotices) {
+// The detail line names the floor and where x + y = 20 meets y = 0.3 x.
+TEST(ConvertPerimeterRegions, TwistedBlockGivesBothNoticesAndWhereItCrosses) {
   TestRun run(PerimeterSource("1", {MakeBlock("1", {{0, 0}, {0, 20}, {20, 0}, {20, 6}})}));
   SetLevels(run.context, 3, kLevels);
   ConvertPerimeterRegions(run.context);
   ASSERT_EQ(run.records().size(), 1u);
   EXPECT_EQ(run.log_lines(),
-            (std::vector<std::string>{kProgressLine, kTwistNotice, kReenterNotice}));
+            (std::vector<std::string>{kProgressLine, kTwistNotice, kReenterNotice,
+                                      "詳細：1階の外周が (15.38, 4.62) で交差または接しています"}));
 }
 
 }  // namespace

@@ -118,7 +118,9 @@ TEST(ConvertRoofRegionsTest, OnlyWoodenRoofsAreWrittenAndTheOthersCountedOnce) {
   EXPECT_EQ(conversion.line(1).substr(0, Head("1", 1).size()), Head("1", 1));
   EXPECT_THAT(conversion.run.log_lines(),
               ElementsAre("屋根領域（自身情報）を処理しています・・・",
-                          "WARNING！ 非木造のコンバートできない屋根が2つありました"));
+                          "WARNING！ 非木造のコンバートできない屋根が2つありました",
+                          "詳細：屋根領域（自身情報）の1件目：構造「1」、2階、第1点 (-500, -500)",
+                          ::testing::StartsWith("詳細：屋根領域（自身情報）の3件目：構造「」、")));
 }
 
 TEST(ConvertRoofRegionsTest, SourceWithoutRoofsIsReportedAndWritesNothing) {

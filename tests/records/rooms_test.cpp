@@ -217,7 +217,7 @@ TEST(ConvertRoomsAndStorage, NameGivesTheRoomKindAndDisplayName) {
       {"\x83\x8D\x83\x74\x83\x67", "0", "(\x83\x8D\x83\x74\x83\x67)"},  // ロフト
       {"\x82\x84\x81\x45\x82\x8B", "112", "\x82\x63\x81\x45\x82\x6A"},  // ｄ・ｋ -> Ｄ・Ｋ
       {"\x8A\x4F\x95\x94", "999", "\x8A\x4F\x95\x94"},                  // 外部
-      // An empty name is treated as an unknown one, without a message.
+      // An empty name is treated as an unknown one.
       {"", "0", "()"},
   };
   std::vector<Room> rooms;
@@ -235,7 +235,14 @@ TEST(ConvertRoomsAndStorage, NameGivesTheRoomKindAndDisplayName) {
         run.context.output_lines.line(serial),
         Head(serial, cases[i].code, cases[i].display, "0", "2") + SquareOutline("3300.000000"));
   }
-  EXPECT_EQ(run.log_lines(), std::vector<std::string>{kProgressLine});
+  // Rooms of code 0 are written all the same; uncounted detail lines say which.
+  EXPECT_EQ(run.log_lines(),
+            (std::vector<std::string>{
+                kProgressLine,
+                "詳細：部屋収納（自身情報）の1件目「ロフト」（2階、第1点 (0, 0)）は部屋の種類の表に"
+                "ない名前のため種類コード0で書き出しました",
+                "詳細：部屋収納（自身情報）の4件目（2階、第1点 (0, 0)）は名前がないため種類コード0"
+                "で書き出しました"}));
 }
 
 TEST(ConvertRoomsAndStorage, NoRoomsIsAWarning) {
