@@ -8,7 +8,8 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 WINDOWS_DIR ?= build-windows
 JOBS ?= $(shell nproc)
-CMAKE_FLAGS ?=
+# Warnings fail the builds that make and CI run.
+CMAKE_FLAGS ?= -DPELTARIX_WERROR=ON
 
 PACKAGES := cmake g++ make ninja-build locales libgtest-dev libgmock-dev libbenchmark-dev \
             libcli11-dev nlohmann-json3-dev libboost-dev qt6-base-dev qt6-svg-dev \

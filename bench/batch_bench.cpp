@@ -50,7 +50,8 @@ void BM_BatchCommand(benchmark::State& state) {
     std::ostringstream discarded_out;
     std::ostringstream discarded_err;
     if (cli::RunConvertCommand(static_cast<int>(std::size(argv)), argv,
-                               {in, discarded_out, discarded_err, false}) != 0) {
+                               {in, discarded_out, discarded_err, false},
+                               UserLanguage::kEnglish) != 0) {
       state.SkipWithError("batch failed");
     }
   }

@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "qv_generator.h"
-#include "run/validation.h"
 #include "run/run_context.h"
+#include "run/validation.h"
 
 namespace {
 

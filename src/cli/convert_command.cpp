@@ -203,8 +203,8 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
       task.destination = scratch->File("standard-output.csv");
   }
   for (const std::string& folder : plan.folders_to_create) {
-    std::error_code ignored;  // a folder that cannot be made fails its runs, with their log
-    std::filesystem::create_directories(NativePath(folder), ignored);
+    std::error_code folder_error;  // a folder that cannot be made fails its runs, with their log
+    std::filesystem::create_directories(NativePath(folder), folder_error);
   }
 
   const bool out_taken = csv_to_out || report_to_out;

@@ -22,8 +22,8 @@ namespace peltarix {
 // it; nothing of a run lives anywhere else, so runs can go on side by side.
 class RunContext {
  public:
-  explicit RunContext(LogView& view, LocalClock clock = SystemLocalTime)
-      : log(view), clock(std::move(clock)) {}
+  explicit RunContext(LogView& view, LocalClock local_clock = SystemLocalTime)
+      : log(view), clock(std::move(local_clock)) {}
 
   std::string source_file_path;
   std::string destination_file_path;

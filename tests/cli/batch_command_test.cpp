@@ -6,8 +6,8 @@
 
 #include <chrono>
 #include <filesystem>
-#include <regex>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 #include <thread>
 
