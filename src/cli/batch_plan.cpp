@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <map>
 
+#include "platform/file_identity.h"
 #include "platform/native_path.h"
+#include "run/shown_path.h"
 
 namespace peltarix::cli {
 namespace {
@@ -77,12 +79,6 @@ std::string CsvIn(const std::string& folder, const FoundSource& source) {
   return Utf8Path(NativePath(folder) / name);
 }
 
-std::string CollisionKey(const std::string& destination) {
-  std::error_code error;
-  const fs::path absolute = fs::absolute(NativePath(destination), error);
-  return Utf8Path((error ? NativePath(destination) : absolute).lexically_normal());
-}
-
 }  // namespace
 
 PlanResult PlanBatch(const CommandOptions& options, const CliMessages& messages) {
@@ -93,7 +89,7 @@ PlanResult PlanBatch(const CommandOptions& options, const CliMessages& messages)
   // mis-typed "house.qv" is no reason to complain about "house.csv".
   for (const std::string& source : sources) {
     if (source != kStandardStream && !Exists(source))
-      result.errors.push_back(messages.SourceNotFound(source));
+      result.errors.push_back(messages.SourceNotFound(ShownPath(source)));
   }
   if (!result.errors.empty()) return result;
   const bool reads_stdin =
@@ -110,7 +106,8 @@ PlanResult PlanBatch(const CommandOptions& options, const CliMessages& messages)
       plan.batch = true;
       std::vector<FoundSource> in_folder = DesignFilesIn(NativePath(source), options.recursive);
       if (in_folder.empty()) {
-        result.errors.push_back(messages.NoDesignFilesInFolder(source, options.recursive));
+        result.errors.push_back(
+            messages.NoDesignFilesInFolder(ShownPath(source), options.recursive));
         return result;
       }
       found.insert(found.end(), in_folder.begin(), in_folder.end());
@@ -131,7 +128,7 @@ PlanResult PlanBatch(const CommandOptions& options, const CliMessages& messages)
       (plan.batch || IsFolder(*options.output) || options.output->ends_with('/'));
   if (output_folder) {
     if (Exists(*options.output) && !IsFolder(*options.output)) {
-      result.errors.push_back(messages.OutputNotAFolder(*options.output));
+      result.errors.push_back(messages.OutputNotAFolder(ShownPath(*options.output)));
       return result;
     }
     plan.folders_to_create.push_back(*options.output);
@@ -139,7 +136,7 @@ PlanResult PlanBatch(const CommandOptions& options, const CliMessages& messages)
 
   std::map<std::string, std::string> source_by_destination;
   for (const FoundSource& source : found) {
-    PlannedFile file{source.path, {}, false};
+    PlannedFile file{source.path, {}, false, {}};
     const bool from_stdin = source.path == kStandardStream;
     if (!options.output || output_folder) {
       if (from_stdin) {
@@ -147,7 +144,7 @@ PlanResult PlanBatch(const CommandOptions& options, const CliMessages& messages)
         return result;
       }
       if (!options.output && IsSpecialFile(source.path)) {
-        result.errors.push_back(messages.NotARegularFile(source.path));
+        result.errors.push_back(messages.NotARegularFile(ShownPath(source.path)));
         return result;
       }
     }
@@ -165,15 +162,16 @@ PlanResult PlanBatch(const CommandOptions& options, const CliMessages& messages)
     }
     if (file.destination != kStandardStream) {
       const auto [it, inserted] =
-          source_by_destination.emplace(CollisionKey(file.destination), source.path);
+          source_by_destination.emplace(FileIdentity(file.destination), source.path);
       if (!inserted) {
-        result.errors.push_back(
-            messages.SameDestination(it->second, source.path, file.destination));
+        result.errors.push_back(messages.SameDestination(
+            ShownPath(it->second), ShownPath(source.path), ShownPath(file.destination)));
         return result;
       }
       file.skip = !options.overwrite && Exists(file.destination);
+      if (file.skip) file.existing_output = file.destination;
       if (file.skip && !plan.batch) {
-        result.errors.push_back(messages.DestinationExists(file.destination));
+        result.errors.push_back(messages.DestinationExists(ShownPath(file.destination)));
         return result;
       }
     }

@@ -16,9 +16,10 @@ inline constexpr std::string_view kStandardStream = "-";
 struct PlannedFile {
   std::string source;
   std::string destination;
-  // The destination exists and --overwrite was not given: a batch goes on
-  // without this file.
+  // An output of this file exists and --overwrite was not given: a batch
+  // goes on without this file; `existing_output` names that output.
   bool skip = false;
+  std::string existing_output;
 };
 
 struct BatchPlan {
@@ -38,9 +39,9 @@ struct PlanResult {
 };
 
 // Refuses missing sources, expands folders, picks each destination, refuses
-// two sources that would write the same CSV, and marks destinations that
-// exist. A symbolic link counts as an existing destination even when it
-// dangles. Refusals are worded by `messages`.
+// two sources that would write the same CSV (the same file, links
+// followed), and marks destinations that exist. A symbolic link counts as an existing destination
+// even when it dangles. Refusals are worded by `messages`.
 PlanResult PlanBatch(const CommandOptions& options, const CliMessages& messages);
 
 }  // namespace peltarix::cli

@@ -258,6 +258,27 @@ std::string CliMessages::DestinationExists(std::string_view destination) const {
       Text(destination) + " は既にあります。置き換えるには --overwrite (-y) を付けてください");
 }
 
+std::string CliMessages::OutputRefused(std::string_view path, OutputConflict conflict) const {
+  std::string english = Text(path) + ": ";
+  switch (conflict) {
+    case OutputConflict::kIsSource:
+      english += "is a source of this command; no output may replace it";
+      break;
+    case OutputConflict::kIsDesignFile:
+      english += "is a design file (.QV); no output may replace it";
+      break;
+    case OutputConflict::kIsAnotherOutput:
+      english += "another output of this command writes the same file";
+      break;
+  }
+  return Choose(std::move(english), Text(path) + ": " + Text(ConflictReason(conflict)));
+}
+
+std::string CliMessages::StandardOutputTakenTwice() const {
+  return Choose("-o - and --report=- cannot both write to standard output",
+                "-o - と --report=- の両方に標準出力は使えません");
+}
+
 std::string CliMessages::NoScratchFolder() const {
   return Choose("no temporary folder to keep the standard streams in",
                 "標準入出力を一時的に置くフォルダーがありません");
@@ -285,9 +306,9 @@ std::string CliMessages::SkippedExisting(std::string_view destination) const {
           " は既にあるため飛ばしました（置き換えるには --overwrite (-y) を付けてください）");
 }
 
-std::string CliMessages::ReportNotWritten(std::string_view report) const {
-  return Choose(Text(report) + ": cannot write the report",
-                Text(report) + ": レポートを書けません");
+std::string CliMessages::ReportNotWritten(std::string_view report, std::string_view reason) const {
+  return Choose(Text(report) + ": cannot write the report: " + Text(reason),
+                Text(report) + ": レポートを書けません：" + Text(reason));
 }
 
 std::string CliMessages::Summary(const BatchCounts& counts, double seconds) const {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/user_language.h"
+#include "run/output_policy.h"
 
 namespace peltarix::cli {
 
@@ -71,6 +72,9 @@ class CliMessages {
   std::string SameDestination(std::string_view first, std::string_view second,
                               std::string_view destination) const;
   std::string DestinationExists(std::string_view destination) const;
+  // An output the output policy refuses: "PATH: why".
+  std::string OutputRefused(std::string_view path, OutputConflict conflict) const;
+  std::string StandardOutputTakenTwice() const;
 
   // While and after the runs.
   std::string NoScratchFolder() const;
@@ -78,7 +82,8 @@ class CliMessages {
   std::string StandardOutputNotWritten() const;
   std::string Progress(std::size_t done, std::size_t total) const;
   std::string SkippedExisting(std::string_view destination) const;
-  std::string ReportNotWritten(std::string_view report) const;
+  // `reason` is the Japanese reason of the failed write.
+  std::string ReportNotWritten(std::string_view report, std::string_view reason) const;
   // "39 files converted, 1 failed, 0 skipped, 12 warnings, 0.84 s".
   std::string Summary(const BatchCounts& counts, double seconds) const;
 

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,9 +16,15 @@
 #include "cli/transcript_printer.h"
 #include "conversion/transcript.h"
 #include "platform/native_path.h"
+#include "run/file_failure_log.h"
+#include "run/output_policy.h"
+#include "run/shown_path.h"
 
 namespace peltarix::cli {
 namespace {
+
+// A log line: Japanese in either language, as the runs' lines are.
+constexpr std::string_view kReportNotWritten = "レポートのJSONファイルを書き込めません";
 
 int UsageError(std::ostream& err, const std::string& message) {
   err << ProgramLine(message);
@@ -93,13 +98,6 @@ void NameStandardStreams(const PlannedFile& file, const FileTask& task, FileOutc
   }
 }
 
-bool WriteReport(const std::string& path, const std::string& text) {
-  std::ofstream file(NativePath(path), std::ios::binary);
-  file << text;
-  file.close();
-  return static_cast<bool>(file);
-}
-
 // The plan picture of one file: the FILE of --preview=FILE, else an SVG
 // beside the CSV (or beside the source when the CSV goes to standard
 // output); empty without --preview.
@@ -108,6 +106,38 @@ std::string PreviewPath(const CommandOptions& options, const PlannedFile& file) 
   if (options.preview_path) return *options.preview_path;
   const std::string beside = file.destination == kStandardStream ? file.source : file.destination;
   return Utf8Path(NativePath(beside).replace_extension(".svg"));
+}
+
+// The output policy's refusals for everything the command would write: each
+// CSV, each picture and the report, against the sources and each other.
+bool RefuseConflictingOutputs(const CommandOptions& options, const std::vector<FileTask>& tasks,
+                              const BatchPlan& plan, const CliMessages& messages,
+                              std::ostream& err) {
+  std::vector<std::string> sources;
+  std::vector<std::string> outputs;
+  for (std::size_t i = 0; i < tasks.size(); ++i) {
+    if (plan.files[i].source != kStandardStream) sources.push_back(plan.files[i].source);
+    if (plan.files[i].destination != kStandardStream) outputs.push_back(plan.files[i].destination);
+    if (!tasks[i].preview.empty()) outputs.push_back(tasks[i].preview);
+  }
+  if (options.report_path && *options.report_path != kStandardStream) {
+    outputs.push_back(*options.report_path);
+  }
+  const std::vector<OutputRefusal> refusals = CheckOutputs(sources, outputs);
+  for (const OutputRefusal& refusal : refusals) {
+    err << ProgramLine(messages.OutputRefused(ShownPath(refusal.path), refusal.conflict));
+  }
+  return !refusals.empty();
+}
+
+// An existing report is replaced only with --overwrite; else the refusal is
+// printed.
+bool ReportMayBeWritten(const CommandOptions& options, const CliMessages& messages,
+                        std::ostream& err) {
+  if (!options.report_path || *options.report_path == kStandardStream) return true;
+  if (options.overwrite || !OutputExists(*options.report_path)) return true;
+  err << ProgramLine(messages.DestinationExists(ShownPath(*options.report_path)));
+  return false;
 }
 
 }  // namespace
@@ -121,12 +151,17 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
   const CommandOptions& options = *parsed.options;
   if (const auto message = EmptyName(options))
     return UsageError(streams.err, std::string(*message));
+  const bool csv_to_out = options.output == kStandardStream;
+  const bool report_to_out = options.report_path == kStandardStream;
+  if (csv_to_out && report_to_out) {
+    return UsageError(streams.err, messages.StandardOutputTakenTwice());
+  }
   PlanResult planned = PlanBatch(options, messages);
   if (!planned.errors.empty()) {
     for (const std::string& error : planned.errors) streams.err << ProgramLine(error);
     return kExitUsageError;
   }
-  const BatchPlan& plan = planned.plan;
+  BatchPlan& plan = planned.plan;
   if (plan.batch && options.preview_path)
     return UsageError(streams.err, messages.PreviewNameWithSeveralSources());
 
@@ -134,15 +169,21 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
   // files only, and a failed run sends nothing to standard output.
   std::optional<ScratchFiles> scratch;
   std::vector<FileTask> tasks;
-  std::error_code ignored;
   for (const PlannedFile& file : plan.files) {
-    FileTask task{file.source, file.destination, file.skip, PreviewPath(options, file)};
-    if (!task.preview.empty() && !options.overwrite && !file.skip &&
-        std::filesystem::exists(NativePath(task.preview), ignored)) {
-      const std::string refusal = messages.DestinationExists(task.preview);
-      if (!plan.batch) return UsageError(streams.err, refusal);
-      streams.err << ProgramLine(refusal);
-      task.preview.clear();
+    tasks.push_back({file.source, file.destination, file.skip, PreviewPath(options, file)});
+  }
+  if (RefuseConflictingOutputs(options, tasks, plan, messages, streams.err)) return kExitUsageError;
+  if (!ReportMayBeWritten(options, messages, streams.err)) return kExitUsageError;
+  for (std::size_t i = 0; i < tasks.size(); ++i) {
+    FileTask& task = tasks[i];
+    PlannedFile& file = plan.files[i];
+    if (!task.preview.empty() && !options.overwrite && !file.skip && OutputExists(task.preview)) {
+      // An existing picture is no more replaced than an existing CSV: a
+      // single file is refused, a batch skips the file.
+      if (!plan.batch)
+        return UsageError(streams.err, messages.DestinationExists(ShownPath(task.preview)));
+      file.skip = task.skip = true;
+      file.existing_output = task.preview;
     }
     if (file.source == kStandardStream || file.destination == kStandardStream) {
       if (!scratch) scratch.emplace();
@@ -160,15 +201,14 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
     }
     if (file.destination == kStandardStream)
       task.destination = scratch->File("standard-output.csv");
-    tasks.push_back(std::move(task));
   }
   for (const std::string& folder : plan.folders_to_create) {
     std::error_code folder_error;  // a folder that cannot be made fails its runs, with their log
     std::filesystem::create_directories(NativePath(folder), folder_error);
   }
 
-  const bool csv_to_out = options.output == kStandardStream;
-  const PrintTargets targets{csv_to_out ? streams.err : streams.out, streams.err, csv_to_out,
+  const bool out_taken = csv_to_out || report_to_out;
+  const PrintTargets targets{out_taken ? streams.err : streams.out, streams.err, out_taken,
                              options.verbosity, messages};
   ProgressLine progress(
       streams.err, messages,
@@ -204,10 +244,21 @@ int RunConvertCommand(int argc, const char* const* argv, const CommandStreams& s
     targets.transcript << messages.Summary(counts, seconds) << '\n' << std::flush;
   }
   int status = ExitStatusFor(counts, options.fail_on_warning);
-  if (options.report_path &&
-      !WriteReport(*options.report_path, JsonReport(plan.files, outcomes, counts, seconds))) {
-    streams.err << ProgramLine(messages.ReportNotWritten(*options.report_path));
-    if (status == kExitSuccess || status == kExitWithWarnings) status = kExitRunFailed;
+  if (options.report_path) {
+    const std::string report = JsonReport(plan.files, outcomes, counts, seconds);
+    if (report_to_out) {
+      streams.out << report << std::flush;
+    } else if (const auto failure = WriteOutputFile(*options.report_path, report)) {
+      // Said as a run says it, after the summary: the report comes last.
+      if (options.verbosity != Verbosity::kQuiet) {
+        targets.transcript << kErrorPrefix << kReportNotWritten << '\n'
+                           << DetailLine(*failure) << '\n'
+                           << std::flush;
+      }
+      streams.err << ProgramLine(
+          messages.ReportNotWritten(ShownPath(failure->path), failure->reason_text()));
+      if (status == kExitSuccess || status == kExitWithWarnings) status = kExitRunFailed;
+    }
   }
   return status;
 }

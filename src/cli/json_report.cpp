@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "run/shown_path.h"
+
 namespace peltarix::cli {
 namespace {
 
@@ -107,8 +109,10 @@ json FileObject(const PlannedFile& file, const FileOutcome& outcome) {
   }
   json records = json::object();
   for (const auto& [code, count] : outcome.records) records[code] = count;
-  json object = {{"source", file.source},
-                 {"destination", file.destination},
+  json object = {{"source", DecodedPath(file.source)},
+                 {"source_hex", HexBytes(file.source)},
+                 {"destination", DecodedPath(file.destination)},
+                 {"destination_hex", HexBytes(file.destination)},
                  {"status", StatusWord(outcome.status)},
                  {"errors", outcome.errors},
                  {"warnings", outcome.warnings},

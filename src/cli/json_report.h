@@ -10,8 +10,10 @@
 namespace peltarix::cli {
 
 // The --report document: {"files": [one object per file, in argument order],
-// "summary": {...}}. Texts that are not valid UTF-8 (a path's odd bytes) are
-// written with U+FFFD in their place.
+// "summary": {...}}. A path is given twice: "source" as a person reads it
+// (a name that is not UTF-8 decoded from CP932, see DecodedPath) and
+// "source_hex" as the system spells it, its bytes in hexadecimal, for a
+// script to open the file; the same for "destination".
 std::string JsonReport(const std::vector<PlannedFile>& files,
                        const std::vector<FileOutcome>& outcomes, const BatchCounts& counts,
                        double seconds);

@@ -4,6 +4,7 @@
 
 #include "cli/convert_command.h"
 #include "platform/console_output.h"
+#include "platform/local_time.h"
 #include "platform/temp_file_cleanup.h"
 #include "platform/user_language.h"
 #include "platform/wide_arguments.h"
@@ -11,8 +12,13 @@
 int main(int argc, char** argv) {
   using peltarix::ConsoleStream;
   using peltarix::StandardStream;
-  peltarix::InstallTempFileCleanup();
+  // First: a closed standard descriptor is given the null device before any
+  // file could receive it.
   peltarix::PrepareStandardStreams();
+  peltarix::InstallTempFileCleanup();
+  // What every run needs is built before runs start, not on first use
+  // inside one that may run out of memory.
+  peltarix::LoadTimeZone();
   // Arguments as UTF-8 on every system, so that file names in any script
   // reach the core intact.
   const std::vector<std::string> arguments = peltarix::Utf8Arguments(argc, argv);

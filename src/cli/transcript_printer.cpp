@@ -1,6 +1,7 @@
 #include "cli/transcript_printer.h"
 
 #include "conversion/file_heading.h"
+#include "run/shown_path.h"
 
 namespace peltarix::cli {
 namespace {
@@ -26,7 +27,7 @@ bool CopiedToErr(LineSeverity severity, const PrintTargets& targets) {
 void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome,
                   const PrintTargets& targets) {
   if (outcome.status == FileStatus::kSkipped) {
-    targets.err << ProgramLine(targets.messages.SkippedExisting(file.destination));
+    targets.err << ProgramLine(targets.messages.SkippedExisting(ShownPath(file.existing_output)));
     targets.err.flush();
     return;
   }
@@ -41,10 +42,10 @@ void PrintOutcome(const PlannedFile& file, const FileOutcome& outcome,
   targets.transcript.flush();
   for (const TranscriptLine& line : outcome.transcript) {
     if (CopiedToErr(line.severity, targets))
-      targets.err << file.source << ": " << line.text << '\n';
+      targets.err << ShownPath(file.source) << ": " << line.text << '\n';
   }
   if (!outcome.failure_path.empty()) {
-    targets.err << ProgramLine(outcome.failure_path + ": " + outcome.failure_reason);
+    targets.err << ProgramLine(ShownPath(outcome.failure_path) + ": " + outcome.failure_reason);
   }
   targets.err.flush();
 }

@@ -22,6 +22,15 @@ std::string Banner(std::string_view head, const LocalClock& clock) {
   return line;
 }
 
+// The count line, the result line and the end banner.
+void LogClosingLines(RunContext& context, int status) {
+  context.LogMessage(kInformation, "エラー " + FormatInt(context.log.error_count()) + "、警告 " +
+                                       FormatInt(context.log.warning_count()));
+  context.LogMessage(kInformation,
+                     status == 0 ? "△▼△正常終了しました△▼△" : "▲▽▲正常に終了できませんでした▲▽▲");
+  context.LogMessage(kInformation, Banner("☆☆☆コンバート終了", context.clock));
+}
+
 // What reporting a lack of memory needs, got before the run: once memory has
 // run out, nothing may be built. The report first hands back a reserve and
 // the run's own buffers, so that the log lines after it find room.
@@ -59,13 +68,19 @@ class OutOfMemoryReport {
   void* reserve_;
 };
 
-// The CSV is written by now: a failure here costs the extra only, so it is
-// an error line of its own and leaves the run's status alone.
-void RunAfterConversion(RunContext& context, const AfterConversion& after_success) {
+// The CSV is written by now: an unexpected failure here costs the extra
+// only, so it is an error line of its own and leaves the run's status alone.
+// Memory exhaustion goes on to the run's own out-of-memory report.
+int RunAfterConversion(RunContext& context, const AfterConversion& after_success) {
   try {
-    after_success(context);
+    return after_success(context);
+  } catch (const std::bad_alloc&) {
+    throw;
+  } catch (const std::length_error&) {
+    throw;
   } catch (...) {
     context.LogMessage(kError, kAfterConversionError);
+    return 0;
   }
 }
 
@@ -87,7 +102,7 @@ int RunWithTranscript(RunContext& context, const DataKindSet& kinds,
     context.log.Clear();
     context.LogMessage(kInformation, Banner("☆☆☆コンバート開始", context.clock));
     status = RunConversion(context, kinds);
-    if (status == 0 && after_success) RunAfterConversion(context, after_success);
+    if (status == 0 && after_success) status = RunAfterConversion(context, after_success);
   } catch (const std::bad_alloc&) {
     out_of_memory.Report(context);
   } catch (const std::length_error&) {
@@ -101,16 +116,21 @@ int RunWithTranscript(RunContext& context, const DataKindSet& kinds,
     context.LogMessage(kError, kUnexpectedError);
   }
   try {
-    context.LogMessage(kInformation, "エラー " + FormatInt(context.log.error_count()) + "、警告 " +
-                                         FormatInt(context.log.warning_count()));
-    context.LogMessage(kInformation,
-                       status == 0 ? "△▼△正常終了しました△▼△" : "▲▽▲正常に終了できませんでした▲▽▲");
-    context.LogMessage(kInformation, Banner("☆☆☆コンバート終了", context.clock));
+    LogClosingLines(context, status);
   } catch (const std::bad_alloc&) {
     // The log cannot be completed; the status still tells the failure.
     return -1;
   }
   return status;
+}
+
+void LogOutOfMemoryRun(RunContext& context) {
+  context.log.Clear();
+  context.log.ResetCounts();
+  context.LogMessage(kInformation, Banner("☆☆☆コンバート開始", context.clock));
+  LogFileFailure(context, kOutOfMemoryError,
+                 FileFailure{context.source_file_path, FailureReason::kOutOfMemory});
+  LogClosingLines(context, -1);
 }
 
 }  // namespace peltarix

@@ -1,5 +1,7 @@
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <iostream>
 
@@ -15,6 +17,15 @@ bool IsTerminal(StandardStream which) {
   return isatty(which == StandardStream::kOutput ? STDOUT_FILENO : STDERR_FILENO) == 1;
 }
 
-void PrepareStandardStreams() { std::signal(SIGPIPE, SIG_IGN); }
+void PrepareStandardStreams() {
+  for (const int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    if (fcntl(descriptor, F_GETFD) != -1 || errno != EBADF) continue;
+    // open takes the lowest free descriptor, which is this one: the lower
+    // ones are open by now.
+    const int null_device = open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    if (null_device != descriptor && null_device >= 0) close(null_device);
+  }
+  std::signal(SIGPIPE, SIG_IGN);
+}
 
 }  // namespace peltarix

@@ -64,6 +64,11 @@ bool IsConsole(HANDLE handle) {
 
 std::ostream& MakeStream(DWORD handle_id, std::ostream& fallback, std::FILE* file) {
   const HANDLE handle = GetStdHandle(handle_id);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE || _fileno(file) < 0) {
+    // Started without this stream: a stream without a buffer takes every
+    // text and prints nothing.
+    return *new std::ostream(nullptr);
+  }
   if (IsConsole(handle)) {
     static_cast<void>(fallback.flush());
     // Never destroyed: output may still come from the destructors of other
@@ -92,6 +97,10 @@ bool IsTerminal(StandardStream which) {
       GetStdHandle(which == StandardStream::kOutput ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE));
 }
 
-void PrepareStandardStreams() { _setmode(_fileno(stdin), _O_BINARY); }
+void PrepareStandardStreams() {
+  // Without standard input there is nothing to set (and _setmode would
+  // refuse the descriptor).
+  if (_fileno(stdin) >= 0) _setmode(_fileno(stdin), _O_BINARY);
+}
 
 }  // namespace peltarix

@@ -23,8 +23,10 @@ std::optional<FileFailure> CheckReplaceable(const std::string& destination);
 // so the file holds either its old bytes or all of the new ones. Until
 // Commit succeeds the destination is not touched; a replacer destroyed
 // without Commit removes its temporary file, and so does SIGINT, SIGTERM or
-// SIGHUP meanwhile (see temp_file_cleanup.h). An existing file keeps its
-// permission bits.
+// SIGHUP meanwhile (see temp_file_cleanup.h). The new file replaces an
+// existing one with its permission bits, and its owner and group where the
+// system permits (POSIX: owner and group as root, else the group when the
+// user belongs to it); other hard links to the old file keep its old bytes.
 class FileReplacer {
  public:
   explicit FileReplacer(std::string destination);

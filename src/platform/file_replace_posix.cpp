@@ -138,12 +138,15 @@ std::optional<FileFailure> FileReplacer::Open() {
     return Fail(ReasonFromErrno(error));
   }
   if (replaces) {
-    // The new version keeps the old one's permissions (and owner, where the
-    // system allows it).
-    if (fchmod(temp_->fd, existing.st_mode & 07777) != 0) return Fail(ReasonFromErrno(errno));
-    if (fchown(temp_->fd, existing.st_uid, existing.st_gid) != 0) {
-      // Only a privileged process may give a file away; the bits still hold.
+    // The new version keeps the old one's owner and group where the system
+    // allows it: both for a privileged process, else the group when the
+    // user belongs to it; failing that it stays the user's. A change of
+    // owner clears the set-ID bits, so the permission bits come last.
+    if (fchown(temp_->fd, existing.st_uid, existing.st_gid) != 0 &&
+        fchown(temp_->fd, static_cast<uid_t>(-1), existing.st_gid) != 0) {
+      // Kept as created.
     }
+    if (fchmod(temp_->fd, existing.st_mode & 07777) != 0) return Fail(ReasonFromErrno(errno));
   }
   return std::nullopt;
 }

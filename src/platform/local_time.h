@@ -9,4 +9,8 @@ namespace peltarix {
 // cannot be converted.
 std::optional<std::tm> LocalTime(std::time_t time);
 
+// Reads the system's time zone now. The first conversion would read it
+// otherwise, allocating, possibly in a run that has run out of memory.
+void LoadTimeZone();
+
 }  // namespace peltarix

@@ -8,4 +8,6 @@ std::optional<std::tm> LocalTime(std::time_t time) {
   return local;
 }
 
+void LoadTimeZone() { tzset(); }
+
 }  // namespace peltarix

@@ -1,7 +1,8 @@
 #include "preview/preview_file.h"
 
-#include "platform/file_replace.h"
 #include "preview/plan_svg.h"
+#include "run/output_policy.h"
+#include "run/shown_path.h"
 
 namespace peltarix {
 namespace {
@@ -20,16 +21,14 @@ PlanModel PlanOfRun(const RunContext& context, const PerimeterBlocks& blocks) {
 }
 
 std::string RenderRunPreview(const RunContext& context, const PerimeterBlocks& blocks) {
-  return RenderPlanSvg(PlanOfRun(context, blocks), FileName(context.source_file_path));
+  // A name in CP932 bytes would make the SVG malformed: it is decoded.
+  return RenderPlanSvg(PlanOfRun(context, blocks), ShownPath(FileName(context.source_file_path)));
 }
 
 std::optional<std::string> WritePreviewFile(const std::string& path, std::string_view svg) {
-  FileReplacer replacer(path);
-  std::optional<FileFailure> failure = replacer.Open();
-  if (!failure) failure = replacer.Write(svg);
-  if (!failure) failure = replacer.Commit();
+  const std::optional<FileFailure> failure = WriteOutputFile(path, svg);
   if (!failure) return std::nullopt;
-  return failure->path + "：" + std::string(failure->reason_text());
+  return ShownPath(failure->path) + "：" + std::string(failure->reason_text());
 }
 
 }  // namespace peltarix

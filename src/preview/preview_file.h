@@ -16,9 +16,9 @@ PlanModel PlanOfRun(const RunContext& context, const PerimeterBlocks& blocks);
 // The SVG of a finished run, headed by the source's file name.
 std::string RenderRunPreview(const RunContext& context, const PerimeterBlocks& blocks);
 
-// Writes `svg` to `path` (UTF-8) whole or not at all: the text goes to a
-// file beside it, which then replaces `path`. Empty on success, else the
-// file and why ("path：reason", the reason in Japanese).
+// Writes `svg` to `path` (UTF-8) through the output policy's writer, whole
+// or not at all. Empty on success, else the file and why ("path：reason",
+// the reason in Japanese).
 std::optional<std::string> WritePreviewFile(const std::string& path, std::string_view svg);
 
 }  // namespace peltarix

@@ -123,7 +123,7 @@ bool PreviewWindow::SavePng(const QString& path) {
   // file and renamed over it, so a failure leaves the old picture whole.
   QByteArray png;
   QBuffer buffer(&png);
-  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+  if (!buffer.open(QBuffer::WriteOnly) || !image.save(&buffer, "PNG")) {
     ReportFailure(path + QStringLiteral("：PNGを作成できません"));
     return false;
   }

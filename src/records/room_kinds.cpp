@@ -4,137 +4,200 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
-
-#include "records/cp932_encode.h"
 
 namespace peltarix {
 namespace {
 
-struct RoomKindSpelling {
-  std::u8string_view name;
-  int code;
-};
-
-// The room kind table as a person reads it. The names are held in UTF-8
-// (u8 literals, so no compiler setting changes them) and turned into the
-// CP932 bytes of the source file once, on first use. The half-width
-// katakana are part of the names: the CAD system writes these few names so,
-// and a full-width spelling of them is a different name.
-constexpr std::array<RoomKindSpelling, 85> kRoomKindSpellings = {{
-    {u8"和室", 1},                   // Japanese-style room
-    {u8"床の間", 31},                // alcove
-    {u8"仏間", 32},                  // altar room
-    {u8"地袋付仏間", 33},            // altar room with low cupboard
-    {u8"書院", 34},                  // study alcove
-    {u8"地袋室", 35},                // low-cupboard space
-    {u8"板の間", 36},                // board-floored space
-    {u8"踏込", 37},                  // step-in floor
-    {u8"付書院", 38},                // built-in desk alcove
-    {u8"押入", 39},                  // closet
-    {u8"広縁", 40},                  // wide veranda
-    {u8"縁側", 41},                  // veranda
-    {u8"造付家具室", 42},            // built-in furniture space
-    {u8"床脇室", 43},                // space beside the alcove
-    {u8"天袋付地袋室", 52},          // low-cupboard space with upper cupboard
-    {u8"天袋付板の間", 53},          // board-floored space with upper cupboard
-    {u8"天袋付押入", 54},            // closet with upper cupboard
-    {u8"吊押入付床の間", 71},        // alcove with hanging closet
-    {u8"天袋付吊押入付床の間", 72},  // alcove with hanging closet and upper cupboard
-    {u8"地袋付押入", 73},            // closet with low cupboard
-    {u8"地袋付天袋付押入", 74},      // closet with low and upper cupboards
-    {u8"洋室", 101},                 // Western-style room
-    {u8"寝室", 104},                 // bedroom
-    {u8"書斎", 105},                 // study
-    {u8"子供部屋", 106},             // children's room
-    {u8"応接室", 107},               // reception room
-    {u8"納戸", 108},                 // storeroom
-    {u8"居間", 109},                 // living room
-    {u8"食堂", 110},                 // dining room
-    {u8"台所", 111},                 // kitchen
-    {u8"Ｄ・Ｋ", 112},               // dining-kitchen
-    {u8"Ｌ・Ｄ", 113},               // living-dining
-    {u8"家事室", 114},               // housework room
-    {u8"事務所", 120},               // office
-    {u8"便所", 141},                 // toilet
-    {u8"洗面所", 142},               // washroom
-    {u8"脱衣所", 143},               // changing room
-    {u8"化粧室", 144},               // powder room
-    {u8"ユーティリティ", 145},       // utility room
-    {u8"物入", 146},                 // storage cupboard
-    {u8"天袋付物入", 147},           // storage cupboard with upper cupboard
-    {u8"洋服入", 148},               // wardrobe
-    {u8"天袋付洋服入", 149},         // wardrobe with upper cupboard
-    {u8"地袋付洋服入", 150},         // wardrobe with low cupboard
-    {u8"地袋付天袋付洋服入", 151},   // wardrobe with low and upper cupboards
-    {u8"ｳｫｰｸｲﾝｸﾛｾﾞｯﾄ", 152},         // walk-in closet (half-width katakana)
-    {u8"式台室", 160},               // entrance step space
-    {u8"ホール", 161},               // hall
-    {u8"廊下", 162},                 // corridor
-    {u8"吹抜室", 163},               // open void
-    {u8"階段室", 164},               // stairwell
-    {u8"ｽﾄﾘｯﾌﾟ階段室", 165},         // strip stairwell
-    {u8"合成階段室", 166},           // composite stairwell
-    {u8"ﾊﾟｲﾌﾟｽﾍﾟｰｽ", 171},           // pipe space
-    {u8"洋室系無名室", 172},         // unnamed Western-type room
-    {u8"出窓Ａタイプ", 181},         // bay window, type A
-    {u8"出窓Ｂタイプ", 182},         // bay window, type B
-    {u8"出窓Ｅタイプ", 185},         // bay window, type E
-    {u8"仕上無室", 199},             // unfinished room
-    {u8"浴室", 301},                 // bathroom
-    {u8"ボイラ室", 302},             // boiler room
-    {u8"玄関", 321},                 // entrance
-    {u8"勝手口", 322},               // back door
-    {u8"ガレージ", 323},             // garage
-    {u8"物置", 324},                 // shed
-    {u8"店舗", 325},                 // shop
-    {u8"事務室", 326},               // office room
-    {u8"内部土間無名室", 367},       // unnamed inner earth-floor space
-    {u8"ポーチ室", 501},             // porch
-    {u8"勝手口ポーチ室", 502},       // back-door porch
-    {u8"テラス室", 503},             // terrace
-    {u8"バルコニー室", 504},         // balcony space
-    {u8"捨て柱室", 505},             // free-standing post space
-    {u8"外部吹抜室", 506},           // outdoor void
-    {u8"歩廊室", 507},               // walkway space
-    {u8"ハネ出下部室", 510},         // space under a cantilever
-    {u8"ハネ出用ﾃﾗｽ室", 511},        // cantilever terrace
-    {u8"ポーチ土間", 521},           // porch earth floor
-    {u8"勝手口ﾎﾟｰﾁ土間", 522},       // back-door porch earth floor
-    {u8"テラス土間", 523},           // terrace earth floor
-    {u8"バルコニー", 524},           // balcony
-    {u8"歩廊", 527},                 // walkway
-    {u8"外部土間無名室", 528},       // unnamed outdoor earth-floor space
-    {u8"外部階段室", 541},           // outdoor stairwell
-    {u8"外部", 999},                 // outdoors
+// The room kind table in the CP932 bytes of the source file, each name
+// spelled in a comment above it. The names are bytes in the program rather
+// than converted on first use: a run needs no allocation and no converter
+// to classify a room. The half-width katakana are part of the names: the
+// CAD system writes these few names so, and a full-width spelling of them
+// is a different name.
+constexpr std::array<RoomKind, 85> kRoomKinds = {{
+    // 和室: Japanese-style room
+    {"\x98\x61\x8E\xBA", 1},
+    // 床の間: alcove
+    {"\x8F\xB0\x82\xCC\x8A\xD4", 31},
+    // 仏間: altar room
+    {"\x95\xA7\x8A\xD4", 32},
+    // 地袋付仏間: altar room with low cupboard
+    {"\x92\x6E\x91\xDC\x95\x74\x95\xA7\x8A\xD4", 33},
+    // 書院: study alcove
+    {"\x8F\x91\x89\x40", 34},
+    // 地袋室: low-cupboard space
+    {"\x92\x6E\x91\xDC\x8E\xBA", 35},
+    // 板の間: board-floored space
+    {"\x94\xC2\x82\xCC\x8A\xD4", 36},
+    // 踏込: step-in floor
+    {"\x93\xA5\x8D\x9E", 37},
+    // 付書院: built-in desk alcove
+    {"\x95\x74\x8F\x91\x89\x40", 38},
+    // 押入: closet
+    {"\x89\x9F\x93\xFC", 39},
+    // 広縁: wide veranda
+    {"\x8D\x4C\x89\x8F", 40},
+    // 縁側: veranda
+    {"\x89\x8F\x91\xA4", 41},
+    // 造付家具室: built-in furniture space
+    {"\x91\xA2\x95\x74\x89\xC6\x8B\xEF\x8E\xBA", 42},
+    // 床脇室: space beside the alcove
+    {"\x8F\xB0\x98\x65\x8E\xBA", 43},
+    // 天袋付地袋室: low-cupboard space with upper cupboard
+    {"\x93\x56\x91\xDC\x95\x74\x92\x6E\x91\xDC\x8E\xBA", 52},
+    // 天袋付板の間: board-floored space with upper cupboard
+    {"\x93\x56\x91\xDC\x95\x74\x94\xC2\x82\xCC\x8A\xD4", 53},
+    // 天袋付押入: closet with upper cupboard
+    {"\x93\x56\x91\xDC\x95\x74\x89\x9F\x93\xFC", 54},
+    // 吊押入付床の間: alcove with hanging closet
+    {"\x92\xDD\x89\x9F\x93\xFC\x95\x74\x8F\xB0\x82\xCC\x8A\xD4", 71},
+    // 天袋付吊押入付床の間: alcove with hanging closet and upper cupboard
+    {"\x93\x56\x91\xDC\x95\x74\x92\xDD\x89\x9F\x93\xFC\x95\x74\x8F\xB0\x82\xCC\x8A\xD4", 72},
+    // 地袋付押入: closet with low cupboard
+    {"\x92\x6E\x91\xDC\x95\x74\x89\x9F\x93\xFC", 73},
+    // 地袋付天袋付押入: closet with low and upper cupboards
+    {"\x92\x6E\x91\xDC\x95\x74\x93\x56\x91\xDC\x95\x74\x89\x9F\x93\xFC", 74},
+    // 洋室: Western-style room
+    {"\x97\x6D\x8E\xBA", 101},
+    // 寝室: bedroom
+    {"\x90\x51\x8E\xBA", 104},
+    // 書斎: study
+    {"\x8F\x91\x8D\xD6", 105},
+    // 子供部屋: children's room
+    {"\x8E\x71\x8B\x9F\x95\x94\x89\xAE", 106},
+    // 応接室: reception room
+    {"\x89\x9E\x90\xDA\x8E\xBA", 107},
+    // 納戸: storeroom
+    {"\x94\x5B\x8C\xCB", 108},
+    // 居間: living room
+    {"\x8B\x8F\x8A\xD4", 109},
+    // 食堂: dining room
+    {"\x90\x48\x93\xB0", 110},
+    // 台所: kitchen
+    {"\x91\xE4\x8F\x8A", 111},
+    // Ｄ・Ｋ: dining-kitchen
+    {"\x82\x63\x81\x45\x82\x6A", 112},
+    // Ｌ・Ｄ: living-dining
+    {"\x82\x6B\x81\x45\x82\x63", 113},
+    // 家事室: housework room
+    {"\x89\xC6\x8E\x96\x8E\xBA", 114},
+    // 事務所: office
+    {"\x8E\x96\x96\xB1\x8F\x8A", 120},
+    // 便所: toilet
+    {"\x95\xD6\x8F\x8A", 141},
+    // 洗面所: washroom
+    {"\x90\xF4\x96\xCA\x8F\x8A", 142},
+    // 脱衣所: changing room
+    {"\x92\x45\x88\xDF\x8F\x8A", 143},
+    // 化粧室: powder room
+    {"\x89\xBB\x8F\xCF\x8E\xBA", 144},
+    // ユーティリティ: utility room
+    {"\x83\x86\x81\x5B\x83\x65\x83\x42\x83\x8A\x83\x65\x83\x42", 145},
+    // 物入: storage cupboard
+    {"\x95\xA8\x93\xFC", 146},
+    // 天袋付物入: storage cupboard with upper cupboard
+    {"\x93\x56\x91\xDC\x95\x74\x95\xA8\x93\xFC", 147},
+    // 洋服入: wardrobe
+    {"\x97\x6D\x95\x9E\x93\xFC", 148},
+    // 天袋付洋服入: wardrobe with upper cupboard
+    {"\x93\x56\x91\xDC\x95\x74\x97\x6D\x95\x9E\x93\xFC", 149},
+    // 地袋付洋服入: wardrobe with low cupboard
+    {"\x92\x6E\x91\xDC\x95\x74\x97\x6D\x95\x9E\x93\xFC", 150},
+    // 地袋付天袋付洋服入: wardrobe with low and upper cupboards
+    {"\x92\x6E\x91\xDC\x95\x74\x93\x56\x91\xDC\x95\x74\x97\x6D\x95\x9E\x93\xFC", 151},
+    // ｳｫｰｸｲﾝｸﾛｾﾞｯﾄ: walk-in closet (half-width katakana)
+    {"\xB3\xAB\xB0\xB8\xB2\xDD\xB8\xDB\xBE\xDE\xAF\xC4", 152},
+    // 式台室: entrance step space
+    {"\x8E\xAE\x91\xE4\x8E\xBA", 160},
+    // ホール: hall
+    {"\x83\x7A\x81\x5B\x83\x8B", 161},
+    // 廊下: corridor
+    {"\x98\x4C\x89\xBA", 162},
+    // 吹抜室: open void
+    {"\x90\x81\x94\xB2\x8E\xBA", 163},
+    // 階段室: stairwell
+    {"\x8A\x4B\x92\x69\x8E\xBA", 164},
+    // ｽﾄﾘｯﾌﾟ階段室: strip stairwell
+    {"\xBD\xC4\xD8\xAF\xCC\xDF\x8A\x4B\x92\x69\x8E\xBA", 165},
+    // 合成階段室: composite stairwell
+    {"\x8D\x87\x90\xAC\x8A\x4B\x92\x69\x8E\xBA", 166},
+    // ﾊﾟｲﾌﾟｽﾍﾟｰｽ: pipe space
+    {"\xCA\xDF\xB2\xCC\xDF\xBD\xCD\xDF\xB0\xBD", 171},
+    // 洋室系無名室: unnamed Western-type room
+    {"\x97\x6D\x8E\xBA\x8C\x6E\x96\xB3\x96\xBC\x8E\xBA", 172},
+    // 出窓Ａタイプ: bay window, type A
+    {"\x8F\x6F\x91\x8B\x82\x60\x83\x5E\x83\x43\x83\x76", 181},
+    // 出窓Ｂタイプ: bay window, type B
+    {"\x8F\x6F\x91\x8B\x82\x61\x83\x5E\x83\x43\x83\x76", 182},
+    // 出窓Ｅタイプ: bay window, type E
+    {"\x8F\x6F\x91\x8B\x82\x64\x83\x5E\x83\x43\x83\x76", 185},
+    // 仕上無室: unfinished room
+    {"\x8E\x64\x8F\xE3\x96\xB3\x8E\xBA", 199},
+    // 浴室: bathroom
+    {"\x97\x81\x8E\xBA", 301},
+    // ボイラ室: boiler room
+    {"\x83\x7B\x83\x43\x83\x89\x8E\xBA", 302},
+    // 玄関: entrance
+    {"\x8C\xBA\x8A\xD6", 321},
+    // 勝手口: back door
+    {"\x8F\x9F\x8E\xE8\x8C\xFB", 322},
+    // ガレージ: garage
+    {"\x83\x4B\x83\x8C\x81\x5B\x83\x57", 323},
+    // 物置: shed
+    {"\x95\xA8\x92\x75", 324},
+    // 店舗: shop
+    {"\x93\x58\x95\xDC", 325},
+    // 事務室: office room
+    {"\x8E\x96\x96\xB1\x8E\xBA", 326},
+    // 内部土間無名室: unnamed inner earth-floor space
+    {"\x93\xE0\x95\x94\x93\x79\x8A\xD4\x96\xB3\x96\xBC\x8E\xBA", 367},
+    // ポーチ室: porch
+    {"\x83\x7C\x81\x5B\x83\x60\x8E\xBA", 501},
+    // 勝手口ポーチ室: back-door porch
+    {"\x8F\x9F\x8E\xE8\x8C\xFB\x83\x7C\x81\x5B\x83\x60\x8E\xBA", 502},
+    // テラス室: terrace
+    {"\x83\x65\x83\x89\x83\x58\x8E\xBA", 503},
+    // バルコニー室: balcony space
+    {"\x83\x6F\x83\x8B\x83\x52\x83\x6A\x81\x5B\x8E\xBA", 504},
+    // 捨て柱室: free-standing post space
+    {"\x8E\xCC\x82\xC4\x92\x8C\x8E\xBA", 505},
+    // 外部吹抜室: outdoor void
+    {"\x8A\x4F\x95\x94\x90\x81\x94\xB2\x8E\xBA", 506},
+    // 歩廊室: walkway space
+    {"\x95\xE0\x98\x4C\x8E\xBA", 507},
+    // ハネ出下部室: space under a cantilever
+    {"\x83\x6E\x83\x6C\x8F\x6F\x89\xBA\x95\x94\x8E\xBA", 510},
+    // ハネ出用ﾃﾗｽ室: cantilever terrace
+    {"\x83\x6E\x83\x6C\x8F\x6F\x97\x70\xC3\xD7\xBD\x8E\xBA", 511},
+    // ポーチ土間: porch earth floor
+    {"\x83\x7C\x81\x5B\x83\x60\x93\x79\x8A\xD4", 521},
+    // 勝手口ﾎﾟｰﾁ土間: back-door porch earth floor
+    {"\x8F\x9F\x8E\xE8\x8C\xFB\xCE\xDF\xB0\xC1\x93\x79\x8A\xD4", 522},
+    // テラス土間: terrace earth floor
+    {"\x83\x65\x83\x89\x83\x58\x93\x79\x8A\xD4", 523},
+    // バルコニー: balcony
+    {"\x83\x6F\x83\x8B\x83\x52\x83\x6A\x81\x5B", 524},
+    // 歩廊: walkway
+    {"\x95\xE0\x98\x4C", 527},
+    // 外部土間無名室: unnamed outdoor earth-floor space
+    {"\x8A\x4F\x95\x94\x93\x79\x8A\xD4\x96\xB3\x96\xBC\x8E\xBA", 528},
+    // 外部階段室: outdoor stairwell
+    {"\x8A\x4F\x95\x94\x8A\x4B\x92\x69\x8E\xBA", 541},
+    // 外部: outdoors
+    {"\x8A\x4F\x95\x94", 999},
 }};
 
-std::vector<RoomKind> DeriveRoomKindTable() {
-  std::vector<RoomKind> table;
-  table.reserve(kRoomKindSpellings.size());
-  for (const RoomKindSpelling& spelling : kRoomKindSpellings) {
-    const std::string_view utf8(reinterpret_cast<const char*>(spelling.name.data()),
-                                spelling.name.size());
-    std::optional<std::string> cp932 = Cp932FromUtf8(utf8);
-    if (!cp932) {
-      throw std::runtime_error("room kind table: no CP932 spelling for " + std::string(utf8));
-    }
-    table.push_back(RoomKind{std::move(*cp932), spelling.code});
-  }
-  return table;
-}
-
-bool IsLeadByte(unsigned char byte) {
+constexpr bool IsLeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
 // The character at `position`, case-folded, and the position after it; no
 // value at the end of the text (a lead byte without its second byte ends
 // the text too).
-std::optional<unsigned> NextFoldedCharacter(std::string_view text, std::size_t& position) {
+constexpr std::optional<unsigned> NextFoldedCharacter(std::string_view text,
+                                                      std::size_t& position) {
   if (position >= text.size()) return std::nullopt;
   const unsigned char first = static_cast<unsigned char>(text[position]);
   if (!IsLeadByte(first)) {
@@ -156,7 +219,7 @@ std::optional<unsigned> NextFoldedCharacter(std::string_view text, std::size_t& 
 
 // FNV-1a over the folded characters: texts that are equal but for letter
 // case hash alike.
-std::uint64_t FoldedHash(std::string_view text) {
+constexpr std::uint64_t FoldedHash(std::string_view text) {
   std::uint64_t hash = 14695981039346656037u;
   std::size_t position = 0;
   while (const std::optional<unsigned> character = NextFoldedCharacter(text, position)) {
@@ -167,28 +230,27 @@ std::uint64_t FoldedHash(std::string_view text) {
 
 struct HashedKind {
   std::uint64_t hash;
-  const RoomKind* kind;
-  bool operator<(const HashedKind& other) const { return hash < other.hash; }
+  std::size_t index;  // in kRoomKinds
+  constexpr bool operator<(const HashedKind& other) const {
+    return hash != other.hash ? hash < other.hash : index < other.index;
+  }
 };
 
 // The table by the folded hashes of its names, so that a room name is
-// compared with the one or two entries that can match it rather than all.
-const std::vector<HashedKind>& HashedTable() {
-  static const std::vector<HashedKind> hashed = [] {
-    std::vector<HashedKind> entries;
-    for (const RoomKind& kind : RoomKindTable()) entries.push_back({FoldedHash(kind.name), &kind});
-    std::stable_sort(entries.begin(), entries.end());
-    return entries;
-  }();
-  return hashed;
-}
+// compared with the one or two entries that can match it rather than all;
+// entries of one hash stay in table order. Built by the compiler.
+constexpr std::array<HashedKind, kRoomKinds.size()> kHashedKinds = [] {
+  std::array<HashedKind, kRoomKinds.size()> entries{};
+  for (std::size_t index = 0; index < kRoomKinds.size(); ++index) {
+    entries[index] = {FoldedHash(kRoomKinds[index].name), index};
+  }
+  std::sort(entries.begin(), entries.end());
+  return entries;
+}();
 
 }  // namespace
 
-const std::vector<RoomKind>& RoomKindTable() {
-  static const std::vector<RoomKind> table = DeriveRoomKindTable();
-  return table;
-}
+std::span<const RoomKind> RoomKindTable() { return kRoomKinds; }
 
 bool ShiftJisEqualIgnoringCase(std::string_view left, std::string_view right) {
   std::size_t left_position = 0;
@@ -202,12 +264,12 @@ bool ShiftJisEqualIgnoringCase(std::string_view left, std::string_view right) {
 }
 
 const RoomKind* FindRoomKind(std::string_view name) {
-  const std::vector<HashedKind>& table = HashedTable();
   // In table order among equal hashes, so the first entry in the table wins.
-  const auto [first, last] =
-      std::equal_range(table.begin(), table.end(), HashedKind{FoldedHash(name), nullptr});
-  for (auto entry = first; entry != last; ++entry) {
-    if (ShiftJisEqualIgnoringCase(name, entry->kind->name)) return entry->kind;
+  const std::uint64_t hash = FoldedHash(name);
+  for (auto entry = std::lower_bound(kHashedKinds.begin(), kHashedKinds.end(), HashedKind{hash, 0});
+       entry != kHashedKinds.end() && entry->hash == hash; ++entry) {
+    const RoomKind& kind = kRoomKinds[entry->index];
+    if (ShiftJisEqualIgnoringCase(name, kind.name)) return &kind;
   }
   return nullptr;
 }

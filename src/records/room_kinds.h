@@ -1,21 +1,21 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace peltarix {
 
 // One entry of the room kind table: a room name as the CAD system spells it
 // (CP932 bytes) and the target program's room kind code.
 struct RoomKind {
-  std::string name;
+  std::string_view name;
   int code = 0;
 };
 
 // The 85 room names and their codes in table order; the names as CP932
-// bytes, derived once from the table's UTF-8 spelling.
-const std::vector<RoomKind>& RoomKindTable();
+// bytes, fixed in the program.
+std::span<const RoomKind> RoomKindTable();
 
 // Compares two CP932 texts character by character without regard to letter
 // case, as the Windows runtime's _mbsicmp does under code page 932:

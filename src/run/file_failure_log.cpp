@@ -1,10 +1,12 @@
 #include "run/file_failure_log.h"
 
+#include "run/shown_path.h"
+
 namespace peltarix {
 
 std::string DetailLine(const FileFailure& failure) {
   std::string line = "詳細：";
-  line += failure.path;
+  line += ShownPath(failure.path);
   line += "：";
   line += failure.reason_text();
   return line;

@@ -8,7 +8,8 @@
 
 namespace peltarix {
 
-// "詳細：PATH：reason", the line that follows a failed file operation.
+// "詳細：PATH：reason", the line that follows a failed file operation; PATH
+// as ShownPath gives it.
 std::string DetailLine(const FileFailure& failure);
 
 // Logs `error` (severity error), then the detail line (severity detail), and

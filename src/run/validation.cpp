@@ -7,6 +7,7 @@
 #include "platform/source_file.h"
 #include "run/file_failure_log.h"
 #include "run/number_format.h"
+#include "run/output_policy.h"
 #include "run/validation.h"
 #include "source/c_numbers.h"
 
@@ -18,16 +19,6 @@ constexpr std::string_view kInfo = "QVINFO";
 // Real house files are kilobytes to a few megabytes; reading more would only
 // run the machine out of memory.
 constexpr std::uint64_t kMaxSourceBytes = std::uint64_t{256} << 20;
-
-// "house.QV", "house.qv", and on Windows also "house.QV." or "house.QV "
-// (the system drops trailing dots and blanks).
-bool NamesDesignFile(std::string_view path) {
-  while (!path.empty() && (path.back() == '.' || path.back() == ' ')) path.remove_suffix(1);
-  if (path.size() < 3) return false;
-  const std::string_view extension = path.substr(path.size() - 3);
-  return extension[0] == '.' && (extension[1] == 'Q' || extension[1] == 'q') &&
-         (extension[2] == 'V' || extension[2] == 'v');
-}
 
 int Fail(RunContext& context, std::string_view message) {
   context.LogMessage(kError, message);
@@ -60,7 +51,7 @@ int ValidateSource(RunContext& context) {
   }
   // A design file picked by mistake as the destination would be replaced by
   // CSV text; a link to one as well.
-  if (NamesDesignFile(destination) || NamesDesignFile(ReplaceTarget(destination))) {
+  if (IsDesignFileName(destination) || IsDesignFileName(ReplaceTarget(destination))) {
     return Fail(context, "出力先CSVファイルにQVファイルは指定できません");
   }
   if (destination.empty()) return Fail(context, "CSVファイルを開けません");

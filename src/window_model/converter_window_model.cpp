@@ -1,18 +1,33 @@
 #include "window_model/converter_window_model.h"
 
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "conversion/csv_beside_source.h"
 #include "conversion/file_heading.h"
 #include "conversion/transcript.h"
-#include "platform/file_replace.h"
 #include "preview/preview_file.h"
+#include "run/output_policy.h"
 #include "run/run_context.h"
 #include "window_model/replace_question.h"
 #include "window_model/window_file_names.h"
 
 namespace peltarix {
+
 namespace {
+
+// What the output rules say of writing `output` in a run that reads
+// `source` (an empty source field counts as none).
+std::optional<OutputRefusal> RefusalOf(const std::string& source, const std::string& output) {
+  std::vector<std::string> sources;
+  if (!source.empty()) sources.push_back(source);
+  const std::string outputs[] = {output};
+  std::vector<OutputRefusal> refusals = CheckOutputs(sources, outputs);
+  if (refusals.empty()) return std::nullopt;
+  return refusals.front();
+}
 
 constexpr FileFilter kEveryFile{"すべて(*.*)", "*.*"};
 
@@ -113,6 +128,13 @@ std::optional<int> ConverterWindowModel::Execute() {
     view_.Notice(std::string(*message), NoticeIcon::kWarning);
     return std::nullopt;
   }
+  // The CSV may not replace the file it is read from; a design file named as
+  // the CSV is refused by the run itself, in the log.
+  if (const auto refusal = RefusalOf(source_path_, destination_path_);
+      refusal && refusal->conflict == OutputConflict::kIsSource) {
+    view_.Notice(destination_path_ + "：" + std::string(refusal->reason()), NoticeIcon::kWarning);
+    return std::nullopt;
+  }
   // A proposed or typed CSV name was never shown to the user as a file that
   // is already there.
   if (!MayReplace(view_, destination_path_, confirmed_destinations_.contains(destination_path_))) {
@@ -138,6 +160,7 @@ std::optional<int> ConverterWindowModel::Execute() {
     build_preview = [&](RunContext& run) {
       preview = RunPreview{RenderRunPreview(run, blocks), PlanOfRun(run, blocks),
                            WithoutExtension(destination_path_)};
+      return 0;
     };
   }
   const int status = RunWithTranscript(context, ticks_, build_preview);
@@ -177,13 +200,15 @@ void ConverterWindowModel::SaveLog() {
 
 bool ConverterWindowModel::SaveFile(const std::string& path, std::string_view bytes,
                                     bool confirmed) {
+  if (const auto refusal = RefusalOf(source_path_, path)) {
+    view_.Notice("保存できませんでした。\n詳細：" + path + "：" + std::string(refusal->reason()),
+                 NoticeIcon::kCritical);
+    return false;
+  }
   if (!MayReplace(view_, path, confirmed)) return false;
   // An earlier file under the name stays whole until the new one is
   // complete, and a failure says why in Japanese.
-  FileReplacer replacer(path);
-  std::optional<FileFailure> failure = replacer.Open();
-  if (!failure) failure = replacer.Write(bytes);
-  if (!failure) failure = replacer.Commit();
+  const std::optional<FileFailure> failure = WriteOutputFile(path, bytes);
   if (!failure) return true;
   view_.Notice("保存できませんでした。\n詳細：" + path + "：" + std::string(failure->reason_text()),
                NoticeIcon::kCritical);

@@ -1,6 +1,9 @@
 #include "window_model/replace_question.h"
 
-#include "window_model/window_file_names.h"
+#include <string>
+
+#include "run/output_policy.h"
+
 #include "window_model/window_view.h"
 
 namespace peltarix {
@@ -12,7 +15,7 @@ std::string ReplaceQuestion(std::string_view path) {
 }
 
 bool MayReplace(WindowView& view, std::string_view path, bool confirmed) {
-  if (confirmed || !PathExists(path)) return true;
+  if (confirmed || !OutputExists(std::string(path))) return true;
   return view.AskYesNo(ReplaceQuestion(path));
 }
 

@@ -50,11 +50,6 @@ std::string StartFolder(std::string_view field_text, const std::string& remember
   return remembered;
 }
 
-bool PathExists(std::string_view path) {
-  std::error_code ignored;
-  return std::filesystem::exists(NativePath(path), ignored);
-}
-
 std::string AbsolutePath(std::string_view path) {
   std::error_code ignored;
   const std::filesystem::path full = std::filesystem::absolute(NativePath(path), ignored);

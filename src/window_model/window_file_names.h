@@ -30,9 +30,6 @@ std::string ExistingFolderOf(std::string_view path);
 // exists, else the one remembered.
 std::string StartFolder(std::string_view field_text, const std::string& remembered);
 
-// Whether anything exists under `path`.
-bool PathExists(std::string_view path);
-
 // The full path of `path`, for a file named on the command line: the log
 // and a saved log then say which file it was.
 std::string AbsolutePath(std::string_view path);

@@ -88,9 +88,9 @@ TEST(CliLanguageTest, BatchProgressSummaryAndReportFailureInEitherLanguage) {
     const char* report;
   } cases[] = {
       {kEnglish, "\r2/2 files", "\n2 files converted, 0 failed, 0 skipped, ",
-       ": cannot write the report\n"},
+       ": cannot write the report: ファイルではなくフォルダです\n"},
       {kJapanese, "\r2/2 ファイル", "\n変換 2 件、失敗 0 件、スキップ 0 件、警告 ",
-       ": レポートを書けません\n"},
+       ": レポートを書けません：ファイルではなくフォルダです\n"},
   };
   for (const auto& c : cases) {
     // The report's path is a folder, which cannot be written as a file.

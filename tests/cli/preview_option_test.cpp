@@ -53,13 +53,19 @@ TEST(PreviewOptionTest, ExistingPreviewIsReplacedOnlyWithOverwrite) {
   EXPECT_THAT(ReadBytes(preview), StartsWith("<?xml"));
 }
 
+// The failure is the file's: its log says so before the count line, and the
+// counts and the result line follow it.
 TEST(PreviewOptionTest, PreviewThatCannotBeWrittenFailsTheCommandAfterTheCsv) {
   testing::TempDir dir;
   const std::string preview = dir.File("missing-folder/sample.svg");
   const auto result = RunConvertBinary(
-      {"-q", "--preview=" + preview, testing::SamplePath(), "-o", dir.File("sample.csv")});
+      {"-v", "--preview=" + preview, testing::SamplePath(), "-o", dir.File("sample.csv")});
   EXPECT_EQ(result.exit_status, 1);
-  EXPECT_THAT(result.err, HasSubstr(preview));
+  EXPECT_THAT(result.out,
+              HasSubstr("ERROR！ プレビューのSVGファイルを書き込めません\n詳細：" + preview +
+                        "：フォルダが見つかりません\nエラー 1、警告 2\n"
+                        "▲▽▲正常に終了できませんでした▲▽▲\n"));
+  EXPECT_THAT(result.err, HasSubstr("peltarix-convert: " + preview + ": フォルダが見つかりません"));
   EXPECT_TRUE(std::filesystem::exists(dir.File("sample.csv")));
   EXPECT_FALSE(std::filesystem::exists(dir.File("missing-folder")));
 }

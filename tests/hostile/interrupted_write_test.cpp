@@ -88,5 +88,25 @@ TEST(InterruptedWriteTest, FailedWriteKeepsTheEarlierCsvAndNamesTheReason) {
   EXPECT_TRUE(TempFiles(dir).empty());
 }
 
+// The report goes through the same replace: a write that fails keeps the
+// earlier report whole (it was written in place and left empty).
+TEST(InterruptedWriteTest, FailedReportKeepsTheEarlierReportAndSaysWhy) {
+  const testing::TempDir dir;
+  const std::string report = dir.File("report.json");
+  WriteBytes(report, "earlier report");
+  // Room for the header-only CSV and the log, not for the report's 1 KB.
+  testing::ConvertChild child({"-v", "-y", "--kinds=", testing::SamplePath(), "-o",
+                               dir.File("sample.csv"), "--report=" + report},
+                              dir.File("log.txt"), std::nullopt, 700);
+  const int status = child.Wait();
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_THAT(ReadBytes(dir.File("log.txt")),
+              HasSubstr("ERROR！ レポートのJSONファイルを書き込めません\n詳細：" + report +
+                        "：ファイルサイズの上限を超えました\n"));
+  EXPECT_EQ(ReadBytes(report), "earlier report");
+  EXPECT_TRUE(TempFiles(dir).empty());
+}
+
 }  // namespace
 }  // namespace peltarix

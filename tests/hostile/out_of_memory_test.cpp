@@ -118,5 +118,39 @@ TEST(OutOfMemoryTest, ConverterUnderAnAddressSpaceLimitEndsCleanly) {
   EXPECT_EQ(ReadBytes(destination), kEarlierCsv);
 }
 
+// Four such files with -j 4: memory runs out anywhere (a thread's stack,
+// what a run builds before it starts), and every file still gets the whole
+// log of a run that ran out: banners, error, detail, count and result.
+TEST(OutOfMemoryTest, ParallelBatchUnderAnAddressSpaceLimitGivesEveryFileTheWholeLog) {
+  if (kUnderAddressSanitizer) GTEST_SKIP() << "the sanitizer reserves terabytes of address space";
+  const testing::TempDir dir;
+  const std::string text = testing::ManyColumnsSource(testing::InfoSection(), 200000);
+  std::filesystem::create_directories(dir.path() / "houses");
+  for (const char* name : {"a", "b", "c", "d"}) {
+    WriteBytes(dir.File("houses/" + std::string(name) + ".QV"), text);
+  }
+  const rlim_t limit = text.size() + (rlim_t{24} << 20);
+  testing::ConvertChild child({"-j", "4", dir.File("houses"), "-o", dir.File("out")},
+                              dir.File("log.txt"), limit);
+  const int status = child.Wait();
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  std::vector<std::string> log;
+  std::istringstream lines(ReadBytes(dir.File("log.txt")));
+  for (std::string line; std::getline(lines, line);) log.push_back(line);
+  const std::vector<std::string> whole_ending{kOutOfMemory, "エラー 1、警告 0",
+                                              testing::kRunFailed};
+  int endings = 0;
+  for (auto line = log.begin(); line != log.end(); ++line) {
+    if (!line->starts_with("☆☆☆コンバート終了[")) continue;
+    ASSERT_GE(line - log.begin(), 4);
+    EXPECT_EQ(std::vector<std::string>({*(line - 3), *(line - 2), *(line - 1)}), whole_ending);
+    EXPECT_THAT(*(line - 4), ::testing::StartsWith("☆☆☆コンバート開始["));
+    ++endings;
+  }
+  EXPECT_EQ(endings, 4);
+  EXPECT_THAT(log, ::testing::Not(::testing::Contains(HasSubstr("予期しない"))));
+}
+
 }  // namespace
 }  // namespace peltarix

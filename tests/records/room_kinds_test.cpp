@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "records/cp932_encode.h"
-
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -27,19 +25,6 @@ constexpr std::string_view kLoft = "\x83\x8D\x83\x74\x83\x67";  // ロフト
 constexpr std::string_view kBayWindowASmall =                   // 出窓ａタイプ
     "\x8F\x6F\x91\x8B\x82\x81\x83\x5E\x83\x43\x83\x76";
 constexpr std::string_view kBayWindowA = "\x8F\x6F\x91\x8B\x82\x60\x83\x5E\x83\x43\x83\x76";
-
-TEST(Cp932FromUtf8, WritesHalfWidthKatakanaMiddleDotAndFullWidthLetters) {
-  // ｳ ・ Ａ ｚ ー
-  EXPECT_EQ(Cp932FromUtf8("\xEF\xBD\xB3\xE3\x83\xBB\xEF\xBC\xA1\xEF\xBD\x9A\xE3\x83\xBC"),
-            "\xB3\x81\x45\x82\x60\x82\x9A\x81\x5B");
-  EXPECT_EQ(Cp932FromUtf8("Ab 1"), "Ab 1");
-}
-
-TEST(Cp932FromUtf8, RefusesWhatCp932CannotWrite) {
-  EXPECT_FALSE(Cp932FromUtf8("\xE2\x82\xAC"));  // the euro sign
-  EXPECT_FALSE(Cp932FromUtf8("\xFF"));          // no UTF-8
-  EXPECT_FALSE(Cp932FromUtf8("\xE5\x92"));      // a character cut short
-}
 
 TEST(RoomKindTable, HoldsEightyFiveNamesAsCp932Bytes) {
   struct Entry {

@@ -149,8 +149,8 @@ TEST(RunWithTranscriptTest, FailureAfterTheCsvIsAnErrorLineAndTheRunStillSucceed
   RunContext context(log);
   context.source_file_path = folder.File("house.QV");
   context.destination_file_path = folder.File("house.csv");
-  const int status = RunWithTranscript(context, DataKindSet::All(),
-                                       [](RunContext&) { throw std::runtime_error("picture"); });
+  const int status = RunWithTranscript(
+      context, DataKindSet::All(), [](RunContext&) -> int { throw std::runtime_error("picture"); });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(context.log.error_count(), 1);
   EXPECT_NE(std::find(view.log.begin(), view.log.end(),
