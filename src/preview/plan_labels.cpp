@@ -13,18 +13,6 @@ constexpr double kAscent = 0.9;
 constexpr double kDescent = 0.25;
 constexpr double kSizeStep = 1.0;
 
-// Even-odd crossing test.
-bool Encloses(std::span<const Point> polygon, Point at) {
-  bool inside = false;
-  for (std::size_t k = 0; k + 1 < polygon.size(); ++k) {
-    const Point a = polygon[k];
-    const Point b = polygon[k + 1];
-    if ((a.y > at.y) != (b.y > at.y) && at.x < a.x + (at.y - a.y) / (b.y - a.y) * (b.x - a.x))
-      inside = !inside;
-  }
-  return inside;
-}
-
 // Whether the segment from `a` to `b` meets the box (Liang-Barsky clipping).
 bool SegmentMeetsBox(Point a, Point b, const Box& box) {
   double low = 0.0;
@@ -69,6 +57,17 @@ bool Fits(const Box& box, std::span<const Point> room, std::span<const Point> fl
 }
 
 }  // namespace
+
+bool Encloses(std::span<const Point> polygon, Point at) {
+  bool inside = false;
+  for (std::size_t k = 0; k + 1 < polygon.size(); ++k) {
+    const Point a = polygon[k];
+    const Point b = polygon[k + 1];
+    if ((a.y > at.y) != (b.y > at.y) && at.x < a.x + (at.y - a.y) / (b.y - a.y) * (b.x - a.x))
+      inside = !inside;
+  }
+  return inside;
+}
 
 double TextWidth(std::string_view text, double size) {
   double ems = 0.0;

@@ -16,6 +16,10 @@ namespace peltarix {
 // text: a painter of another toolkit measures a little differently, so the
 // estimate errs on the wide side.
 
+// Even-odd crossing test of `at` against a closed point list (the last
+// point repeats the first).
+bool Encloses(std::span<const Point> polygon, Point at);
+
 // The width of `text` (UTF-8) at `size` pixels: a full em for a character
 // of three or more bytes (kana, kanji, full-width signs), 0.62 em for others.
 double TextWidth(std::string_view text, double size);

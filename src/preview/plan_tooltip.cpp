@@ -1,27 +1,12 @@
 #include "preview/plan_tooltip.h"
 
 #include "platform/cp932_decode.h"
+#include "preview/plan_labels.h"
 #include "preview/plan_style.h"
 #include "preview/svg_writer.h"
 #include "run/number_format.h"
 
 namespace peltarix {
-namespace {
-
-// Even-odd crossing test; the closing point repeats the first.
-bool Encloses(const PointList& polygon, Point at) {
-  bool inside = false;
-  for (std::size_t k = 0; k + 1 < polygon.size(); ++k) {
-    const Point a = polygon[k];
-    const Point b = polygon[k + 1];
-    if ((a.y > at.y) != (b.y > at.y) && at.x < a.x + (at.y - a.y) / (b.y - a.y) * (b.x - a.x))
-      inside = !inside;
-  }
-  return inside;
-}
-
-}  // namespace
-
 Point PlanPointOf(const PlanPanel& panel, const PlanBounds& bounds, Point canvas) {
   return {bounds.min_x + (canvas.x - panel.plan_left) / panel.scale,
           bounds.max_y - (canvas.y - panel.plan_top) / panel.scale};
