@@ -13,6 +13,14 @@ constexpr double kAscent = 0.9;
 constexpr double kDescent = 0.25;
 constexpr double kSizeStep = 1.0;
 
+// The box of `width` x `height` centred on `at`.
+Box BoxAround(Point at, double width, double height) {
+  return {.min_x = at.x - width / 2,
+          .max_x = at.x + width / 2,
+          .min_y = at.y - height / 2,
+          .max_y = at.y + height / 2};
+}
+
 // Whether the segment from `a` to `b` meets the box (Liang-Barsky clipping).
 bool SegmentMeetsBox(Point a, Point b, const Box& box) {
   double low = 0.0;
@@ -122,10 +130,7 @@ std::optional<RoomLabel> PlaceRoomLabel(std::string_view name, std::string_view 
     const double height = (kAscent + kDescent) * (size + code_size);
     const double width = std::max(TextWidth(name, size), TextWidth(code, code_size)) + 4.0;
     for (const Point at : Candidates(anchor, height * 0.6)) {
-      const Box box = {.min_x = at.x - width / 2,
-                       .max_x = at.x + width / 2,
-                       .min_y = at.y - height / 2,
-                       .max_y = at.y + height / 2};
+      const Box box = BoxAround(at, width, height);
       if (!Fits(box, room, floor_outline, space)) continue;
       space.Block(box);
       const double name_baseline = box.min_y + kAscent * size;
@@ -141,10 +146,7 @@ std::optional<RoomLabel> PlaceRoomLabel(std::string_view name, std::string_view 
   const double height = (kAscent + kDescent) * code_size;
   const double width = TextWidth(code, code_size) + 2.0;
   for (const Point at : Candidates(anchor, height)) {
-    const Box box = {.min_x = at.x - width / 2,
-                     .max_x = at.x + width / 2,
-                     .min_y = at.y - height / 2,
-                     .max_y = at.y + height / 2};
+    const Box box = BoxAround(at, width, height);
     if (!Fits(box, room, floor_outline, space)) continue;
     space.Block(box);
     RoomLabel label;
