@@ -28,12 +28,13 @@ Rgb RgbOf(std::string_view hex);
 
 struct DrawStyle {
   bool filled = false;
-  Rgb fill;
+  Rgb fill{};
   double fill_opacity = 1.0;
   bool stroked = false;
-  Rgb stroke;
-  double stroke_width = 0.0;  // canvas pixels
-  std::vector<double> dash;   // dash and gap lengths in canvas pixels; empty: solid
+  Rgb stroke{};
+  double stroke_width = 0.0;   // canvas pixels
+  std::vector<double> dash{};  // dash and gap lengths in canvas pixels; empty: solid
+  bool round_ends = false;     // round line joins and caps (else mitred joins, flat caps)
 };
 
 enum class ShapeKind {
@@ -45,31 +46,32 @@ enum class ShapeKind {
 
 struct DrawShape {
   ShapeKind kind = ShapeKind::kPolygon;
-  std::vector<Point> points;
+  std::vector<Point> points{};
   double radius = 0.0;  // kCircle only
-  DrawStyle style;
-  std::string css_class;  // "room", "column", ...: what the shape shows; may be empty
-  std::string title;      // tooltip (UTF-8); may be empty
+  DrawStyle style{};
+  std::string css_class{};     // "room", "column", ...: what the shape shows; may be empty
+  std::string title{};         // tooltip (UTF-8); may be empty
+  double corner_radius = 0.0;  // kRect only: rounded corners, in canvas pixels
 };
 
 enum class TextAnchor { kStart, kMiddle, kEnd };
 
 struct DrawText {
-  Point at;  // the baseline's anchor point
+  Point at{};          // the baseline's anchor point
   double size = 12.0;  // font size in canvas pixels
-  Rgb fill;
+  Rgb fill{};
   bool bold = false;
   TextAnchor anchor = TextAnchor::kMiddle;
-  std::string text;  // UTF-8
-  std::string css_class;
+  std::string text{};  // UTF-8
+  std::string css_class{};
 };
 
 using DrawItem = std::variant<DrawShape, DrawText>;
 
 // A part of the canvas a window shows on its own: a panel or the legend.
 struct DrawRegion {
-  std::string id;     // "panel-1F", "panel-roof-2F", "legend"
-  std::string title;  // the tab's caption: "1F", "屋根 2F", "凡例"
+  std::string id{};     // "panel-1F", "panel-roof-2F", "legend"
+  std::string title{};  // the tab's caption: "1F", "屋根 2F", "凡例"
   double left = 0.0;
   double top = 0.0;
   double width = 0.0;
@@ -84,9 +86,9 @@ struct PlanDrawing {
   double width = 0.0;
   double height = 0.0;
   Rgb background{255, 255, 255};
-  std::string title;  // the document's title (UTF-8)
-  std::vector<DrawItem> items;
-  std::vector<DrawRegion> regions;  // the panels in layout order, then the legend
+  std::string title{};  // the document's title (UTF-8)
+  std::vector<DrawItem> items{};
+  std::vector<DrawRegion> regions{};  // the panels in layout order, then the legend
 };
 
 // The picture of a plan: a panel per floor and per roof storey with grid

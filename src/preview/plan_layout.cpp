@@ -21,7 +21,7 @@ constexpr int kPanelsPerRow = 2;
 constexpr double kPlanPaddingShare = 0.06;
 constexpr double kFarthest = 1.0e9;
 constexpr double kStackedLegendWidth = 560.0;
-// The legend's rows (see plan_svg_legend.cpp): its title, and per part a
+// The legend's rows (see plan_draw_legend.cpp): its title, and per part a
 // heading and rows of kLegendRow.
 constexpr double kLegendTitle = 66.0;
 constexpr double kLegendHeading = 26.0;

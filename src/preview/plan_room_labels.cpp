@@ -19,7 +19,7 @@ PointList LocalPoints(const PointList& points, const Box& bounds, double scale) 
   return local;
 }
 
-// The box a mark takes around `centre` (see plan_svg_marks.cpp: squares of
+// The box a mark takes around `centre` (see plan_draw_marks.cpp: squares of
 // 14 px, rings of up to 24 px).
 Box MarkBox(Point centre) {
   constexpr double kHalf = 12.0;

@@ -8,8 +8,8 @@
 namespace peltarix {
 
 // The plan picture of a run as one self-contained SVG 1.1 document (UTF-8):
-// a panel per floor and one for the roof, with grid axes, a scale bar and a
-// legend. `caption` (UTF-8, e.g. the source's file name) heads the legend.
+// SvgOfDrawing of DrawPlan over the model's own layout. `caption` (UTF-8,
+// e.g. the source's file name) heads the legend.
 std::string RenderPlanSvg(const PlanModel& model, std::string_view caption);
 
 }  // namespace peltarix

@@ -50,7 +50,7 @@ std::string XmlEscape(std::string_view text) {
   return escaped;
 }
 
-void SvgWriter::Start(std::string_view name, SvgAttributes attributes) {
+void SvgWriter::Start(std::string_view name, const SvgAttributes& attributes) {
   xml_ += '<';
   xml_ += name;
   for (const auto& [key, value] : attributes) {
@@ -62,7 +62,7 @@ void SvgWriter::Start(std::string_view name, SvgAttributes attributes) {
   }
 }
 
-void SvgWriter::Open(std::string_view name, SvgAttributes attributes) {
+void SvgWriter::Open(std::string_view name, const SvgAttributes& attributes) {
   Start(name, attributes);
   xml_ += ">\n";
 }
@@ -73,12 +73,13 @@ void SvgWriter::Close(std::string_view name) {
   xml_ += ">\n";
 }
 
-void SvgWriter::Empty(std::string_view name, SvgAttributes attributes) {
+void SvgWriter::Empty(std::string_view name, const SvgAttributes& attributes) {
   Start(name, attributes);
   xml_ += "/>\n";
 }
 
-void SvgWriter::Text(std::string_view name, SvgAttributes attributes, std::string_view text) {
+void SvgWriter::Text(std::string_view name, const SvgAttributes& attributes,
+                     std::string_view text) {
   Start(name, attributes);
   xml_ += '>';
   xml_ += XmlEscape(text);

@@ -34,7 +34,8 @@ TEST(PreviewOptionTest, WritesTheSvgAndLeavesTheCsvAsWithoutIt) {
             std::vector(preview_lines.begin() + 1, preview_lines.end()));
   const std::string svg = ReadBytes(dir.File("sample.svg"));
   EXPECT_THAT(svg, StartsWith("<?xml version=\"1.0\" encoding=\"UTF-8\""));
-  EXPECT_THAT(svg, HasSubstr("id=\"outline-2F\""));
+  EXPECT_THAT(svg, HasSubstr("<g id=\"panel-2F\">"));
+  EXPECT_THAT(svg, HasSubstr("<polygon class=\"outline\""));
 }
 
 TEST(PreviewOptionTest, ExistingPreviewIsReplacedOnlyWithOverwrite) {

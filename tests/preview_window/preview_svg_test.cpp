@@ -76,6 +76,33 @@ std::vector<SvgElement> OfClass(const std::vector<SvgElement>& elements, const s
   return found;
 }
 
+// The panel of the layout an element stands in, by its group's id.
+const PlanPanel& PanelOf(const PlanLayout& layout, const SvgElement& element) {
+  for (const PlanPanel& panel : layout.panels) {
+    const std::string id =
+        (panel.roof ? "panel-roof-" : "panel-") + std::to_string(panel.floor) + "F";
+    if (id == element.panel) return panel;
+  }
+  ADD_FAILURE() << "no panel " << element.panel;
+  return layout.panels.at(0);
+}
+
+// The plan point under a canvas point of the element's panel.
+Point PlanOf(const PlanLayout& layout, const SvgElement& element, Point canvas) {
+  return PlanPointOf(PanelOf(layout, element), layout.bounds, canvas);
+}
+
+// Canvas points as written (two decimals) against the plan points they show.
+void ExpectCanvasPoints(const PointList& canvas, const PointList& plan, const PlanPanel& panel,
+                        const PlanBounds& bounds) {
+  ASSERT_EQ(canvas.size(), plan.size());
+  for (std::size_t k = 0; k < plan.size(); ++k) {
+    const Point expected = panel.ToCanvas(plan[k], bounds);
+    EXPECT_NEAR(canvas[k].x, expected.x, 0.006) << k;
+    EXPECT_NEAR(canvas[k].y, expected.y, 0.006) << k;
+  }
+}
+
 PointList ParsePoints(const std::string& text) {
   PointList points;
   std::size_t at = 0;
@@ -93,6 +120,7 @@ TEST(PreviewSvg, ExampleHoldsEveryOutlineRoomAndColumnTheCsvHolds) {
   const testing::ExampleRun example;
   ASSERT_EQ(example.status, 0);
   const std::vector<SvgElement> elements = ParseSvg(example.Svg());
+  const PlanLayout layout = LayoutPlan(example.model);
   std::map<std::string, int> record_counts;
   const OutputLines& lines = example.file.run.context.output_lines;
   for (int index = 0; index <= lines.last_line_index(); ++index) {
@@ -107,8 +135,9 @@ TEST(PreviewSvg, ExampleHoldsEveryOutlineRoomAndColumnTheCsvHolds) {
     const std::vector<SvgElement> outlines = OfClass(elements, "polygon", "outline");
     int matches = 0;
     for (const SvgElement& outline : outlines) {
-      if (outline.attributes.at("id") != "outline-" + std::string(fields[1]) + "F") continue;
-      EXPECT_EQ(ParsePoints(outline.attributes.at("points")), written);
+      if (outline.panel != "panel-" + std::string(fields[1]) + "F") continue;
+      ExpectCanvasPoints(ParsePoints(outline.attributes.at("points")), written,
+                         PanelOf(layout, outline), layout.bounds);
       ++matches;
     }
     EXPECT_EQ(matches, 1) << "floor " << fields[1];
@@ -118,7 +147,7 @@ TEST(PreviewSvg, ExampleHoldsEveryOutlineRoomAndColumnTheCsvHolds) {
   const std::vector<SvgElement> columns = OfClass(elements, "rect", "column");
   EXPECT_EQ(columns.size(), record_counts["AD020101"]);
   for (const SvgElement& column : columns)
-    EXPECT_EQ(column.attributes.at("width"), column.attributes.at("height"));
+    EXPECT_NEAR(column.Number("width"), column.Number("height"), 0.011);
   EXPECT_EQ(OfClass(elements, "polygon", "roof").size(), record_counts["AB010101"]);
   EXPECT_EQ(OfClass(elements, "polygon", "block left-out").size(), 0u);
 }
@@ -160,7 +189,11 @@ TEST(PreviewSvg, BlockApartFromTheOutlineIsDrawnInRedWithItsNumber) {
   const std::vector<SvgElement> left_out = OfClass(elements, "polygon", "block left-out");
   ASSERT_EQ(left_out.size(), 1u);
   EXPECT_EQ(left_out[0].attributes.at("stroke"), kLeftOutColour);
-  EXPECT_EQ(ParsePoints(left_out[0].attributes.at("points")).front(), (Point{5000, 0}));
+  const PlanLayout layout = LayoutPlan(BuildPlanModel(run.context.output_lines, blocks));
+  const Point corner =
+      PlanOf(layout, left_out[0], ParsePoints(left_out[0].attributes.at("points")).front());
+  EXPECT_NEAR(corner.x, 5000, 1.0);
+  EXPECT_NEAR(corner.y, 0, 1.0);
   EXPECT_EQ(OfClass(elements, "polygon", "block").size(), 1u);
   bool numbered = false;
   for (const SvgElement& element : elements) {
@@ -280,43 +313,56 @@ TEST(PreviewSvg, RoofsArePanelledByTheStoreyTheyCover) {
   for (const SvgElement& height : heights) EXPECT_EQ(height.panel, "panel-roof-2F");
 }
 
-// Each located item is marked where the source places it, in plan units.
+// Each located item is marked where the source places it (compared in plan
+// units, within what two decimals of a canvas pixel leave).
 TEST(PreviewSvg, FindingsAreMarkedWhereTheyStand) {
   const testing::ExampleRun run(testing::FindingsHouseSource());
   ASSERT_EQ(run.status, 0);
   const std::vector<SvgElement> elements = ParseSvg(run.Svg());
-  std::vector<std::tuple<std::string, double, double>> columns;
-  for (const SvgElement& mark : OfClass(elements, "rect", "unconverted-column")) {
-    columns.emplace_back(mark.panel, mark.Number("x") + mark.Number("width") / 2,
-                         mark.Number("y") + mark.Number("height") / 2);
+  const PlanLayout layout = LayoutPlan(run.model);
+  const double tolerance = 0.01 / layout.scale;
+  const auto expect_at = [&](const SvgElement& mark, Point canvas, Point plan) {
+    const Point at = PlanOf(layout, mark, canvas);
+    EXPECT_NEAR(at.x, plan.x, tolerance) << mark.attributes.at("class");
+    EXPECT_NEAR(at.y, plan.y, tolerance) << mark.attributes.at("class");
+  };
+  const std::vector<SvgElement> columns = OfClass(elements, "rect", "unconverted-column");
+  ASSERT_EQ(columns.size(), 2u);
+  const std::vector<std::pair<std::string, Point>> column_places = {{"panel-1F", {2500, 1500}},
+                                                                    {"panel-2F", {1200, 800}}};
+  for (std::size_t k = 0; k < columns.size(); ++k) {
+    const SvgElement& mark = columns[k];
+    EXPECT_EQ(mark.panel, column_places[k].first);
+    expect_at(
+        mark,
+        {mark.Number("x") + mark.Number("width") / 2, mark.Number("y") + mark.Number("height") / 2},
+        column_places[k].second);
   }
-  EXPECT_EQ(columns, (std::vector<std::tuple<std::string, double, double>>{
-                         {"panel-1F", 2500, 1500}, {"panel-2F", 1200, 800}}));
   const std::vector<SvgElement> twist = OfClass(elements, "circle", "twist");
   ASSERT_EQ(twist.size(), 1u);
   EXPECT_EQ(twist[0].panel, "panel-1F");
-  EXPECT_EQ(Point(twist[0].Number("cx"), twist[0].Number("cy")), (Point{2000, 2000}));
+  expect_at(twist[0], {twist[0].Number("cx"), twist[0].Number("cy")}, {2000, 2000});
   const std::vector<SvgElement> rings = OfClass(elements, "circle", "unsupported-column");
   ASSERT_EQ(rings.size(), 1u);
   EXPECT_EQ(rings[0].panel, "panel-2F");
-  EXPECT_NEAR(rings[0].Number("cx"), 3052.5, 0.01);
+  EXPECT_NEAR(PlanOf(layout, rings[0], {rings[0].Number("cx"), rings[0].Number("cy")}).x, 3052.5,
+              tolerance);
   const std::vector<SvgElement> roof = OfClass(elements, "polygon", "non-wooden-roof");
   ASSERT_EQ(roof.size(), 1u);
-  EXPECT_EQ(ParsePoints(roof.at(0).attributes.at("points")),
-            (PointList{{5000, 0}, {7000, 0}, {7000, 1000}, {5000, 1000}, {5000, 0}}));
+  ExpectCanvasPoints(ParsePoints(roof.at(0).attributes.at("points")),
+                     {{5000, 0}, {7000, 0}, {7000, 1000}, {5000, 1000}, {5000, 0}},
+                     PanelOf(layout, roof.at(0)), layout.bounds);
   // The hatching of the ロフト (2F, 0..3000 x 0..2000) stays inside it.
-  int hatch_lines = 0;
-  for (const SvgElement& line : elements) {
-    if (line.name != "line" || line.panel != "panel-2F" || line.attributes.count("x1") == 0 ||
-        line.attributes.count("class") != 0 || line.attributes.count("stroke") != 0)
-      continue;
-    ++hatch_lines;
-    for (const char* x : {"x1", "x2"})
-      EXPECT_TRUE(line.Number(x) >= -0.01 && line.Number(x) <= 3000.01);
-    for (const char* y : {"y1", "y2"})
-      EXPECT_TRUE(line.Number(y) >= -0.01 && line.Number(y) <= 2000.01);
+  const std::vector<SvgElement> hatching = OfClass(elements, "line", "unknown-kind");
+  EXPECT_GT(hatching.size(), 10u);
+  for (const SvgElement& line : hatching) {
+    EXPECT_EQ(line.panel, "panel-2F");
+    for (const auto& [x, y] : {std::pair{"x1", "y1"}, std::pair{"x2", "y2"}}) {
+      const Point end = PlanOf(layout, line, {line.Number(x), line.Number(y)});
+      EXPECT_TRUE(end.x >= -tolerance && end.x <= 3000 + tolerance) << end.x;
+      EXPECT_TRUE(end.y >= -tolerance && end.y <= 2000 + tolerance) << end.y;
+    }
   }
-  EXPECT_GT(hatch_lines, 10);
 }
 
 }  // namespace

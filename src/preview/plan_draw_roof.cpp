@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
+#include "preview/plan_draw_parts.h"
 #include "preview/plan_labels.h"
 #include "preview/plan_style.h"
-#include "preview/plan_svg_parts.h"
-#include "run/number_format.h"
+#include "preview/svg_writer.h"
 
 namespace peltarix {
 namespace {
@@ -33,47 +33,33 @@ std::string PitchText(int pitch) {
 bool OnPanel(const PlanRoof& roof, const PlanPanel& panel) { return roof.floor == panel.floor; }
 
 // The outline of the storey the roofs cover, dashed beneath them.
-void DrawFloorOutlines(SvgWriter& svg, const PlanPanel& panel, const PlanModel& model) {
+void DrawFloorOutlines(PlanDrawing& drawing, const PlanLayout& layout, const PlanPanel& panel,
+                       const PlanModel& model) {
   for (const PlanFloor& floor : model.floors) {
     if (floor.floor != panel.floor || !floor.has_outline || floor.outline.size() < 2) continue;
-    svg.Empty("polygon", {{"class", "floor-outline"},
-                          {"points", SvgPoints(floor.outline)},
-                          {"fill", "none"},
-                          {"stroke", "#9a9a9a"},
-                          {"stroke-width", PlanStroke(panel, 1.0)},
-                          {"stroke-dasharray", PlanStroke(panel, 4) + "," + PlanStroke(panel, 4)}});
+    AddPolygon(drawing, CanvasPoints(panel, layout.bounds, floor.outline),
+               StrokeStyle("#9a9a9a", 1.0, {4, 4}), "floor-outline");
   }
 }
 
-void DrawFaces(SvgWriter& svg, const PlanPanel& panel, const PlanModel& model) {
+void DrawFaces(PlanDrawing& drawing, const PlanLayout& layout, const PlanPanel& panel,
+               const PlanModel& model) {
   for (std::size_t k = 0; k < model.roofs.size(); ++k) {
     const PlanRoof& roof = model.roofs[k];
     if (!OnPanel(roof, panel)) continue;
-    svg.Open("polygon", {{"class", "roof"},
-                         {"points", SvgPoints(PlanPoints(roof))},
-                         {"fill", std::string(kFaceFills[k % kFaceFills.size()])},
-                         {"fill-opacity", "0.8"},
-                         {"stroke", "#5c5c5c"},
-                         {"stroke-width", PlanStroke(panel, 1.0)}});
-    svg.Text("title", {},
-             "屋根 " + std::to_string(k + 1) + "（" + std::to_string(roof.floor) + "F） " +
-                 PitchText(roof.pitch));
-    svg.Close("polygon");
+    AddPolygon(drawing, CanvasPoints(panel, layout.bounds, PlanPoints(roof)),
+               FilledStrokeStyle(kFaceFills[k % kFaceFills.size()], "#5c5c5c", 1.0, 0.8), "roof",
+               "屋根 " + std::to_string(k + 1) + "（" + std::to_string(roof.floor) + "F） " +
+                   PitchText(roof.pitch));
   }
+  DrawStyle eave = StrokeStyle(kEaveColour, 4.0);
+  eave.round_ends = true;
   for (const PlanRoof& roof : model.roofs) {
     if (!OnPanel(roof, panel)) continue;
     for (std::size_t edge = 0; edge < roof.eave_edges.size(); ++edge) {
       if (!roof.eave_edges[edge]) continue;
-      const Point a = roof.vertices[edge].point;
-      const Point b = roof.vertices[edge + 1].point;
-      svg.Empty("line", {{"class", "eave"},
-                         {"x1", SvgNumber(a.x)},
-                         {"y1", SvgNumber(a.y)},
-                         {"x2", SvgNumber(b.x)},
-                         {"y2", SvgNumber(b.y)},
-                         {"stroke", std::string(kEaveColour)},
-                         {"stroke-width", PlanStroke(panel, 4.0)},
-                         {"stroke-linecap", "round"}});
+      AddLine(drawing, panel.ToCanvas(roof.vertices[edge].point, layout.bounds),
+              panel.ToCanvas(roof.vertices[edge + 1].point, layout.bounds), eave, "eave");
     }
   }
 }
@@ -87,7 +73,7 @@ Box ArrowBox(Point centre) {
           .max_y = centre.y + reach};
 }
 
-void DrawFallArrow(SvgWriter& svg, Point from, Point fall) {
+void DrawFallArrow(PlanDrawing& drawing, Point from, Point fall) {
   const double length = std::hypot(fall.x, fall.y);
   if (!(length > 0.0)) return;
   // Canvas y runs down: the plan's +y is the canvas's -y.
@@ -96,23 +82,14 @@ void DrawFallArrow(SvgWriter& svg, Point from, Point fall) {
   const Point tail{from.x - unit.x * kArrowLength * 0.5, from.y - unit.y * kArrowLength * 0.5};
   const Point side{-unit.y * 6.0, unit.x * 6.0};
   const Point base{tip.x - unit.x * 12.0, tip.y - unit.y * 12.0};
-  svg.Empty("line", {{"class", "fall"},
-                     {"x1", SvgNumber(tail.x)},
-                     {"y1", SvgNumber(tail.y)},
-                     {"x2", SvgNumber(base.x)},
-                     {"y2", SvgNumber(base.y)},
-                     {"stroke", "#1b1b1b"},
-                     {"stroke-width", "2.5"}});
-  svg.Empty(
-      "polygon",
-      {{"points",
-        SvgPoints({tip, {base.x + side.x, base.y + side.y}, {base.x - side.x, base.y - side.y}})},
-       {"fill", "#1b1b1b"}});
+  AddLine(drawing, tail, base, StrokeStyle("#1b1b1b", 2.5), "fall");
+  AddPolygon(drawing, {tip, {base.x + side.x, base.y + side.y}, {base.x - side.x, base.y - side.y}},
+             FillStyle("#1b1b1b"), "fall");
 }
 
 // A label whose box is kept apart from the others on the panel; false, and
 // nothing drawn, where no place near `at` is free.
-bool PlacedLabel(SvgWriter& svg, LabelSpace& space, std::string_view css_class,
+bool PlacedLabel(PlanDrawing& drawing, LabelSpace& space, std::string_view css_class,
                  std::span<const Point> candidates, double size, std::string_view text,
                  std::string_view fill = "#1b1b1b") {
   const double width = TextWidth(text, size) + 2.0;
@@ -120,21 +97,8 @@ bool PlacedLabel(SvgWriter& svg, LabelSpace& space, std::string_view css_class,
   for (const Point at : candidates) {
     const Box box = LabelBox({at.x, at.y + size * 0.25}, width, height);
     if (!space.Claim(box)) continue;
-    svg.Text("text",
-             {{"class", std::string(css_class)},
-              {"x", SvgNumber(at.x)},
-              {"y", SvgNumber(at.y)},
-              {"font-size", SvgNumber(size)},
-              {"fill", std::string(fill)},
-              {"text-anchor", "middle"}},
-             text);
-    svg.Empty("rect", {{"class", "label-box"},
-                       {"x", SvgNumber(box.min_x)},
-                       {"y", SvgNumber(box.min_y)},
-                       {"width", SvgNumber(width)},
-                       {"height", SvgNumber(height)},
-                       {"fill", "none"},
-                       {"stroke", "none"}});
+    AddText(drawing, at, std::string(text), {.size = size, .fill = fill, .css_class = css_class});
+    AddLabelBox(drawing, box);
     return true;
   }
   return false;
@@ -168,17 +132,17 @@ std::vector<std::pair<Point, std::string>> VertexHeights(const PlanModel& model,
 // Arrows and pitches first (one a face, at its centre), then the numbers of
 // the roofs not converted, then the heights of the vertices, each beside its
 // vertex where there is room.
-void DrawRoofLabels(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
+void DrawRoofLabels(PlanDrawing& drawing, const PlanLayout& layout, const PlanPanel& panel,
                     const PlanModel& model) {
   LabelSpace space;
   for (const PlanRoof& roof : model.roofs) {
     if (!OnPanel(roof, panel)) continue;
     const Point centre = panel.ToCanvas(LabelPoint(PlanPoints(roof)), layout.bounds);
     if (!space.Claim(ArrowBox(centre))) continue;
-    DrawFallArrow(svg, centre, roof.fall);
+    DrawFallArrow(drawing, centre, roof.fall);
     const std::array<Point, 3> below = {
         {{centre.x, centre.y + 40}, {centre.x, centre.y - 32}, {centre.x, centre.y + 56}}};
-    PlacedLabel(svg, space, "pitch", below, 12, PitchText(roof.pitch));
+    PlacedLabel(drawing, space, "pitch", below, 12, PitchText(roof.pitch));
   }
   for (const PlanFinding& finding : model.findings.items) {
     if (finding.kind != FindingKind::kNonWoodenRoof || finding.outline.empty() ||
@@ -190,7 +154,7 @@ void DrawRoofLabels(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& p
                                           {at.x - 30, at.y + 5},
                                           {at.x, at.y + 30},
                                           {at.x, at.y - 20}}};
-    PlacedLabel(svg, space, "roof-number", around, 14, std::to_string(finding.record),
+    PlacedLabel(drawing, space, "roof-number", around, 14, std::to_string(finding.record),
                 kLeftOutColour);
   }
   for (const auto& [at, text] : VertexHeights(model, panel, layout)) {
@@ -198,19 +162,17 @@ void DrawRoofLabels(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& p
                                           {at.x - 18, at.y - 6},
                                           {at.x + 18, at.y + 16},
                                           {at.x - 18, at.y + 16}}};
-    PlacedLabel(svg, space, "height", beside, 11, text);
+    PlacedLabel(drawing, space, "height", beside, 11, text);
   }
 }
 
 }  // namespace
 
-void DrawRoofPanel(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& panel,
+void DrawRoofPanel(PlanDrawing& drawing, const PlanLayout& layout, const PlanPanel& panel,
                    const PlanModel& model) {
-  OpenPlanGroup(svg, panel, layout.bounds);
-  DrawFloorOutlines(svg, panel, model);
-  DrawFaces(svg, panel, model);
-  DrawNonWoodenRoofs(svg, panel, model.findings, panel.floor);
-  svg.Close("g");
+  DrawFloorOutlines(drawing, layout, panel, model);
+  DrawFaces(drawing, layout, panel, model);
+  DrawNonWoodenRoofs(drawing, layout, panel, model.findings, panel.floor);
   const bool any_face = std::any_of(model.roofs.begin(), model.roofs.end(),
                                     [&](const PlanRoof& roof) { return OnPanel(roof, panel); });
   const bool any_left_out =
@@ -218,11 +180,11 @@ void DrawRoofPanel(SvgWriter& svg, const PlanLayout& layout, const PlanPanel& pa
         return item.kind == FindingKind::kNonWoodenRoof && item.floor == panel.floor;
       });
   if (!any_face && !any_left_out) {
-    Label(svg, {panel.left + panel.width / 2, panel.top + panel.height / 2}, 14, "#6b6b6b",
-          "屋根領域のレコードはありません");
+    AddText(drawing, {panel.left + panel.width / 2, panel.top + panel.height / 2},
+            "屋根領域のレコードはありません", {.size = 14, .fill = "#6b6b6b"});
     return;
   }
-  DrawRoofLabels(svg, layout, panel, model);
+  DrawRoofLabels(drawing, layout, panel, model);
 }
 
 }  // namespace peltarix
