@@ -36,8 +36,8 @@ bool IsConvertibleKind(int kind) { return kind >= kStoreyColumn && kind <= kQuar
 // 1 for the full square and round columns, 0 for the others.
 int KindFlag(int kind) { return (kind == kStoreyColumn || kind == kRoundColumn) ? 1 : 0; }
 
-// A through column is told apart by whether it starts on the
-// ground floor; round, half and quarter columns share one code.
+// A through column is told apart by whether it starts on the ground floor;
+// round, half and quarter columns share one code.
 int KindAndFloor(int kind, std::string_view kai) {
   switch (kind) {
     case kStoreyColumn:
@@ -61,10 +61,9 @@ struct ColumnPlacement {
   double position_y = 0.0;
 };
 
-// The first point of a half or quarter column is computed,
-// moved by half a width (along X for both, back along Y for a quarter
-// column); every other kind keeps the source's texts as they stand, so that
-// "1000" stays "1000".
+// The first point of a half or quarter column is computed, moved by half a
+// width (along X for both, back along Y for a quarter column); every other
+// kind keeps the source's texts as they stand, so that "1000" stays "1000".
 void AppendFirstPoint(RecordLineWriter& record, int kind, const ColumnPlacement& placement) {
   record.EmptyUntil(kColumnLayout.first_x);
   if (kind == kHalfColumn || kind == kQuarterColumn) {

@@ -40,9 +40,9 @@ struct RoomWriting {
   std::string display_name;
 };
 
-// The room kind code and the quoted display name. A name
-// that is not in the table, the empty one included, gives code 0 and the
-// name between ASCII parentheses.
+// The room kind code and the quoted display name. A name that is not in the
+// table, the empty one included, gives code 0 and the name between ASCII
+// parentheses.
 int AppendRoomKind(RecordLineWriter& record, std::string_view name, std::string& display_name) {
   int kind_code = 0;
   display_name.assign("()");
