@@ -1,5 +1,7 @@
 #include "platform/cp932_decode.h"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -16,9 +18,11 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 #ifdef _WIN32
 
+namespace {
+
 // Converts the longest valid prefix character by character, so that one bad
 // byte costs one replacement and not the whole name.
-std::string Utf8FromCp932(std::string_view cp932) {
+std::string DecodeCp932(std::string_view cp932) {
   std::string utf8;
   std::size_t at = 0;
   while (at < cp932.size()) {
@@ -42,11 +46,42 @@ std::string Utf8FromCp932(std::string_view cp932) {
   return utf8;
 }
 
+}  // namespace
+
 #else
 
-std::string Utf8FromCp932(std::string_view cp932) {
-  iconv_t converter = iconv_open("UTF-8", "CP932");
-  if (converter == reinterpret_cast<iconv_t>(-1)) {
+namespace {
+
+// What iconv_open returns when it fails.
+iconv_t NoConverter() { return reinterpret_cast<iconv_t>(-1); }
+
+// One converter per thread, kept from call to call: opening one costs far
+// more than decoding a name, and runs decode side by side on threads.
+class ThreadConverter {
+ public:
+  ThreadConverter() = default;
+  ThreadConverter(const ThreadConverter&) = delete;
+  ThreadConverter& operator=(const ThreadConverter&) = delete;
+  ~ThreadConverter() {
+    if (converter_ != NoConverter()) iconv_close(converter_);
+  }
+
+  // The converter in its initial state, or NoConverter() when none opens; a
+  // failed open is tried again on the next call.
+  iconv_t Reset() {
+    if (converter_ == NoConverter()) converter_ = iconv_open("UTF-8", "CP932");
+    if (converter_ != NoConverter()) iconv(converter_, nullptr, nullptr, nullptr, nullptr);
+    return converter_;
+  }
+
+ private:
+  iconv_t converter_ = NoConverter();
+};
+
+std::string DecodeCp932(std::string_view cp932) {
+  thread_local ThreadConverter thread_converter;
+  const iconv_t converter = thread_converter.Reset();
+  if (converter == NoConverter()) {
     // Without a converter ASCII still reads; every other byte is replaced.
     std::string utf8;
     for (const char byte : cp932) {
@@ -76,10 +111,19 @@ std::string Utf8FromCp932(std::string_view cp932) {
       --in_left;
     }
   }
-  iconv_close(converter);
   return utf8;
 }
 
+}  // namespace
+
 #endif
+
+// ASCII bytes read the same in CP932 and UTF-8, so a name of ASCII alone
+// needs no converter: many names in the files are codes such as "1" or "5".
+std::string Utf8FromCp932(std::string_view cp932) {
+  const bool ascii = std::all_of(cp932.begin(), cp932.end(),
+                                 [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+  return ascii ? std::string(cp932) : DecodeCp932(cp932);
+}
 
 }  // namespace peltarix

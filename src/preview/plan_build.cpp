@@ -5,6 +5,7 @@
 
 #include "preview/plan_model.h"
 #include "preview/record_fields.h"
+#include "records/record_layouts.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -16,14 +17,16 @@ constexpr int kHighestFloor = 3;
 // Heights are written with six decimals: two eave points agree to these.
 constexpr double kHeightTolerance = 1e-5;
 
-// Up to `count` (x, y, z) triples from field `first` on; a count beyond the
-// fields present gives the points that are there.
-std::vector<RoofVertex> ReadTriples(const Fields& fields, std::size_t first, int count) {
+// The points of a list whose layout is `list`, up to its count; a count
+// beyond the fields present gives the points that are there.
+std::vector<RoofVertex> ReadPoints(const Fields& fields, const PointListLayout& list) {
+  const int count = Atoi(FieldOf(fields, list.count));
   std::vector<RoofVertex> points;
   for (int k = 0; k < count; ++k) {
-    const std::size_t at = first + 3 * static_cast<std::size_t>(k);
-    if (at + 2 >= fields.size()) break;
-    points.push_back({{Atof(fields[at]), Atof(fields[at + 1])}, Atof(fields[at + 2])});
+    const int x = list.first_point + list.stride * k;
+    if (!HasField(fields, x + 2)) break;
+    points.push_back(
+        {{Atof(FieldOf(fields, x)), Atof(FieldOf(fields, x + 1))}, Atof(FieldOf(fields, x + 2))});
   }
   return points;
 }
@@ -36,17 +39,33 @@ PointList PlanPoints(const std::vector<RoofVertex>& vertices) {
 }
 
 ColumnKind ReadColumnKind(const Fields& fields) {
-  const std::string_view flag = fields[16];
-  const int code = Atoi(fields[17]);
+  const ColumnLayout& layout = kColumnLayout;
+  const std::string_view flag = FieldOf(fields, layout.kind_flag);
+  const int code = Atoi(FieldOf(fields, layout.kind_and_floor));
   if (code == 1 || code == 2) return ColumnKind::kThrough;
   if (code == 0) return ColumnKind::kStorey;
   if (flag == "1") return ColumnKind::kRound;
   // Half and quarter columns share their codes; a quarter column's first
   // point lies half a width below its position, a half column's on it.
-  const double first_y = Atof(fields[24]);
-  const double second_y = Atof(fields[27]);
-  const double width_y = Atof(fields[15]);
+  const double first_y = Atof(FieldOf(fields, layout.first_y));
+  const double second_y = Atof(FieldOf(fields, layout.second_y));
+  const double width_y = Atof(FieldOf(fields, layout.width_y));
   return second_y - first_y > width_y * 1.25 ? ColumnKind::kQuarter : ColumnKind::kHalf;
+}
+
+// The column's box: the second point is its far corner.
+PlanColumn ReadColumn(const Fields& fields) {
+  const ColumnLayout& layout = kColumnLayout;
+  const double width_x = Atof(FieldOf(fields, layout.width_x));
+  const double width_y = Atof(FieldOf(fields, layout.width_y));
+  return {ReadColumnKind(fields), Atof(FieldOf(fields, layout.second_x)) - width_x,
+          Atof(FieldOf(fields, layout.second_y)) - width_y, width_x, width_y};
+}
+
+PlanRoom ReadRoom(const Fields& fields) {
+  return {Atoi(FieldOf(fields, kRoomLayout.kind_code)),
+          std::string(FieldOf(fields, kRoomLayout.display_name)),
+          PlanPoints(ReadPoints(fields, kRoomLayout.outline))};
 }
 
 std::vector<bool> EaveEdges(const std::vector<RoofVertex>& vertices) {
@@ -66,6 +85,19 @@ std::vector<bool> EaveEdges(const std::vector<RoofVertex>& vertices) {
   return eaves;
 }
 
+PlanRoof ReadRoof(const Fields& fields, int floor) {
+  const RoofLayout& layout = kRoofLayout;
+  PlanRoof roof;
+  roof.floor = floor;
+  roof.pitch = Atoi(FieldOf(fields, layout.pitch));
+  roof.reference = {Atof(FieldOf(fields, layout.reference_x)),
+                    Atof(FieldOf(fields, layout.reference_y))};
+  roof.fall = {Atof(FieldOf(fields, layout.fall_x)), Atof(FieldOf(fields, layout.fall_y))};
+  roof.vertices = ReadPoints(fields, layout.outline);
+  roof.eave_edges = EaveEdges(roof.vertices);
+  return roof;
+}
+
 class PlanBuilder {
  public:
   PlanFloor& Floor(int floor) {
@@ -74,33 +106,26 @@ class PlanBuilder {
     return plan;
   }
 
+  // Records are told apart by their code; each is read only when it reaches
+  // the last field that the preview cannot do without.
   void AddRecord(const Fields& fields) {
-    if (fields.size() < 2) return;
-    const std::string_view code = fields[0];
-    const int floor = Atoi(fields[1]);
+    if (!HasField(fields, kRecordHead.floor)) return;
+    const std::string_view code = FieldOf(fields, kRecordHead.code);
+    const int floor = Atoi(FieldOf(fields, kRecordHead.floor));
     const bool on_floor = floor >= 1 && floor <= kHighestFloor;
-    if (code == "DC010100" && fields.size() >= 14 && on_floor) {
+    if (code == kPerimeterLayout.code && HasField(fields, kPerimeterLayout.outline.first_point) &&
+        on_floor) {
       PlanFloor& plan = Floor(floor);
       plan.has_outline = true;
-      plan.outline = PlanPoints(ReadTriples(fields, 13, Atoi(fields[12])));
-    } else if (code == "DC020100" && fields.size() >= 22 && on_floor) {
-      PlanRoom room{Atoi(fields[12]), std::string(fields[13]),
-                    PlanPoints(ReadTriples(fields, 21, Atoi(fields[20])))};
-      Floor(floor).rooms.push_back(std::move(room));
-    } else if (code == "AD020101" && fields.size() >= 29 && on_floor) {
-      const double width_x = Atof(fields[14]);
-      const double width_y = Atof(fields[15]);
-      Floor(floor).columns.push_back({ReadColumnKind(fields), Atof(fields[26]) - width_x,
-                                      Atof(fields[27]) - width_y, width_x, width_y});
-    } else if (code == "AB010101" && fields.size() >= 22) {
-      PlanRoof roof;
-      roof.floor = floor;
-      roof.pitch = Atoi(fields[13]);
-      roof.reference = {Atof(fields[15]), Atof(fields[16])};
-      roof.fall = {Atof(fields[18]), Atof(fields[19])};
-      roof.vertices = ReadTriples(fields, 22, Atoi(fields[21]));
-      roof.eave_edges = EaveEdges(roof.vertices);
-      roofs_.push_back(std::move(roof));
+      plan.outline = PlanPoints(ReadPoints(fields, kPerimeterLayout.outline));
+    } else if (code == kRoomLayout.code && HasField(fields, kRoomLayout.outline.first_point) &&
+               on_floor) {
+      Floor(floor).rooms.push_back(ReadRoom(fields));
+    } else if (code == kColumnLayout.code && HasField(fields, kColumnLayout.top_level) &&
+               on_floor) {
+      Floor(floor).columns.push_back(ReadColumn(fields));
+    } else if (code == kRoofLayout.code && HasField(fields, kRoofLayout.outline.count)) {
+      roofs_.push_back(ReadRoof(fields, floor));
     }
   }
 

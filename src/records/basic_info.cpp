@@ -18,18 +18,13 @@ int ConvertBasicInfo(RunContext& context) {
   const std::string_view designer = JohoValue(context, "//JOHO_TNTO");
   if (designer.empty()) context.LogMessage(kWarning, "変換元QVデータに設計者名が存在しません");
 
-  // Fields 13 to 21; the source texts go between quotes as they are.
-  StartRecord(context, "AA010100", "1", RecordFamily::kBuildingWide)
-      .Quoted("")
-      .Quoted(name)
-      .Quoted("")
-      .Quoted("")
-      .Quoted(designer)
-      .Quoted(JohoValue(context, "//JOHO_BIKO"))
-      .Quoted("")
-      .Integer(1)
-      .Integer(0)
-      .EndLine();
+  // The source texts go between quotes as they are.
+  const BasicInfoLayout& layout = kBasicInfoLayout;
+  RecordLineWriter record = StartRecord(context, layout, "1");
+  record.Quoted("").EmptyUntil(layout.project_name).Quoted(name).Quoted("").Quoted("");
+  record.EmptyUntil(layout.designer).Quoted(designer);
+  record.EmptyUntil(layout.remark).Quoted(JohoValue(context, "//JOHO_BIKO"));
+  record.Quoted("").Integer(1).Integer(0).EndLine();
   return 0;
 }
 

@@ -33,15 +33,11 @@ enum ColumnKind : int {
 
 bool IsConvertibleKind(int kind) { return kind >= kStoreyColumn && kind <= kQuarterColumn; }
 
-// Fields of the record's layout.
-constexpr int kKindFlagField = 17;
-constexpr int kFirstPointField = 24;
-
-// Field 17: 1 for the full square and round columns, 0 for the others.
+// 1 for the full square and round columns, 0 for the others.
 int KindFlag(int kind) { return (kind == kStoreyColumn || kind == kRoundColumn) ? 1 : 0; }
 
-// Field 18: a through column is told apart by whether it starts on the
-// ground floor; round, half and quarter columns share one code.
+// A through column is told apart by whether it starts on the ground floor;
+// round, half and quarter columns share one code.
 int KindAndFloor(int kind, std::string_view kai) {
   switch (kind) {
     case kStoreyColumn:
@@ -65,12 +61,11 @@ struct ColumnPlacement {
   double position_y = 0.0;
 };
 
-// Fields 24 and 25: the first point of a half or quarter column is computed,
-// moved by half a width (along X for both, back along Y for a quarter
-// column); every other kind keeps the source's texts as they stand, so that
-// "1000" stays "1000".
+// The first point of a half or quarter column is computed, moved by half a
+// width (along X for both, back along Y for a quarter column); every other
+// kind keeps the source's texts as they stand, so that "1000" stays "1000".
 void AppendFirstPoint(RecordLineWriter& record, int kind, const ColumnPlacement& placement) {
-  record.EmptyUntil(kFirstPointField);
+  record.EmptyUntil(kColumnLayout.first_x);
   if (kind == kHalfColumn || kind == kQuarterColumn) {
     record.Fixed(placement.position_x + placement.width_x * 0.5, 6);
   } else {
@@ -118,14 +113,16 @@ PlacedColumn AppendColumnRecord(RunContext& context, const RecordValues& column,
   placement.position_y_text = column.Value("//POSY");
   placement.position_y = Atof(placement.position_y_text);
 
-  RecordLineWriter record =
-      StartRecord(context, "AD020101", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
-  record.Integer(0).Integer(0).Raw(placement.width_x_text).Raw(placement.width_y_text);
-  record.EmptyUntil(kKindFlagField).Integer(KindFlag(kind)).Integer(KindAndFloor(kind, kai));
+  const ColumnLayout& layout = kColumnLayout;
+  RecordLineWriter record = StartRecord(context, layout, FloorFieldFromKai(kai));
+  record.Integer(0).Integer(0);
+  record.EmptyUntil(layout.width_x).Raw(placement.width_x_text).Raw(placement.width_y_text);
+  record.EmptyUntil(layout.kind_flag).Integer(KindFlag(kind)).Integer(KindAndFloor(kind, kai));
   AppendFirstPoint(record, kind, placement);
-  record.Fixed(BottomLevelOfKai(context.floors, kai), 6);
+  record.EmptyUntil(layout.bottom_level).Fixed(BottomLevelOfKai(context.floors, kai), 6);
   // The second point always takes the unshifted position.
-  record.Fixed(placement.position_x + placement.width_x, 6)
+  record.EmptyUntil(layout.second_x)
+      .Fixed(placement.position_x + placement.width_x, 6)
       .Fixed(placement.position_y + placement.width_y, 6)
       .Fixed(TopLevelOfKai(context.floors, kai), 6)
       .EndLine();

@@ -158,9 +158,10 @@ std::string HeightField(const FloorValues& floors, int floor) {
 
 void AppendPerimeterRecord(RunContext& context, int floor, const PointList& perimeter) {
   const std::string height = HeightField(context.floors, floor);
-  RecordLineWriter record =
-      StartRecord(context, "DC010100", FormatInt(floor), RecordFamily::kPerFloor);
-  record.Integer(static_cast<std::int64_t>(perimeter.size()));
+  const PointListLayout& outline = kPerimeterLayout.outline;
+  RecordLineWriter record = StartRecord(context, kPerimeterLayout, FormatInt(floor));
+  record.EmptyUntil(outline.count).Integer(static_cast<std::int64_t>(perimeter.size()));
+  record.EmptyUntil(outline.first_point);
   for (const Point& point : perimeter) {
     record.Fixed(point.x, 2).Fixed(point.y, 2).Raw(height);
   }

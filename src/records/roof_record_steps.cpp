@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "records/record_layouts.h"
 #include "source/c_numbers.h"
 
 namespace peltarix {
@@ -134,7 +135,8 @@ void AppendOutlinePoints(RecordLineWriter& record, const RoofRegionSource& regio
   // The count includes the repeated first point; wide, so that the largest
   // "//PNUM" does not overflow. A negative count is followed by one empty
   // field, a count of 0 by a point of three empty fields.
-  record.Integer(region.point_count + 1);
+  const PointListLayout& layout = kRoofLayout.outline;
+  record.EmptyUntil(layout.count).Integer(region.point_count + 1).EmptyUntil(layout.first_point);
   if (region.point_count < 0) {
     record.Empty();
     return;

@@ -27,12 +27,14 @@ void AppendRoofRecord(RunContext& context, const RoofRegionSource& region) {
   const double eave_height = floor_level - (pitch * reference_distance) * 0.01;
   const double reference_height = (reference_distance * pitch) * 0.01 + eave_height;
 
-  RecordLineWriter record =
-      StartRecord(context, "AB010101", FloorFieldFromKai(region.kai), RecordFamily::kPerFloor);
-  record.Integer(0).Integer(region.pitch_value).Integer(1);
-  record.Fixed(region.reference_point.x, 6)
+  const RoofLayout& layout = kRoofLayout;
+  RecordLineWriter record = StartRecord(context, layout, FloorFieldFromKai(region.kai));
+  record.Integer(0).EmptyUntil(layout.pitch).Integer(region.pitch_value).Integer(1);
+  record.EmptyUntil(layout.reference_x)
+      .Fixed(region.reference_point.x, 6)
       .Fixed(region.reference_point.y, 6)
       .Fixed(reference_height, 6);
+  record.EmptyUntil(layout.fall_x);
   for (const std::string_view field : FallDirectionFields(eave, FindReferenceVertex(region))) {
     record.Raw(field);
   }

@@ -20,9 +20,7 @@ namespace {
 constexpr std::string_view kSection = "HEIMENZU";
 constexpr std::string_view kGroup = "/HEYA";
 
-// The point count stands in field 21; every room record ends in twenty
-// empty fields after its outline.
-constexpr int kPointCountField = 21;
+// Every room record ends in twenty empty fields after its outline.
 constexpr int kTrailingEmptyFields = 20;
 
 // What the room records of one run share: the keys of the outline points,
@@ -42,14 +40,15 @@ struct RoomWriting {
   std::string display_name;
 };
 
-// Fields 13 and 14: the room kind code and the quoted display name. A name
-// that is not in the table, the empty one included, gives code 0 and the
-// name between ASCII parentheses.
+// The room kind code and the quoted display name. A name that is not in the
+// table, the empty one included, gives code 0 and the name between ASCII
+// parentheses.
 int AppendRoomKind(RecordLineWriter& record, std::string_view name, std::string& display_name) {
   int kind_code = 0;
   display_name.assign("()");
   ClassifyRoomName(name, kind_code, display_name);
-  record.Integer(kind_code).Quoted(display_name);
+  record.EmptyUntil(kRoomLayout.kind_code).Integer(kind_code);
+  record.EmptyUntil(kRoomLayout.display_name).Quoted(display_name);
   return kind_code;
 }
 
@@ -94,14 +93,16 @@ void AppendRoomRecord(RunContext& context, PointBudget& budget, RoomWriting& wri
 
   if (!budget.Claim(index, point_total)) return;
 
-  RecordLineWriter record =
-      StartRecord(context, "DC020100", FloorFieldFromKai(kai), RecordFamily::kPerFloor);
+  const RoomLayout& layout = kRoomLayout;
+  RecordLineWriter record = StartRecord(context, layout, FloorFieldFromKai(kai));
   const int kind_code = AppendRoomKind(record, name, writing.display_name);
-  record.Integer(kind == "1" ? 1 : 0).Raw(floor_height).Raw(ceiling_height);
-  record.RawFields("0.0,0.0", 2).EmptyUntil(kPointCountField);
+  record.EmptyUntil(layout.storage_flag).Integer(kind == "1" ? 1 : 0);
+  record.EmptyUntil(layout.floor_height).Raw(floor_height);
+  record.EmptyUntil(layout.ceiling_height).Raw(ceiling_height);
+  record.RawFields("0.0,0.0", 2).EmptyUntil(layout.outline.count);
   // The closing point is counted too; an int64 keeps PNUM + 1 exact at the
   // top of the int range.
-  record.Integer(point_total + 1);
+  record.Integer(point_total + 1).EmptyUntil(layout.outline.first_point);
   const Point first_point =
       AppendOutline(room, record, writing, point_total,
                     writing.level_texts[static_cast<std::size_t>(StoreyOfKai(kai))]);

@@ -1,5 +1,7 @@
 #include "run/plan_findings.h"
 
+#include <string_view>
+
 #include "run/number_format.h"
 #include "run/run_context.h"
 
@@ -8,8 +10,29 @@ namespace {
 
 std::string FloorPhrase(int floor) { return floor > 0 ? FormatInt(floor) + "階" : "階不明"; }
 
-std::string PointPhrase(Point point) {
-  return "(" + CoordinateText(point.x) + ", " + CoordinateText(point.y) + ")";
+// A run may log thousands of detail lines: each is built in one string, by
+// appends, without a temporary string per phrase.
+void AppendFloor(std::string& line, int floor) {
+  if (floor > 0) {
+    line += FormatInt(floor);
+    line += "階";
+  } else {
+    line += "階不明";
+  }
+}
+
+void AppendPoint(std::string& line, Point point) {
+  line += '(';
+  line += CoordinateText(point.x);
+  line += ", ";
+  line += CoordinateText(point.y);
+  line += ')';
+}
+
+void AppendRecord(std::string& line, std::string_view kind, int record) {
+  line += kind;
+  line += FormatInt(record);
+  line += "件目";
 }
 
 }  // namespace
@@ -24,30 +47,54 @@ std::string CoordinateText(double value) {
 }
 
 std::string FindingDetailLine(const PlanFinding& finding) {
-  const std::string record = FormatInt(finding.record) + "件目";
+  std::string line = "詳細：";
+  line.reserve(256);
   switch (finding.kind) {
     case FindingKind::kUnconvertedColumn:
-      return "詳細：柱（自身情報）の" + record + "：種類 " + finding.text + "、" +
-             FloorPhrase(finding.floor) + "、位置 " + PointPhrase(finding.position);
+      AppendRecord(line, "柱（自身情報）の", finding.record);
+      line += "：種類 ";
+      line += finding.text;
+      line += "、";
+      AppendFloor(line, finding.floor);
+      line += "、位置 ";
+      AppendPoint(line, finding.position);
+      break;
     case FindingKind::kNonWoodenRoof:
-      return "詳細：屋根領域（自身情報）の" + record + "：構造「" + finding.text + "」、" +
-             FloorPhrase(finding.floor) + "、第1点 " + PointPhrase(finding.position);
+      AppendRecord(line, "屋根領域（自身情報）の", finding.record);
+      line += "：構造「";
+      line += finding.text;
+      line += "」、";
+      AppendFloor(line, finding.floor);
+      line += "、第1点 ";
+      AppendPoint(line, finding.position);
+      break;
     case FindingKind::kTwistedOutline:
-      if (!finding.located)
-        return "詳細：" + FloorPhrase(finding.floor) + "の外周は点が4つに満たず面になりません";
-      return "詳細：" + FloorPhrase(finding.floor) + "の外周が " + PointPhrase(finding.position) +
-             " で交差または接しています";
-    case FindingKind::kUnknownRoomName: {
-      const std::string place =
-          "（" + FloorPhrase(finding.floor) + "、第1点 " + PointPhrase(finding.position) + "）";
-      if (finding.text.empty())
-        return "詳細：部屋収納（自身情報）の" + record + place +
-               "は名前がないため種類コード0で書き出しました";
-      return "詳細：部屋収納（自身情報）の" + record + "「" + finding.text + "」" + place +
-             "は部屋の種類の表にない名前のため種類コード0で書き出しました";
-    }
+      AppendFloor(line, finding.floor);
+      if (!finding.located) {
+        line += "の外周は点が4つに満たず面になりません";
+        break;
+      }
+      line += "の外周が ";
+      AppendPoint(line, finding.position);
+      line += " で交差または接しています";
+      break;
+    case FindingKind::kUnknownRoomName:
+      AppendRecord(line, "部屋収納（自身情報）の", finding.record);
+      if (!finding.text.empty()) {
+        line += "「";
+        line += finding.text;
+        line += "」";
+      }
+      line += "（";
+      AppendFloor(line, finding.floor);
+      line += "、第1点 ";
+      AppendPoint(line, finding.position);
+      line += finding.text.empty()
+                  ? "）は名前がないため種類コード0で書き出しました"
+                  : "）は部屋の種類の表にない名前のため種類コード0で書き出しました";
+      break;
   }
-  return "詳細：";
+  return line;
 }
 
 std::string SupportDetailLine(const ColumnSupport& support) {

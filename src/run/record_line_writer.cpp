@@ -16,11 +16,8 @@ RecordLineWriter& RecordLineWriter::Empty(int count) {
   return *this;
 }
 
-RecordLineWriter& RecordLineWriter::EmptyUntil(int field) {
-  if (field < next_field()) {
-    throw std::logic_error("record layout: field " + std::to_string(field) + " already written");
-  }
-  return Empty(field - next_field());
+void RecordLineWriter::ThrowFieldWritten(int field) {
+  throw std::logic_error("record layout: field " + std::to_string(field) + " already written");
 }
 
 }  // namespace peltarix

@@ -57,7 +57,11 @@ class RecordLineWriter {
   RecordLineWriter& Empty(int count = 1);
   // Empty fields up to field `field`, which the next append writes. A field
   // already written is a fault of the record's layout.
-  RecordLineWriter& EmptyUntil(int field);
+  RecordLineWriter& EmptyUntil(int field) {
+    if (field < next_field()) ThrowFieldWritten(field);
+    if (field > next_field()) Empty(field - next_field());
+    return *this;
+  }
 
   // The number of the field the next append writes.
   int next_field() const { return field_count_ + 1; }
@@ -73,6 +77,7 @@ class RecordLineWriter {
     if (field_count_++ > 0) *out++ = ',';
     return out;
   }
+  [[noreturn]] static void ThrowFieldWritten(int field);
   static void Copy(std::string_view text, char* out) {
     if (!text.empty()) std::memcpy(out, text.data(), text.size());
   }
