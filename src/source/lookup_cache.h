@@ -2,12 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "source/group_chain.h"
 #include "source/source_index.h"
@@ -51,10 +51,24 @@ class LookupCache {
     std::size_t last_answer = 0;               // a place in `positions`
   };
 
+  // The lines equal to an indexed `text`, or null when there are none.
+  TextLines* LinesOf(const SourceIndex& source, std::string_view text);
+  // The first of `lines` in [from, stop), or `stop`.
+  static std::size_t NextLine(TextLines& lines, std::size_t from, std::size_t stop);
+  // The first terminator of a record in [from, stop): "ENDSEC", "QVDTDTLEND"
+  // or the section's end line. Every record asks, so their lines are looked
+  // up once per source and once per chain.
+  std::size_t NextTerminator(const GroupChain& chain, std::size_t from, std::size_t stop);
+
   const SourceIndex* source_ = nullptr;
-  std::map<std::pair<std::string, std::string>, std::unique_ptr<GroupChain>> chains_;
+  // A run reads a few dozen groups at most: a list searched by name.
+  std::vector<std::unique_ptr<GroupChain>> chains_;
   GroupChain* last_chain_ = nullptr;
   TextMap<TextLines> texts_;
+  bool block_ends_known_ = false;
+  std::pair<TextLines*, TextLines*> block_ends_{};  // "ENDSEC", "QVDTDTLEND"
+  const GroupChain* section_end_chain_ = nullptr;
+  TextLines* section_end_ = nullptr;
 };
 
 }  // namespace peltarix
