@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <span>
 #include <string>
@@ -14,11 +15,34 @@
 namespace peltarix {
 
 // Hashes std::string and std::string_view alike, so that a map keyed by
-// strings is searched with a view and no copy.
+// strings is searched with a view and no copy. The texts are names of a few
+// to a few dozen bytes, hashed once per name line and once per lookup:
+// taken eight bytes a step and inline, they cost a third of what the
+// library's out-of-line hash does (see README, Performance).
 struct TextHash {
   using is_transparent = void;
   std::size_t operator()(std::string_view text) const {
-    return std::hash<std::string_view>{}(text);
+    constexpr std::uint64_t kMultiplier = 0x9e3779b97f4a7c15u;
+    const auto word_at = [&text](std::size_t k) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, text.data() + k, sizeof word);
+      return word;
+    };
+    const auto mix = [](std::uint64_t hash, std::uint64_t word) {
+      hash = (hash ^ word) * kMultiplier;
+      return hash ^ (hash >> 32);
+    };
+    std::uint64_t hash = text.size() * kMultiplier;
+    if (text.size() < 8) {
+      std::uint64_t word = 0;
+      for (const char byte : text) word = (word << 8) | static_cast<unsigned char>(byte);
+      return static_cast<std::size_t>(mix(hash, word));
+    }
+    std::size_t k = 0;
+    for (; k + 8 <= text.size(); k += 8) hash = mix(hash, word_at(k));
+    // The last bytes as the word that ends the text, overlapping the one before.
+    if (k < text.size()) hash = mix(hash, word_at(text.size() - 8));
+    return static_cast<std::size_t>(hash);
   }
 };
 
