@@ -110,7 +110,7 @@ BENCHMARK(BM_UniteTwoOverlappingCircles)->Arg(10000)->Arg(40000)->Unit(benchmark
 
 class DiscardedLog : public LogView {
  public:
-  void AppendLine(const std::string&) override {}
+  void AppendLine(std::string) override {}
   void ShowNow() override {}
   void Clear() override {}
 };

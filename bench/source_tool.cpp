@@ -18,7 +18,7 @@ namespace {
 
 class DiscardedLog : public peltarix::LogView {
  public:
-  void AppendLine(const std::string&) override {}
+  void AppendLine(std::string) override {}
   void ShowNow() override {}
   void Clear() override {}
 };

@@ -28,7 +28,7 @@ using peltarix::DataKindSet;
 
 class DiscardingLogView : public peltarix::LogView {
  public:
-  void AppendLine(const std::string&) override {}
+  void AppendLine(std::string) override {}
   void ShowNow() override {}
   void Clear() override {}
 };

@@ -1,5 +1,7 @@
 #include "cli/captured_log.h"
 
+#include <utility>
+
 namespace peltarix::cli {
 namespace {
 
@@ -14,8 +16,9 @@ LineSeverity SeverityOf(const std::string& line) {
 
 }  // namespace
 
-void CapturedLog::AppendLine(const std::string& line) {
-  lines_.push_back({SeverityOf(line), line});
+void CapturedLog::AppendLine(std::string line) {
+  const LineSeverity severity = SeverityOf(line);
+  lines_.push_back({severity, std::move(line)});
 }
 
 }  // namespace peltarix::cli

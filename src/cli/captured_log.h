@@ -11,7 +11,7 @@ namespace peltarix::cli {
 // whole while other files are still converting.
 class CapturedLog : public LogView {
  public:
-  void AppendLine(const std::string& line) override;
+  void AppendLine(std::string line) override;
   void ShowNow() override {}
   void Clear() override { lines_.clear(); }
 

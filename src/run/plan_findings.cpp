@@ -21,11 +21,22 @@ void AppendFloor(std::string& line, int floor) {
   }
 }
 
+// The coordinate written at the end of `line`, then its trailing zeros
+// dropped there, so that no string is made per number.
+void AppendCoordinate(std::string& line, double value) {
+  const std::size_t start = line.size();
+  AppendFixed(line, value, 2);
+  if (line.find('.', start) == std::string::npos) return;  // inf, nan
+  while (line.back() == '0') line.pop_back();
+  if (line.back() == '.') line.pop_back();
+  if (std::string_view(line).substr(start) == "-0") line.erase(start, 1);
+}
+
 void AppendPoint(std::string& line, Point point) {
   line += '(';
-  line += CoordinateText(point.x);
+  AppendCoordinate(line, point.x);
   line += ", ";
-  line += CoordinateText(point.y);
+  AppendCoordinate(line, point.y);
   line += ')';
 }
 
@@ -38,17 +49,16 @@ void AppendRecord(std::string& line, std::string_view kind, int record) {
 }  // namespace
 
 std::string CoordinateText(double value) {
-  std::string text = FormatFixed(value, 2);
-  if (text.find('.') == std::string::npos) return text;  // inf, nan
-  while (text.back() == '0') text.pop_back();
-  if (text.back() == '.') text.pop_back();
-  if (text == "-0") text = "0";
+  std::string text;
+  AppendCoordinate(text, value);
   return text;
 }
 
 std::string FindingDetailLine(const PlanFinding& finding) {
   std::string line = "詳細：";
-  line.reserve(256);
+  // Room for the phrases and two numbers written at their widest before
+  // they are trimmed (see AppendFixed).
+  line.reserve(128 + 2 * MaxFixedLength(2));
   switch (finding.kind) {
     case FindingKind::kUnconvertedColumn:
       AppendRecord(line, "柱（自身情報）の", finding.record);

@@ -1,5 +1,7 @@
 #include "run/progress_log.h"
 
+#include <utility>
+
 namespace peltarix {
 
 void ProgressLog::LogMessage(Severity severity, std::string_view text) {
@@ -12,7 +14,7 @@ void ProgressLog::LogMessage(Severity severity, std::string_view text) {
     ++warning_count_;
   }
   line += text;
-  view_.AppendLine(line);
+  view_.AppendLine(std::move(line));
   view_.ShowNow();
 }
 

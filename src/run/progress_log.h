@@ -10,7 +10,8 @@ namespace peltarix {
 class LogView {
  public:
   virtual ~LogView() = default;
-  virtual void AppendLine(const std::string& line) = 0;
+  // Takes the line: a run may log thousands, each built once.
+  virtual void AppendLine(std::string line) = 0;
   // Makes the lines appended so far visible at once: a run blocks the
   // window's thread, so a view that waits for its event loop shows nothing.
   virtual void ShowNow() = 0;

@@ -1,6 +1,7 @@
 #include "window_model/window_log.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "window_model/window_view.h"
 
@@ -12,8 +13,9 @@ LineSeverity SeverityOfLine(std::string_view line) {
   return LineSeverity::kPlain;
 }
 
-void WindowLog::AppendLine(const std::string& line) {
-  lines_.push_back({line, SeverityOfLine(line)});
+void WindowLog::AppendLine(std::string line) {
+  const LineSeverity severity = SeverityOfLine(line);
+  lines_.push_back({std::move(line), severity});
   view_.AppendLogLine(lines_.back());
 }
 

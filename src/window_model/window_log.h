@@ -30,7 +30,7 @@ class WindowLog final : public LogView {
  public:
   explicit WindowLog(WindowView& view) : view_(view) {}
 
-  void AppendLine(const std::string& line) override;
+  void AppendLine(std::string line) override;
   void ShowNow() override;
   void Clear() override;
 

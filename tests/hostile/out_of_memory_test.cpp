@@ -28,13 +28,13 @@ constexpr const char* kUnexpected =
 class FailingView : public testing::CapturedLog {
  public:
   explicit FailingView(void (*fail)()) : fail_(fail) {}
-  void AppendLine(const std::string& line) override {
+  void AppendLine(std::string line) override {
     if (fail_ != nullptr && line.find("柱") != std::string::npos) {
       const auto fail = fail_;
       fail_ = nullptr;
       fail();
     }
-    CapturedLog::AppendLine(line);
+    CapturedLog::AppendLine(std::move(line));
   }
 
  private:

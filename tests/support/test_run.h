@@ -13,7 +13,7 @@ namespace peltarix::testing {
 // A log view that keeps the lines, for assertions.
 class CapturedLog : public LogView {
  public:
-  void AppendLine(const std::string& line) override { lines.push_back(line); }
+  void AppendLine(std::string line) override { lines.push_back(std::move(line)); }
   void ShowNow() override { ++show_count; }
   void Clear() override { lines.clear(); }
 
