@@ -338,8 +338,18 @@ LRESULT PreviewWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (LOWORD(wparam) == kSavePngId) SavePng();
       if (LOWORD(wparam) == kCloseId) PostMessageW(window_, WM_CLOSE, 0, 0);
       return 0;
+    case WM_ACTIVATE:
+      // Back from a Save dialog or another window, the focus returns to the
+      // control that had it, as in a dialog.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (std::find(tab_stops_.begin(), tab_stops_.end(), focus) != tab_stops_.end()) {
+          focus_ = focus;
+        }
+      }
+      break;
     case WM_SETFOCUS:
-      if (canvas_) SetFocus(canvas_->handle());
+      if (canvas_) SetFocus(focus_ != nullptr ? focus_ : canvas_->handle());
       return 0;
     case WM_NCDESTROY: {
       // Also when the converter window closes and takes it along.

@@ -64,6 +64,8 @@ class PreviewWindow {
   std::unique_ptr<PlanCanvas> canvas_;
   // The controls in their tab order.
   std::vector<HWND> tab_stops_;
+  // The control that had the focus when the window was last deactivated.
+  HWND focus_ = nullptr;
   HFONT font_ = nullptr;
   int dpi_ = 96;
 };
