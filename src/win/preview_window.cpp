@@ -26,6 +26,7 @@ constexpr int kGap = 6;
 constexpr int kButtonPadding = 16;
 constexpr int kMinimumButtonWidth = 75;
 constexpr SIZE kMinimumWindow{480, 360};
+constexpr SIZE kTabPadding{10, 4};
 // Canvas pixels shown around the legend.
 constexpr double kLegendMargin = 12.0;
 
@@ -166,6 +167,9 @@ void PreviewWindow::CreateControls() {
 void PreviewWindow::ApplyFont() {
   const HFONT previous = font_;
   font_ = DialogFontAt(owner_, dpi_);
+  // Room around each tab's caption, at the window's scale.
+  SendMessageW(tabs_, TCM_SETPADDING, 0,
+               MAKELPARAM(Scaled(kTabPadding.cx, dpi_), Scaled(kTabPadding.cy, dpi_)));
   for (const HWND control : {tabs_, hint_, save_svg_button_, save_png_button_, close_button_}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
