@@ -95,10 +95,9 @@ void DrawFloorPanel(PlanDrawing& drawing, const PlanLayout& layout, const PlanPa
   DrawUnknownRoomHatching(drawing, layout, panel, floor);
   DrawBlocks(drawing, layout, panel, floor, false);
   if (floor.has_outline && floor.outline.size() >= 2) {
-    DrawStyle style = StrokeStyle(kOutlineColour, 3.5);
-    style.round_ends = true;
-    AddPolygon(drawing, CanvasPoints(panel, layout.bounds, floor.outline), std::move(style),
-               "outline");
+    AddPolygon(drawing, CanvasPoints(panel, layout.bounds, floor.outline),
+               StrokeStyle(kOutlineColour, 3.5), "outline")
+        .style.round_ends = true;
   }
   DrawBlocks(drawing, layout, panel, floor, true);
   DrawColumns(drawing, layout, panel, floor);

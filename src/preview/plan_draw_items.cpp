@@ -15,14 +15,15 @@ int HexDigit(char c) {
   return -1;
 }
 
-void AddShape(PlanDrawing& drawing, ShapeKind kind, PointList points, DrawStyle style,
-              std::string_view css_class, std::string title, double radius = 0.0) {
-  drawing.items.push_back(DrawShape{.kind = kind,
-                                    .points = std::move(points),
-                                    .radius = radius,
-                                    .style = std::move(style),
-                                    .css_class = std::string(css_class),
-                                    .title = std::move(title)});
+DrawShape& AddShape(PlanDrawing& drawing, ShapeKind kind, PointList points, DrawStyle style,
+                    std::string_view css_class, std::string title, double radius = 0.0) {
+  return std::get<DrawShape>(
+      drawing.items.emplace_back(DrawShape{.kind = kind,
+                                           .points = std::move(points),
+                                           .radius = radius,
+                                           .style = std::move(style),
+                                           .css_class = std::string(css_class),
+                                           .title = std::move(title)}));
 }
 
 }  // namespace
@@ -73,27 +74,27 @@ DrawStyle FilledStrokeStyle(std::string_view fill, std::string_view stroke, doub
   return style;
 }
 
-void AddPolygon(PlanDrawing& drawing, PointList points, DrawStyle style, std::string_view css_class,
-                std::string title) {
-  AddShape(drawing, ShapeKind::kPolygon, std::move(points), std::move(style), css_class,
-           std::move(title));
+DrawShape& AddPolygon(PlanDrawing& drawing, PointList points, DrawStyle style,
+                      std::string_view css_class, std::string title) {
+  return AddShape(drawing, ShapeKind::kPolygon, std::move(points), std::move(style), css_class,
+                  std::move(title));
 }
 
-void AddLine(PlanDrawing& drawing, Point from, Point to, DrawStyle style,
-             std::string_view css_class) {
-  AddShape(drawing, ShapeKind::kPolyline, {from, to}, std::move(style), css_class, {});
+DrawShape& AddLine(PlanDrawing& drawing, Point from, Point to, DrawStyle style,
+                   std::string_view css_class) {
+  return AddShape(drawing, ShapeKind::kPolyline, {from, to}, std::move(style), css_class, {});
 }
 
-void AddRect(PlanDrawing& drawing, Point top_left, Point bottom_right, DrawStyle style,
-             std::string_view css_class, std::string title) {
-  AddShape(drawing, ShapeKind::kRect, {top_left, bottom_right}, std::move(style), css_class,
-           std::move(title));
+DrawShape& AddRect(PlanDrawing& drawing, Point top_left, Point bottom_right, DrawStyle style,
+                   std::string_view css_class, std::string title) {
+  return AddShape(drawing, ShapeKind::kRect, {top_left, bottom_right}, std::move(style), css_class,
+                  std::move(title));
 }
 
-void AddCircle(PlanDrawing& drawing, Point centre, double radius, DrawStyle style,
-               std::string_view css_class, std::string title) {
-  AddShape(drawing, ShapeKind::kCircle, {centre}, std::move(style), css_class, std::move(title),
-           radius);
+DrawShape& AddCircle(PlanDrawing& drawing, Point centre, double radius, DrawStyle style,
+                     std::string_view css_class, std::string title) {
+  return AddShape(drawing, ShapeKind::kCircle, {centre}, std::move(style), css_class,
+                  std::move(title), radius);
 }
 
 void AddLabelBox(PlanDrawing& drawing, const Box& box) {

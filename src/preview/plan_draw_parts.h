@@ -25,14 +25,14 @@ DrawStyle FillStyle(std::string_view fill, double opacity = 1.0);
 DrawStyle FilledStrokeStyle(std::string_view fill, std::string_view stroke, double width,
                             double fill_opacity = 1.0);
 
-void AddPolygon(PlanDrawing& drawing, PointList points, DrawStyle style,
-                std::string_view css_class = {}, std::string title = {});
-void AddLine(PlanDrawing& drawing, Point from, Point to, DrawStyle style,
-             std::string_view css_class = {});
-void AddRect(PlanDrawing& drawing, Point top_left, Point bottom_right, DrawStyle style,
-             std::string_view css_class = {}, std::string title = {});
-void AddCircle(PlanDrawing& drawing, Point centre, double radius, DrawStyle style,
-               std::string_view css_class = {}, std::string title = {});
+DrawShape& AddPolygon(PlanDrawing& drawing, PointList points, DrawStyle style,
+                      std::string_view css_class = {}, std::string title = {});
+DrawShape& AddLine(PlanDrawing& drawing, Point from, Point to, DrawStyle style,
+                   std::string_view css_class = {});
+DrawShape& AddRect(PlanDrawing& drawing, Point top_left, Point bottom_right, DrawStyle style,
+                   std::string_view css_class = {}, std::string title = {});
+DrawShape& AddCircle(PlanDrawing& drawing, Point centre, double radius, DrawStyle style,
+                     std::string_view css_class = {}, std::string title = {});
 // A box nobody sees, kept so that the placement of labels can be checked.
 void AddLabelBox(PlanDrawing& drawing, const Box& box);
 

@@ -52,14 +52,14 @@ void DrawFaces(PlanDrawing& drawing, const PlanLayout& layout, const PlanPanel& 
                "屋根 " + std::to_string(k + 1) + "（" + std::to_string(roof.floor) + "F） " +
                    PitchText(roof.pitch));
   }
-  DrawStyle eave = StrokeStyle(kEaveColour, 4.0);
-  eave.round_ends = true;
   for (const PlanRoof& roof : model.roofs) {
     if (!OnPanel(roof, panel)) continue;
     for (std::size_t edge = 0; edge < roof.eave_edges.size(); ++edge) {
       if (!roof.eave_edges[edge]) continue;
       AddLine(drawing, panel.ToCanvas(roof.vertices[edge].point, layout.bounds),
-              panel.ToCanvas(roof.vertices[edge + 1].point, layout.bounds), eave, "eave");
+              panel.ToCanvas(roof.vertices[edge + 1].point, layout.bounds),
+              StrokeStyle(kEaveColour, 4.0), "eave")
+          .style.round_ends = true;
     }
   }
 }

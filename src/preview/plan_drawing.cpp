@@ -57,8 +57,8 @@ void DrawGrid(PlanDrawing& drawing, const PlanPanel& panel, const PlanBounds& bo
 
 void DrawPanelFrame(PlanDrawing& drawing, const PlanPanel& panel, const PlanBounds& bounds) {
   AddRect(drawing, {panel.left, panel.top}, {panel.left + panel.width, panel.top + panel.height},
-          FilledStrokeStyle("#fbfbf8", "#c8c8c8", 1.0), "panel");
-  std::get<DrawShape>(drawing.items.back()).corner_radius = 6.0;
+          FilledStrokeStyle("#fbfbf8", "#c8c8c8", 1.0), "panel")
+      .corner_radius = 6.0;
   AddText(drawing, {panel.plan_left, panel.top + 28}, panel.title,
           {.size = 20, .bold = true, .anchor = TextAnchor::kStart, .css_class = "panel-title"});
   DrawGrid(drawing, panel, bounds);
