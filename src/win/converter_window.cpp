@@ -37,6 +37,7 @@ unsigned FollowOf(int control_id) {
       return kWiden;
     case IDC_BROWSE_SOURCE:
     case IDC_BROWSE_DESTINATION:
+    case IDC_PREVIEW:
     case IDC_EXECUTE:
       return kMoveRight;
     case IDC_LOG_LIST:
@@ -84,6 +85,7 @@ ConverterWindow::ConverterWindow(HINSTANCE instance, SettingsStore& store, Start
     : instance_(instance), fields_(std::move(fields)), model_(*this, store) {}
 
 ConverterWindow::~ConverterWindow() {
+  preview_.reset();
   if (big_icon_ != nullptr) DestroyIcon(big_icon_);
   if (small_icon_ != nullptr) DestroyIcon(small_icon_);
 }
@@ -98,6 +100,7 @@ BOOL ConverterWindow::OnInitDialog(HWND dialog) {
   for (std::size_t i = 0; i < kKindBoxes.size(); ++i) {
     SetDlgItemTextW(dialog, kKindBoxes[i], Utf16FromUtf8(kDataKindRows[i].caption).c_str());
   }
+  model_.set_preview_wanted(true);
   log_ = std::make_unique<LogListBox>(GetDlgItem(dialog, IDC_LOG_LIST));
   resizer_ = std::make_unique<DialogResizer>(dialog, kTemplateUnits, FollowOf);
   dpi_ = static_cast<int>(GetDpiForWindow(dialog));
@@ -148,6 +151,9 @@ INT_PTR ConverterWindow::OnCommand(WORD id, WORD code) {
       SetCursor(previous_cursor);
       return TRUE;
     }
+    case IDC_PREVIEW:
+      OpenPreview();
+      return TRUE;
     case IDC_BROWSE_SOURCE:
       model_.BrowseSource();
       return TRUE;
@@ -166,6 +172,17 @@ INT_PTR ConverterWindow::OnCommand(WORD id, WORD code) {
 void ConverterWindow::Close(WORD id) {
   model_.Close(PlacementText(dialog_));
   EndDialog(dialog_, id);
+}
+
+void ConverterWindow::OpenPreview() {
+  const std::optional<RunPreview>& preview = model_.preview();
+  if (!preview) return;
+  preview_.reset();
+  // The Save dialog has asked before replacing a file.
+  preview_ = std::make_unique<PreviewWindow>(
+      dialog_, *preview, [this](const std::string& path, std::string_view bytes) {
+        return model_.SaveFile(path, bytes, true);
+      });
 }
 
 void ConverterWindow::CopyLog() { PutOnClipboard(dialog_, model_.CopyText(log_->SelectedRows())); }
@@ -263,8 +280,9 @@ void ConverterWindow::ShowTicks(const DataKindSet& kinds) {
   }
 }
 
-// The plan picture has no window on Windows yet; the model builds none.
-void ConverterWindow::ShowPreviewReady(bool) {}
+void ConverterWindow::ShowPreviewReady(bool ready) {
+  EnableWindow(GetDlgItem(dialog_, IDC_PREVIEW), ready);
+}
 
 void ConverterWindow::AppendLogLine(const LogLine& line) { log_->Append(line); }
 

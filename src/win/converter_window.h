@@ -11,6 +11,7 @@
 #include "win/converter_dialog.h"
 #include "win/dialog_resizer.h"
 #include "win/log_list_box.h"
+#include "win/preview_window.h"
 #include "win/registry_settings_store.h"
 #include "window_model/converter_window_model.h"
 #include "window_model/window_view.h"
@@ -45,6 +46,8 @@ class ConverterWindow final : public WindowView {
  private:
   void Close(WORD id);
   void CopyLog();
+  // Opens the last run's picture; an earlier preview window gives way.
+  void OpenPreview();
   std::string FieldText(int id) const;
 
   // WindowView
@@ -68,6 +71,7 @@ class ConverterWindow final : public WindowView {
   int dpi_ = 96;
   std::unique_ptr<LogListBox> log_;
   std::unique_ptr<DialogResizer> resizer_;
+  std::unique_ptr<PreviewWindow> preview_;
 };
 
 }  // namespace peltarix::win

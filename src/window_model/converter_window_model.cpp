@@ -11,6 +11,7 @@
 #include "preview/preview_file.h"
 #include "run/output_policy.h"
 #include "run/run_context.h"
+#include "run/shown_path.h"
 #include "window_model/replace_question.h"
 #include "window_model/window_file_names.h"
 
@@ -158,8 +159,9 @@ std::optional<int> ConverterWindowModel::Execute() {
   if (preview_wanted_) {
     context.perimeter_blocks = &blocks;
     build_preview = [&](RunContext& run) {
-      preview = RunPreview{RenderRunPreview(run, blocks), PlanOfRun(run, blocks),
-                           WithoutExtension(destination_path_)};
+      preview =
+          RunPreview{RenderRunPreview(run, blocks), PlanOfRun(run, blocks),
+                     WithoutExtension(destination_path_), ShownPath(FileNameOf(source_path_))};
       return 0;
     };
   }

@@ -20,6 +20,8 @@ struct RunPreview {
   PlanModel model;
   // The CSV's path without its extension: pictures are saved beside it.
   std::string base_path;
+  // The source's file name that heads the picture, as the SVG shows it.
+  std::string caption;
 };
 
 // Everything the converter window does, without a window toolkit: the two

@@ -139,6 +139,7 @@ TEST_F(ConverterWindowModelTest, RunWritesTheCsvAndShowsTheTranscriptWithSeverit
   EXPECT_TRUE(view.preview_ready);
   EXPECT_NE(model.preview()->svg.find("<svg"), std::string::npos);
   EXPECT_EQ(model.preview()->base_path, folder.File("house"));
+  EXPECT_EQ(model.preview()->caption, "house.QV");
 }
 
 TEST(RunWithTranscriptTest, FailureAfterTheCsvIsAnErrorLineAndTheRunStillSucceeds) {

@@ -2,8 +2,9 @@
 # check_windows.sh LINUX_BUILD WINDOWS_BUILD
 # The Windows programs under Wine, without a display of their own: the unit
 # tests, the command line against the Linux build (same CSV bytes, same exit
-# statuses), numbers read and written, the window under Xvfb, which leaves
-# WINDOWS_BUILD/window.png and window-resized.png, and the installer.
+# statuses), numbers read and written, the window and its plan preview under
+# Xvfb, which leave WINDOWS_BUILD/window.png, window-resized.png and
+# preview.png, and the installer.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -152,6 +153,7 @@ echo "== window"
 "$here/check_window.sh" "$windows" "$work" "$work/linux/sample.csv" || fail "window"
 "$here/check_window_comfort.sh" "$windows" "$work" "$work/linux/sample.csv" ||
   fail "the window's conveniences"
+"$here/check_preview.sh" "$windows" "$work" || fail "the plan preview"
 
 echo "== installer"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows/CMakeCache.txt")

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "win/plan_drawing_win32.h"
+
+namespace peltarix::win {
+
+// The whole drawing painted at its own size on its background and encoded
+// as PNG in memory (the bytes of the file); nothing when GDI+ fails.
+std::optional<std::string> PngOfDrawing(const PlanDrawing& drawing);
+
+}  // namespace peltarix::win
