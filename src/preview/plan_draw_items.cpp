@@ -102,13 +102,13 @@ void AddLabelBox(PlanDrawing& drawing, const Box& box) {
 }
 
 void AddText(PlanDrawing& drawing, Point at, std::string text, const TextLook& look) {
-  drawing.items.push_back(DrawText{.at = at,
-                                   .size = look.size,
-                                   .fill = RgbOf(look.fill),
-                                   .bold = look.bold,
-                                   .anchor = look.anchor,
-                                   .text = std::move(text),
-                                   .css_class = std::string(look.css_class)});
+  drawing.items.push_back(DrawLabel{.at = at,
+                                    .size = look.size,
+                                    .fill = RgbOf(look.fill),
+                                    .bold = look.bold,
+                                    .anchor = look.anchor,
+                                    .text = std::move(text),
+                                    .css_class = std::string(look.css_class)});
 }
 
 }  // namespace peltarix

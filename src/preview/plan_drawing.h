@@ -56,7 +56,7 @@ struct DrawShape {
 
 enum class TextAnchor { kStart, kMiddle, kEnd };
 
-struct DrawText {
+struct DrawLabel {
   Point at{};          // the baseline's anchor point
   double size = 12.0;  // font size in canvas pixels
   Rgb fill{};
@@ -66,7 +66,7 @@ struct DrawText {
   std::string css_class{};
 };
 
-using DrawItem = std::variant<DrawShape, DrawText>;
+using DrawItem = std::variant<DrawShape, DrawLabel>;
 
 // A part of the canvas a window shows on its own: a panel or the legend.
 struct DrawRegion {

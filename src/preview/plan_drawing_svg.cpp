@@ -107,7 +107,7 @@ std::string AnchorName(TextAnchor anchor) {
   return "middle";
 }
 
-void WriteText(SvgWriter& svg, const DrawText& text) {
+void WriteText(SvgWriter& svg, const DrawLabel& text) {
   SvgAttributes attributes;
   if (!text.css_class.empty()) attributes.emplace_back("class", text.css_class);
   attributes.emplace_back("x", SvgNumber(text.at.x));
@@ -124,7 +124,7 @@ void WriteItems(SvgWriter& svg, const PlanDrawing& drawing, std::size_t first, s
     if (const auto* shape = std::get_if<DrawShape>(&drawing.items[k])) {
       WriteShape(svg, *shape);
     } else {
-      WriteText(svg, std::get<DrawText>(drawing.items[k]));
+      WriteText(svg, std::get<DrawLabel>(drawing.items[k]));
     }
   }
 }

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "win/plan_drawing_win32.h"
+#include "preview/plan_drawing.h"
 
 namespace peltarix::win {
 

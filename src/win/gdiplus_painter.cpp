@@ -120,7 +120,7 @@ void PaintShape(Gdiplus::Graphics& graphics, const DrawShape& shape,
   }
 }
 
-void PaintText(Gdiplus::Graphics& graphics, const DrawText& text,
+void PaintText(Gdiplus::Graphics& graphics, const DrawLabel& text,
                const CanvasPlacement& placement) {
   const auto size = static_cast<REAL>(text.size * placement.zoom);
   if (text.text.empty() || !(size > 0.0f)) return;
@@ -176,7 +176,7 @@ void PaintItems(Gdiplus::Graphics& graphics, const PlanDrawing& drawing, std::si
   for (std::size_t index = first; index < end; ++index) {
     const DrawItem& item = drawing.items[index];
     if (const auto* shape = std::get_if<DrawShape>(&item)) PaintShape(graphics, *shape, placement);
-    if (const auto* text = std::get_if<DrawText>(&item)) PaintText(graphics, *text, placement);
+    if (const auto* text = std::get_if<DrawLabel>(&item)) PaintText(graphics, *text, placement);
   }
 }
 

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
+#include "preview/plan_drawing.h"
 #include "win/gdiplus_headers.h"
-#include "win/plan_drawing_win32.h"
 
 namespace peltarix::win {
 

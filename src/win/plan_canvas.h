@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "geometry/box.h"
+#include "preview/plan_drawing.h"
 #include "win/gdiplus_painter.h"
-#include "win/plan_drawing_win32.h"
 
 namespace peltarix::win {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "preview/plan_drawing.h"
 #include "preview/plan_layout.h"
 #include "win/plan_canvas.h"
-#include "win/plan_drawing_win32.h"
 #include "window_model/converter_window_model.h"
 
 namespace peltarix::win {

@@ -85,13 +85,13 @@ TEST(PlanDrawing, SvgWritesEachKindOfItemWithItsStyleAndEscapedText) {
       DrawShape{.kind = ShapeKind::kPolyline, .points = {{1, 2}, {3, 4}, {5, 6}}, .style = rounded},
       DrawShape{.kind = ShapeKind::kRect, .points = {{2, 3}, {12, 8}}, .corner_radius = 6},
       DrawShape{.kind = ShapeKind::kCircle, .points = {{7, 8}}, .radius = 2.5, .style = dashed},
-      DrawText{.at = {5, 6},
-               .size = 11,
-               .fill = {0x1b, 0x1b, 0x1b},
-               .bold = true,
-               .anchor = TextAnchor::kEnd,
-               .text = "<&'>",
-               .css_class = "room-name"},
+      DrawLabel{.at = {5, 6},
+                .size = 11,
+                .fill = {0x1b, 0x1b, 0x1b},
+                .bold = true,
+                .anchor = TextAnchor::kEnd,
+                .text = "<&'>",
+                .css_class = "room-name"},
   };
   drawing.regions = {{.id = "panel-1F", .first_item = 1, .end_item = 3}};
   const std::string svg = SvgOfDrawing(drawing);
