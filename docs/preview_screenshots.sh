@@ -5,7 +5,9 @@
 # QT_SCALE_FACTOR=2) and the native window on Windows under Wine
 # (docs/windows-preview.png at 96 dpi, docs/windows-preview-200.png at
 # 192 dpi in a prefix of its own), each on a virtual 1280x800 screen, or
-# 2560x1600 at 200 %. Needs Xvfb, xdotool, imagemagick and Wine.
+# 2560x1600 at 200 %. At 200 % the converter windows are taken too, after
+# their run (docs/window_run-200.png, docs/windows-window-200.png).
+# Needs Xvfb, xdotool, imagemagick and Wine.
 # Usage: docs/preview_screenshots.sh [LINUX_BUILD [WINDOWS_BUILD]]
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -68,8 +70,14 @@ shoot_preview() {
   import -window "$preview" "$2"
 }
 
-# qt_preview SCALE PICTURE: the Qt window converts house.QV; プレビュー is one
-# Shift+Tab from 実行.
+# shoot_window WINDOW [PICTURE]: the converter window, when a picture is asked for.
+shoot_window() {
+  [ -n "${2:-}" ] && import -window "$1" "$2"
+  return 0
+}
+
+# qt_preview SCALE PICTURE [WINDOW_PICTURE]: the Qt window converts
+# house.QV; プレビュー is one Shift+Tab from 実行.
 qt_preview() {
   (cd "$work/plans" && QT_SCALE_FACTOR=$1 XDG_CONFIG_HOME="$work/config" "$linux/peltarix" house.QV) &
   app=$!
@@ -82,6 +90,7 @@ qt_preview() {
   for _ in $(seq 10); do xdotool key Tab; done
   xdotool key space
   wait_for_csv
+  shoot_window "$window" "${3:-}"
   xdotool key shift+Tab space
   shoot_preview "$(find_titled 'プレビュー - PELTARIX')" "$2"
   kill "$app"
@@ -90,7 +99,8 @@ qt_preview() {
   rm -f "$work/plans/house.csv"
 }
 
-# wine_preview PREFIX PICTURE: the same in the Windows window under Wine.
+# wine_preview PREFIX PICTURE [WINDOW_PICTURE]: the same in the Windows
+# window under Wine.
 wine_preview() {
   export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
   wineserver -k 2>/dev/null || true
@@ -105,6 +115,7 @@ wine_preview() {
   # The focus is on 実行; プレビュー is one Shift+Tab before it.
   xdotool key --window "$window" space
   wait_for_csv
+  shoot_window "$window" "${3:-}"
   xdotool key --window "$window" shift+Tab space
   shoot_preview "$(find_titled 'プレビュー - PELTARIX')" "$2"
   kill "$app" 2>/dev/null
@@ -117,7 +128,7 @@ wine_preview() {
 start_screen 1280x800
 qt_preview 1 "$repo/docs/preview-window.png"
 start_screen 2560x1600
-qt_preview 2 "$repo/docs/preview-window-200.png"
+qt_preview 2 "$repo/docs/preview-window-200.png" "$repo/docs/window_run-200.png"
 
 "$repo/tests/windows/make_wine_prefix.sh" "$windows/wineprefix"
 start_screen 1280x800
@@ -127,4 +138,5 @@ wine_preview "$windows/wineprefix" "$repo/docs/windows-preview.png"
 WINEPREFIX=$windows/wineprefix-200 WINEDEBUG=-all wine reg add 'HKCU\Control Panel\Desktop' \
   /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
 start_screen 2560x1600
-wine_preview "$windows/wineprefix-200" "$repo/docs/windows-preview-200.png"
+wine_preview "$windows/wineprefix-200" "$repo/docs/windows-preview-200.png" \
+  "$repo/docs/windows-window-200.png"
