@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/utf16_windows.h"
+#include "win/owner_procedure.h"
 
 namespace peltarix::win {
 namespace {
@@ -38,7 +39,7 @@ void RegisterCanvasClass(HINSTANCE instance, WNDPROC procedure) {
 PlanCanvas::PlanCanvas(HWND parent, const PlanDrawing& drawing)
     : drawing_(drawing), views_(drawing.regions.size()) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  RegisterCanvasClass(instance, Procedure);
+  RegisterCanvasClass(instance, OwnerProcedure<PlanCanvas>);
   window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
                             parent, nullptr, instance, this);
   tooltip_window_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
@@ -178,17 +179,6 @@ void PlanCanvas::Paint() {
     DeleteDC(memory);
   }
   EndPaint(window_, &paint);
-}
-
-LRESULT CALLBACK PlanCanvas::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<PlanCanvas*>(create->lpCreateParams)->window_ = window;
-  }
-  auto* canvas = reinterpret_cast<PlanCanvas*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (canvas == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  return canvas->OnMessage(message, wparam, lparam);
 }
 
 LRESULT PlanCanvas::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -42,7 +42,8 @@ class PlanCanvas {
     bool fitted = true;
   };
 
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <typename Owner>
+  friend LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void Paint();
   void Fit();

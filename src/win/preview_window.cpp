@@ -11,6 +11,7 @@
 #include "preview/plan_tooltip.h"
 #include "win/drawing_png.h"
 #include "win/file_dialogs.h"
+#include "win/owner_procedure.h"
 #include "window_model/window_file_names.h"
 
 namespace peltarix::win {
@@ -103,7 +104,7 @@ PreviewWindow::PreviewWindow(HWND owner, const RunPreview& preview, SavePicture 
       save_(std::move(save)),
       owner_(owner) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-  RegisterPreviewClass(instance, Procedure);
+  RegisterPreviewClass(instance, OwnerProcedure<PreviewWindow>);
   // Sized from the free area of the converter window's monitor, so that the
   // buttons stay on it at any scale.
   MONITORINFO monitor{};
@@ -293,17 +294,6 @@ LRESULT CALLBACK PreviewWindow::KeySubclass(HWND control, UINT message, WPARAM w
   }
   if (message == WM_NCDESTROY) RemoveWindowSubclass(control, KeySubclass, 1);
   return DefSubclassProc(control, message, wparam, lparam);
-}
-
-LRESULT CALLBACK PreviewWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<PreviewWindow*>(create->lpCreateParams)->window_ = window;
-  }
-  auto* preview = reinterpret_cast<PreviewWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (preview == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  return preview->OnMessage(message, wparam, lparam);
 }
 
 LRESULT PreviewWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {

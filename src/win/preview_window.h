@@ -34,7 +34,8 @@ class PreviewWindow {
   HWND handle() const { return window_; }
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <typename Owner>
+  friend LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK KeySubclass(HWND control, UINT message, WPARAM wparam, LPARAM lparam,
                                       UINT_PTR id, DWORD_PTR self);
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
