@@ -9,16 +9,10 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
+. "$here/check_helpers.sh"
 msi=$1
 work=$2
 rm -rf "$work" && mkdir -p "$work"
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-pass() { echo "ok: $*"; }
-windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 # No Linux menu entries for the shortcuts.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 

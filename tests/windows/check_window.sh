@@ -7,30 +7,15 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
+. "$here/check_helpers.sh"
 windows=$1
 work=$2
 expected=$3
 csv="$work/窓/住宅.csv"
 mkdir -p "$work/窓" && rm -f "$csv"
 cp "$root/examples/sample.QV" "$work/窓/住宅.QV"
-windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
-masked_csv() { sed '1s/^\("[^"]*","[^"]*","\)[0-9]*"/\1DATE"/' "$1"; }
 
-# wait_for SECONDS COMMAND...: polls until the command succeeds.
-wait_for() {
-  local tenths=$(($1 * 10))
-  shift
-  until "$@"; do
-    tenths=$((tenths - 1))
-    [ $tenths -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
-
-exec 5< <(Xvfb -displayfd 1 -screen 0 640x520x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-read -r -t 30 display <&5 || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$display
+start_xvfb 640x520
 # The window starts as on a first start, whatever an earlier check left.
 wine reg delete 'HKCU\Software\PELTARIX' /f >/dev/null 2>&1
 wine "$windows/peltarix.exe" --fill "$(windows_path "$work/窓/住宅.QV")" \

@@ -13,31 +13,12 @@ work=$2/comfort
 expected=$3
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
+. "$here/check_helpers.sh"
 rm -rf "$work" && mkdir -p "$work"
 cp "$root/examples/sample.QV" "$work/案.QV"
 csv="$work/案.csv"
-windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
-masked_csv() { sed '1s/^\("[^"]*","[^"]*","\)[0-9]*"/\1DATE"/' "$1"; }
-wait_for() {
-  local tenths=$(($1 * 10))
-  shift
-  until "$@"; do
-    tenths=$((tenths - 1))
-    [ $tenths -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-pass() { echo "ok: $*"; }
 
-exec 5< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-read -r -t 30 display <&5 || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$display
+start_xvfb 1024x768
 window_pid=""
 cleanup() {
   [ -n "$window_pid" ] && kill "$window_pid" 2>/dev/null
@@ -45,15 +26,9 @@ cleanup() {
   wait 2>/dev/null
 }
 trap cleanup EXIT
-# A Wine server of its own: one started for a smaller screen would keep
-# reporting that screen's work area, which the window fits itself into.
-wineserver -k 2>/dev/null
-wineserver -p 60 </dev/null >/dev/null 2>&1
-wine cmd /c exit </dev/null >/dev/null 2>&1
+start_wineserver
 wine reg delete 'HKCU\Software\PELTARIX' /f >/dev/null 2>&1
 
-# xdotool without its complaints about Xvfb's focus.
-xdo() { xdotool "$@" 2>/dev/null; }
 windows_titled() { xdotool search --name '^PELTARIX$' 2>/dev/null; }
 # start: opens the window on 案.QV and waits for it; sets $window.
 start() {

@@ -12,7 +12,7 @@ linux=$(cd "$1" && pwd)
 windows=$(cd "$2" && pwd)
 prefix=$windows/wineprefix
 work=$windows/wine-checks
-failures=0
+. "$here/check_helpers.sh"
 
 "$here/make_wine_prefix.sh" "$prefix" || exit 1
 # UTF-8 file names on the Linux side; Wine's ANSI code page is then 1252,
@@ -24,18 +24,6 @@ export LC_ALL=C.UTF-8 WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscore
 wineserver -p 60 </dev/null >/dev/null 2>&1 || true  # already running
 wine cmd /c exit </dev/null >/dev/null 2>&1
 rm -rf "$work" && mkdir -p "$work/linux" "$work/windows"
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-pass() { echo "ok: $*"; }
-
-# Z: is the Linux root in a Wine prefix.
-windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
-
-# The CSV with the conversion date of the header masked.
-masked_csv() { sed '1s/^\("[^"]*","[^"]*","\)[0-9]*"/\1DATE"/' "$1"; }
 
 # The log without the banners' times and detail lines (reasons in each
 # system's words), Windows paths spelled as on Linux, both outputs' folders
