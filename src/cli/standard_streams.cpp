@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/native_path.h"
+#include "run/output_policy.h"
 
 namespace peltarix::cli {
 namespace {
@@ -37,19 +38,18 @@ std::string ScratchFiles::File(const char* name) {
 }
 
 bool CopyStreamToFile(std::istream& in, const std::string& path, std::uintmax_t limit) {
-  std::ofstream file(NativePath(path), std::ios::binary);
+  // Read whole first, then written as every output is: the run that reads
+  // the file holds all its bytes anyway.
+  std::string bytes;
   std::vector<char> chunk(kChunkBytes);
-  std::uintmax_t copied = 0;
-  while (file && in && copied <= limit) {
-    const std::uintmax_t wanted = std::min<std::uintmax_t>(chunk.size(), limit + 1 - copied);
+  while (in && bytes.size() <= limit) {
+    const std::uintmax_t wanted = std::min<std::uintmax_t>(chunk.size(), limit + 1 - bytes.size());
     in.read(chunk.data(), static_cast<std::streamsize>(wanted));
     const std::streamsize got = in.gcount();
     if (got <= 0) break;
-    file.write(chunk.data(), got);
-    copied += static_cast<std::uintmax_t>(got);
+    bytes.append(chunk.data(), static_cast<std::size_t>(got));
   }
-  file.close();
-  return static_cast<bool>(file);
+  return !WriteOutputFile(path, bytes).has_value();
 }
 
 bool CopyFileToStream(const std::string& path, std::ostream& out) {

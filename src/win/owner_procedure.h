@@ -21,4 +21,20 @@ LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wparam, LPARAM
   return owner->OnMessage(message, wparam, lparam);
 }
 
+// Registers the class `name` of Owner's windows, once per process: an arrow
+// cursor, `style` and `background` (null: the window paints it all).
+template <typename Owner>
+void RegisterOwnerClass(HINSTANCE instance, const wchar_t* name, UINT style, HBRUSH background) {
+  WNDCLASSEXW window_class{};
+  if (GetClassInfoExW(instance, name, &window_class)) return;
+  window_class.cbSize = sizeof window_class;
+  window_class.style = style;
+  window_class.lpfnWndProc = OwnerProcedure<Owner>;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.hbrBackground = background;
+  window_class.lpszClassName = name;
+  RegisterClassExW(&window_class);
+}
+
 }  // namespace peltarix::win

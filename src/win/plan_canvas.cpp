@@ -21,25 +21,13 @@ constexpr double kWheelZoomBase = 1.0015;
 // Wide enough for a room's name; the tooltip's lines break only at "\n".
 constexpr int kTooltipWidth = 600;
 
-void RegisterCanvasClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW window_class{};
-  if (GetClassInfoExW(instance, kClassName, &window_class)) return;
-  window_class.cbSize = sizeof window_class;
-  // Double clicks fit the region; the whole area is painted, never erased.
-  window_class.style = CS_DBLCLKS;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.lpszClassName = kClassName;
-  RegisterClassExW(&window_class);
-}
-
 }  // namespace
 
 PlanCanvas::PlanCanvas(HWND parent, const PlanDrawing& drawing)
     : drawing_(drawing), views_(drawing.regions.size()) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  RegisterCanvasClass(instance, OwnerProcedure<PlanCanvas>);
+  // Double clicks fit the region; the whole area is painted, never erased.
+  RegisterOwnerClass<PlanCanvas>(instance, kClassName, CS_DBLCLKS, nullptr);
   window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
                             parent, nullptr, instance, this);
   tooltip_window_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,

@@ -35,18 +35,6 @@ enum ControlId : int { kSaveSvgId = 1, kSavePngId, kCloseId };
 
 int Scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI); }
 
-void RegisterPreviewClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW window_class{};
-  if (GetClassInfoExW(instance, kClassName, &window_class)) return;
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  window_class.lpszClassName = kClassName;
-  RegisterClassExW(&window_class);
-}
-
 // The converter window's face (its dialog font) at `dpi`, nine points high
 // as the dialog's.
 HFONT DialogFontAt(HWND owner, int dpi) {
@@ -104,7 +92,7 @@ PreviewWindow::PreviewWindow(HWND owner, const RunPreview& preview, SavePicture 
       save_(std::move(save)),
       owner_(owner) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-  RegisterPreviewClass(instance, OwnerProcedure<PreviewWindow>);
+  RegisterOwnerClass<PreviewWindow>(instance, kClassName, 0, GetSysColorBrush(COLOR_BTNFACE));
   // Sized from the free area of the converter window's monitor, so that the
   // buttons stay on it at any scale.
   MONITORINFO monitor{};

@@ -14,6 +14,13 @@
 namespace peltarix {
 namespace {
 
+std::vector<std::string> LinesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
 using ::testing::HasSubstr;
 using ::testing::Not;
 using testing::ReadBytes;
@@ -103,9 +110,7 @@ TEST(OutOfMemoryTest, ConverterUnderAnAddressSpaceLimitEndsCleanly) {
   const int status = child.Wait();
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 1);
-  std::vector<std::string> log;
-  std::istringstream lines(ReadBytes(dir.File("log.txt")));
-  for (std::string line; std::getline(lines, line);) log.push_back(line);
+  const std::vector<std::string> log = LinesOf(ReadBytes(dir.File("log.txt")));
   // The transcript ends with the end banner; standard error's copies follow.
   const auto end = std::find_if(log.begin(), log.end(), [](const std::string& line) {
     return line.starts_with("☆☆☆コンバート終了[");
@@ -135,9 +140,7 @@ TEST(OutOfMemoryTest, ParallelBatchUnderAnAddressSpaceLimitGivesEveryFileTheWhol
   const int status = child.Wait();
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 1);
-  std::vector<std::string> log;
-  std::istringstream lines(ReadBytes(dir.File("log.txt")));
-  for (std::string line; std::getline(lines, line);) log.push_back(line);
+  const std::vector<std::string> log = LinesOf(ReadBytes(dir.File("log.txt")));
   const std::vector<std::string> whole_ending{kOutOfMemory, "エラー 1、警告 0",
                                               testing::kRunFailed};
   int endings = 0;

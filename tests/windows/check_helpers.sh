@@ -28,15 +28,27 @@ wait_for() {
 # xdotool without its complaints about Xvfb's focus.
 xdo() { xdotool "$@" 2>/dev/null; }
 
-# start_xvfb WIDTHxHEIGHT: a virtual screen of that size as $DISPLAY; its
-# process is $xvfb_pid.
+# start_xvfb WIDTHxHEIGHT: a virtual screen of that size as $DISPLAY. When
+# the check ends, the screen goes, and the window whose process the check
+# put in $window_pid.
+window_pid=""
 start_xvfb() {
   exec 5< <(Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp 2>/dev/null)
   xvfb_pid=$!
   local display
   read -r -t 30 display <&5 || { echo "Xvfb did not start"; exit 1; }
   export DISPLAY=:$display
+  trap stop_screen EXIT
 }
+stop_screen() {
+  [ -n "$window_pid" ] && kill "$window_pid" 2>/dev/null
+  kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+}
+
+# forget_settings: the window starts as on a first start, whatever an
+# earlier check left.
+forget_settings() { wine reg delete 'HKCU\Software\PELTARIX' /f >/dev/null 2>&1; }
 
 # start_wineserver: a Wine server of its own for the current screen; one
 # started for another screen would keep reporting that screen's work area,

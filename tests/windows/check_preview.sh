@@ -17,15 +17,8 @@ rm -rf "$work" && mkdir -p "$work"
 cp "$root/examples/sample.QV" "$work/邸.QV"
 
 start_xvfb 1024x768
-window_pid=""
-cleanup() {
-  [ -n "$window_pid" ] && kill "$window_pid" 2>/dev/null
-  kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-}
-trap cleanup EXIT
 start_wineserver
-wine reg delete 'HKCU\Software\PELTARIX' /f >/dev/null 2>&1
+forget_settings
 
 wine "$windows/peltarix.exe" --fill "$(windows_path "$work/邸.QV")" \
   "$(windows_path "$work/邸.csv")" 2>/dev/null &
@@ -109,5 +102,5 @@ else
 fi
 xdo key --window "$window" Escape
 wait_for 20 bash -c "! kill -0 $window_pid 2>/dev/null" || fail "the window did not close"
-wine reg delete 'HKCU\Software\PELTARIX' /f >/dev/null 2>&1
+forget_settings
 exit $((failures > 0))

@@ -16,17 +16,10 @@ mkdir -p "$work/窓" && rm -f "$csv"
 cp "$root/examples/sample.QV" "$work/窓/住宅.QV"
 
 start_xvfb 640x520
-# The window starts as on a first start, whatever an earlier check left.
-wine reg delete 'HKCU\Software\PELTARIX' /f >/dev/null 2>&1
+forget_settings
 wine "$windows/peltarix.exe" --fill "$(windows_path "$work/窓/住宅.QV")" \
   "$(windows_path "$csv")" 2>/dev/null &
 window_pid=$!
-cleanup() {
-  kill "$window_pid" 2>/dev/null
-  kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-}
-trap cleanup EXIT
 
 status=0
 find_window() { window=$(xdotool search --name '^PELTARIX$' 2>/dev/null | head -1) && [ -n "$window" ]; }

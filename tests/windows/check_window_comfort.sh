@@ -19,15 +19,8 @@ cp "$root/examples/sample.QV" "$work/案.QV"
 csv="$work/案.csv"
 
 start_xvfb 1024x768
-window_pid=""
-cleanup() {
-  [ -n "$window_pid" ] && kill "$window_pid" 2>/dev/null
-  kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-}
-trap cleanup EXIT
 start_wineserver
-wine reg delete 'HKCU\Software\PELTARIX' /f >/dev/null 2>&1
+forget_settings
 
 windows_titled() { xdotool search --name '^PELTARIX$' 2>/dev/null; }
 # start: opens the window on 案.QV and waits for it; sets $window.
@@ -113,5 +106,5 @@ else
   fail "no question before replacing the CSV"
 fi
 close_window
-wine reg delete 'HKCU\Software\PELTARIX' /f >/dev/null 2>&1
+forget_settings
 exit $((failures > 0))
